@@ -1,0 +1,55 @@
+// Files and directories as the core sees them: Windows paths ("C:\dir\file"), share modes,
+// file dates in the packed DOS form of local time. Each platform implements this contract.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace cd::os {
+
+enum class OpenMode { Read, Write, ReadWrite, Create };  // Create truncates or makes the file
+enum class ShareMode { Compat, Exclusive, DenyWrite, DenyRead, DenyNone };
+
+// An open file. Failures raise cd::Exception naming the file and the system's reason.
+class File {
+ public:
+  virtual ~File() = default;
+  virtual int64_t Read(void* buffer, int64_t count) = 0;
+  virtual int64_t Write(const void* buffer, int64_t count) = 0;
+  virtual int64_t Seek(int64_t offset, int origin) = 0;  // origin 0 begin, 1 current, 2 end
+  virtual void Truncate() = 0;                           // cuts the file at the position
+};
+
+std::unique_ptr<File> OpenFile(const std::string& path, OpenMode mode, ShareMode share);
+
+bool FileExists(const std::string& path);
+bool DirectoryExists(const std::string& path);
+void ForceDirectories(const std::string& path);  // creates every missing level
+bool DeleteFile(const std::string& path);
+bool RenameFile(const std::string& from, const std::string& to);  // replaces an existing target
+int64_t FileSize(const std::string& path);                          // -1 when missing
+
+// Reads or writes a whole file at once.
+std::string ReadWholeFile(const std::string& path);
+void WriteWholeFile(const std::string& path, const std::string& data);
+
+// File date as the packed DOS date-time of local time (high word date, low word time);
+// -1 when the file is missing.
+int32_t FileAge(const std::string& path);
+void SetFileDate(const std::string& path, int32_t dosDateTime);
+
+// Names of the entries of a directory matching a mask with "*" and "?" (no "." or "..").
+std::vector<std::string> ListDirectory(const std::string& dir, const std::string& mask);
+
+// The full Windows path of the running program ("C:\cd\cdrun.exe") and its folder with a
+// trailing backslash.
+std::string ProgramPath();
+std::string ProgramFolder();
+
+// On POSIX: the host path that a Windows path maps to through the drive map; on Windows the
+// path itself.
+std::string HostPath(const std::string& path);
+
+}  // namespace cd::os

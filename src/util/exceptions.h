@@ -1,0 +1,40 @@
+// The exception classes of the system: every failure carries one message text.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace cd {
+
+class Exception : public std::runtime_error {
+ public:
+  explicit Exception(const std::string& message) : std::runtime_error(message) {}
+  std::string Message() const { return what(); }
+};
+
+// The silent abort after a user's cancel: unwinds like a failure, shows nothing.
+class EAbort : public Exception {
+ public:
+  EAbort() : Exception("Operation aborted") {}
+};
+
+class EViolationError : public Exception {
+  using Exception::Exception;
+};
+class EOutlineError : public Exception {
+  using Exception::Exception;
+};
+class EConvertError : public Exception {
+  using Exception::Exception;
+};
+class EReadError : public Exception {
+  using Exception::Exception;
+};
+class EWriteError : public Exception {
+  using Exception::Exception;
+};
+class EStreamError : public Exception {
+  using Exception::Exception;
+};
+
+}  // namespace cd

@@ -11,7 +11,7 @@ namespace cd {
 // Converts one object block from input (starting at its current position) and appends its
 // binary form ("TPF0" and the object record) to output. Afterwards input is positioned at
 // the first character of the token that follows the block's "end". Parse failures raise
-// EParserError with "<message> on line <n>"; the failing token's offset is in ErrorPosition().
+// EParserError with "<message> on line <n>" and the byte offset of the failing token.
 void ObjectTextToBinary(TStream& input, TStream& output);
 
 // Converts one object (signature and record) of the binary form at input's position into

@@ -1,6 +1,7 @@
 // The exception classes of the system: every failure carries one message text.
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -35,6 +36,17 @@ class EWriteError : public Exception {
 };
 class EStreamError : public Exception {
   using Exception::Exception;
+};
+
+// A syntax error in object text; Position is the byte offset of the token where parsing stopped.
+class EParserError : public Exception {
+ public:
+  EParserError(const std::string& message, int64_t position)
+      : Exception(message), position_(position) {}
+  int64_t Position() const { return position_; }
+
+ private:
+  int64_t position_;
 };
 
 }  // namespace cd

@@ -1,0 +1,205 @@
+// The metadata record of a storable class: name, parent, factory, stored properties in
+// declaration order and declared extra values; plus a fluent builder over member pointers.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <vector>
+
+#include "config/prop_info.h"
+
+namespace cd {
+
+class TBinaryReader;
+class TBinaryWriter;
+
+// The Boolean type: False, True.
+const TEnumTypeInfo& BooleanType();
+
+// Named data of an object with its own read and write handlers ("Strings", "BinList", ...).
+struct TExtraValue {
+  std::string name;
+  std::function<void(TPersistent&, TBinaryReader&)> read;
+  std::function<void(const TPersistent&, TBinaryWriter&)> write;
+  std::function<bool(const TPersistent&)> hasData;  // written only when true
+};
+
+class TClassInfo {
+ public:
+  std::string name;
+  const TClassInfo* parent = nullptr;
+  // Creates an instance owned by owner (components) or unowned; empty for abstract classes.
+  std::function<TPersistent*(TComponent* owner)> create;
+  bool isComponent = false;
+  std::vector<TPropInfo> props;  // this class's own, in declaration order
+  std::vector<TExtraValue> extras;
+
+  bool InheritsFrom(const TClassInfo& other) const;
+  // Finds a property by name without regard to letter case, ancestors included.
+  const TPropInfo* FindProperty(std::string_view propName) const;
+  const TExtraValue* FindExtra(std::string_view extraName) const;
+  // Every stored property, ancestors' first.
+  std::vector<const TPropInfo*> AllProperties() const;
+  std::vector<const TExtraValue*> AllExtras() const;
+};
+
+template <class T>
+class TClassBuilder {
+ public:
+  TClassBuilder(std::string className, const TClassInfo* parent) {
+    info_.name = std::move(className);
+    info_.parent = parent;
+    info_.isComponent = std::is_base_of_v<TComponent, T>;
+    if constexpr (!std::is_abstract_v<T> && std::is_constructible_v<T, TComponent*>) {
+      info_.create = [](TComponent* owner) -> TPersistent* { return new T(owner); };
+    } else if constexpr (!std::is_abstract_v<T> && std::is_default_constructible_v<T>) {
+      info_.create = [](TComponent*) -> TPersistent* { return new T(); };
+    }
+  }
+
+  TClassBuilder& Int(std::string key, int32_t T::*member, std::optional<int32_t> def = 0) {
+    return Int(
+        std::move(key), [member](const T& o) { return o.*member; },
+        [member](T& o, int32_t v) { o.*member = v; }, def);
+  }
+  TClassBuilder& Int(std::string key, std::function<int32_t(const T&)> get,
+                     std::function<void(T&, int32_t)> set, std::optional<int32_t> def = 0,
+                     const TIdentMapping* mapping = nullptr) {
+    TPropInfo& p = Add(std::move(key), TPropKind::Integer);
+    p.identMapping = mapping;
+    if (def) p.ordDefault = *def;
+    p.getOrd = [get](const TPersistent& o) -> int64_t { return get(static_cast<const T&>(o)); };
+    if (set)
+      p.setOrd = [set](TPersistent& o, int64_t v) { set(static_cast<T&>(o), static_cast<int32_t>(v)); };
+    return *this;
+  }
+  TClassBuilder& Bool(std::string key, bool T::*member, std::optional<bool> def = false) {
+    return Bool(
+        std::move(key), [member](const T& o) { return o.*member; },
+        [member](T& o, bool v) { o.*member = v; }, def);
+  }
+  TClassBuilder& Bool(std::string key, std::function<bool(const T&)> get,
+                      std::function<void(T&, bool)> set, std::optional<bool> def = false) {
+    TPropInfo& p = Add(std::move(key), TPropKind::Enum);
+    p.enumType = &BooleanType();
+    p.isBoolean = true;
+    if (def) p.ordDefault = *def ? 1 : 0;
+    p.getOrd = [get](const TPersistent& o) -> int64_t { return get(static_cast<const T&>(o)); };
+    if (set) p.setOrd = [set](TPersistent& o, int64_t v) { set(static_cast<T&>(o), v != 0); };
+    return *this;
+  }
+  template <class E>
+  TClassBuilder& Enum(std::string key, E T::*member, const TEnumTypeInfo& type,
+                      std::optional<E> def) {
+    TPropInfo& p = Add(std::move(key), TPropKind::Enum);
+    p.enumType = &type;
+    if (def) p.ordDefault = static_cast<int64_t>(*def);
+    p.getOrd = [member](const TPersistent& o) -> int64_t {
+      return static_cast<int64_t>(static_cast<const T&>(o).*member);
+    };
+    p.setOrd = [member](TPersistent& o, int64_t v) { static_cast<T&>(o).*member = static_cast<E>(v); };
+    return *this;
+  }
+  // A set held as a bit mask: element n is bit (1 << n).
+  TClassBuilder& Set(std::string key, uint32_t T::*member, const TEnumTypeInfo& type,
+                     std::optional<uint32_t> def = 0) {
+    TPropInfo& p = Add(std::move(key), TPropKind::Set);
+    p.enumType = &type;
+    if (def) p.ordDefault = *def;
+    p.getOrd = [member](const TPersistent& o) -> int64_t { return static_cast<const T&>(o).*member; };
+    p.setOrd = [member](TPersistent& o, int64_t v) {
+      static_cast<T&>(o).*member = static_cast<uint32_t>(v);
+    };
+    return *this;
+  }
+  TClassBuilder& Float(std::string key, double T::*member, TFloatType type = TFloatType::Extended,
+                       double def = 0) {
+    TPropInfo& p = Add(std::move(key), TPropKind::Float);
+    p.floatType = type;
+    p.floatDefault = def;
+    p.getFloat = [member](const TPersistent& o) -> long double {
+      return static_cast<const T&>(o).*member;
+    };
+    p.setFloat = [member](TPersistent& o, long double v) {
+      static_cast<T&>(o).*member = static_cast<double>(v);
+    };
+    return *this;
+  }
+  TClassBuilder& Str(std::string key, std::string T::*member) {
+    return Str(
+        std::move(key), [member](const T& o) { return o.*member; },
+        [member](T& o, const std::string& v) { o.*member = v; });
+  }
+  TClassBuilder& Str(std::string key, std::function<std::string(const T&)> get,
+                     std::function<void(T&, const std::string&)> set) {
+    TPropInfo& p = Add(std::move(key), TPropKind::String);
+    p.getStr = [get](const TPersistent& o) { return get(static_cast<const T&>(o)); };
+    if (set)
+      p.setStr = [set](TPersistent& o, const std::string& v) { set(static_cast<T&>(o), v); };
+    return *this;
+  }
+  TClassBuilder& WStr(std::string key, std::u16string T::*member) {
+    TPropInfo& p = Add(std::move(key), TPropKind::WideString);
+    p.getWStr = [member](const TPersistent& o) { return static_cast<const T&>(o).*member; };
+    p.setWStr = [member](TPersistent& o, const std::u16string& v) { static_cast<T&>(o).*member = v; };
+    return *this;
+  }
+  // An owned sub-object, filled in place through qualified keys or its own extra values.
+  TClassBuilder& Object(std::string key, std::function<TPersistent*(T&)> get) {
+    TPropInfo& p = Add(std::move(key), TPropKind::Object);
+    p.getObject = [get](TPersistent& o) { return get(static_cast<T&>(o)); };
+    return *this;
+  }
+  TClassBuilder& Collection(std::string key, std::function<TCollection*(T&)> get) {
+    TPropInfo& p = Add(std::move(key), TPropKind::Collection);
+    p.getCollection = [get](TPersistent& o) { return get(static_cast<T&>(o)); };
+    return *this;
+  }
+  TClassBuilder& Reference(std::string key, std::function<TComponent*(const T&)> get,
+                           std::function<void(T&, TComponent*)> set) {
+    TPropInfo& p = Add(std::move(key), TPropKind::Reference);
+    p.getRef = [get](const TPersistent& o) { return get(static_cast<const T&>(o)); };
+    p.setRef = [set](TPersistent& o, TComponent* v) { set(static_cast<T&>(o), v); };
+    return *this;
+  }
+  TClassBuilder& Event(std::string key, std::string T::*member) {
+    TPropInfo& p = Add(std::move(key), TPropKind::Event);
+    p.getEvent = [member](const TPersistent& o) { return static_cast<const T&>(o).*member; };
+    p.setEvent = [member](TPersistent& o, const std::string& v) { static_cast<T&>(o).*member = v; };
+    return *this;
+  }
+  // Restricts writing of the last added property by a predicate.
+  TClassBuilder& StoredWhen(std::function<bool(const T&)> pred) {
+    info_.props.back().stored = [pred](const TPersistent& o) { return pred(static_cast<const T&>(o)); };
+    return *this;
+  }
+  TClassBuilder& Extra(std::string extraName, std::function<void(T&, TBinaryReader&)> read,
+                       std::function<void(const T&, TBinaryWriter&)> write,
+                       std::function<bool(const T&)> hasData) {
+    TExtraValue e;
+    e.name = std::move(extraName);
+    e.read = [read](TPersistent& o, TBinaryReader& r) { read(static_cast<T&>(o), r); };
+    e.write = [write](const TPersistent& o, TBinaryWriter& w) { write(static_cast<const T&>(o), w); };
+    e.hasData = [hasData](const TPersistent& o) { return hasData(static_cast<const T&>(o)); };
+    info_.extras.push_back(std::move(e));
+    return *this;
+  }
+
+  TClassInfo Build() { return std::move(info_); }
+
+ private:
+  TPropInfo& Add(std::string key, TPropKind kind) {
+    TPropInfo p;
+    p.name = std::move(key);
+    p.kind = kind;
+    info_.props.push_back(std::move(p));
+    return info_.props.back();
+  }
+
+  TClassInfo info_;
+};
+
+}  // namespace cd

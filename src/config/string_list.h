@@ -1,0 +1,42 @@
+// TStringList: an owned sub-object holding strings, stored under its extra value "Strings".
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "config/persistent.h"
+
+namespace cd {
+
+class TStringList : public TPersistent {
+ public:
+  TStringList() = default;
+  static const TClassInfo& StaticClass();
+  const TClassInfo& ClassType() const override { return StaticClass(); }
+
+  int Count() const { return static_cast<int>(items_.size()); }
+  // Fails with "List index out of bounds (%d)".
+  const std::string& Strings(int index) const;
+  void SetString(int index, const std::string& value);
+  int Add(const std::string& value);
+  void Insert(int index, const std::string& value);
+  void Delete(int index);
+  void Clear() { items_.clear(); }
+  // Index of the first entry equal to value without regard to letter case; -1 if none.
+  int IndexOf(std::string_view value) const;
+  // The entries joined by CR LF, each followed by CR LF; SetText splits at CR LF or LF.
+  std::string Text() const;
+  void SetText(std::string_view text);
+  // Entries separated by commas (quoted with double quotes where needed); SetCommaText splits
+  // at commas and blanks, double quotes grouping.
+  std::string CommaText() const;
+  void SetCommaText(std::string_view text);
+  const std::vector<std::string>& Items() const { return items_; }
+  void Assign(const TPersistent& source) override;
+
+ private:
+  std::vector<std::string> items_;
+};
+
+}  // namespace cd

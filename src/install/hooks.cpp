@@ -1,0 +1,31 @@
+// Storage of the process-wide run values and hooks.
+#include "install/hooks.h"
+
+namespace cd {
+
+TAskDestinationHook& OnAskDestination() {
+  static TAskDestinationHook hook;
+  return hook;
+}
+
+TSelectComponentsHook& OnSelectComponents() {
+  static TSelectComponentsHook hook;
+  return hook;
+}
+
+TTranslateHook& OnTranslate() {
+  static TTranslateHook hook;
+  return hook;
+}
+
+std::string& CurrentConfigName() {
+  static std::string name;
+  return name;
+}
+
+std::string TranslateText(const std::string& text) {
+  const TTranslateHook& translate = OnTranslate();
+  return translate ? translate(text) : text;
+}
+
+}  // namespace cd

@@ -1,0 +1,32 @@
+// Process-wide values and hooks of a run: the configuration name and translation set by the
+// runner, and the destination and component questions set by the runner's dialogs at start.
+// The installation engine calls them without knowing who answers.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace cd {
+
+class TObjectOutline;
+class TStringList;
+
+// Asks for a directory with Prompt as its caption; the answer ends with "\" or is empty.
+using TAskDestinationHook = std::function<void(const std::string& prompt, std::string& path)>;
+// Lets the user choose components of Outline; clears Names and fills it with the file names of
+// the chosen components. A cancel raises EAbort.
+using TSelectComponentsHook = std::function<void(TObjectOutline& outline, TStringList& names)>;
+// Translates a multilingual string into the installation language.
+using TTranslateHook = std::function<std::string(const std::string& text)>;
+
+// Each accessor returns the one process-wide slot; an empty function means "not set".
+TAskDestinationHook& OnAskDestination();
+TSelectComponentsHook& OnSelectComponents();
+TTranslateHook& OnTranslate();
+// The name (file or URL) of the configuration being run.
+std::string& CurrentConfigName();
+
+// OnTranslate applied to text, or text itself while no translation is set.
+std::string TranslateText(const std::string& text);
+
+}  // namespace cd

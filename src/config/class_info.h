@@ -93,39 +93,63 @@ class TClassBuilder {
   }
   template <class E>
   TClassBuilder& Enum(std::string key, E T::*member, const TEnumTypeInfo& type,
-                      std::optional<E> def) {
+                      std::type_identity_t<std::optional<E>> def = std::nullopt) {
+    return Enum<E>(
+        std::move(key), [member](const T& o) { return o.*member; },
+        [member](T& o, E v) { o.*member = v; }, type, def);
+  }
+  template <class E>
+  TClassBuilder& Enum(std::string key, std::type_identity_t<std::function<E(const T&)>> get,
+                      std::type_identity_t<std::function<void(T&, E)>> set,
+                      const TEnumTypeInfo& type,
+                      std::type_identity_t<std::optional<E>> def = std::nullopt) {
     TPropInfo& p = Add(std::move(key), TPropKind::Enum);
     p.enumType = &type;
     if (def) p.ordDefault = static_cast<int64_t>(*def);
-    p.getOrd = [member](const TPersistent& o) -> int64_t {
-      return static_cast<int64_t>(static_cast<const T&>(o).*member);
+    p.getOrd = [get](const TPersistent& o) -> int64_t {
+      return static_cast<int64_t>(get(static_cast<const T&>(o)));
     };
-    p.setOrd = [member](TPersistent& o, int64_t v) { static_cast<T&>(o).*member = static_cast<E>(v); };
+    if (set)
+      p.setOrd = [set](TPersistent& o, int64_t v) { set(static_cast<T&>(o), static_cast<E>(v)); };
     return *this;
   }
   // A set held as a bit mask: element n is bit (1 << n).
   TClassBuilder& Set(std::string key, uint32_t T::*member, const TEnumTypeInfo& type,
                      std::optional<uint32_t> def = 0) {
+    return Set(
+        std::move(key), [member](const T& o) { return o.*member; },
+        [member](T& o, uint32_t v) { o.*member = v; }, type, def);
+  }
+  TClassBuilder& Set(std::string key, std::function<uint32_t(const T&)> get,
+                     std::function<void(T&, uint32_t)> set, const TEnumTypeInfo& type,
+                     std::optional<uint32_t> def = 0) {
     TPropInfo& p = Add(std::move(key), TPropKind::Set);
     p.enumType = &type;
     if (def) p.ordDefault = *def;
-    p.getOrd = [member](const TPersistent& o) -> int64_t { return static_cast<const T&>(o).*member; };
-    p.setOrd = [member](TPersistent& o, int64_t v) {
-      static_cast<T&>(o).*member = static_cast<uint32_t>(v);
-    };
+    p.getOrd = [get](const TPersistent& o) -> int64_t { return get(static_cast<const T&>(o)); };
+    if (set)
+      p.setOrd = [set](TPersistent& o, int64_t v) {
+        set(static_cast<T&>(o), static_cast<uint32_t>(v));
+      };
     return *this;
   }
   TClassBuilder& Float(std::string key, double T::*member, TFloatType type = TFloatType::Extended,
                        double def = 0) {
+    return Float(
+        std::move(key), [member](const T& o) { return o.*member; },
+        [member](T& o, double v) { o.*member = v; }, type, def);
+  }
+  TClassBuilder& Float(std::string key, std::function<double(const T&)> get,
+                       std::function<void(T&, double)> set, TFloatType type = TFloatType::Extended,
+                       double def = 0) {
     TPropInfo& p = Add(std::move(key), TPropKind::Float);
     p.floatType = type;
     p.floatDefault = def;
-    p.getFloat = [member](const TPersistent& o) -> long double {
-      return static_cast<const T&>(o).*member;
-    };
-    p.setFloat = [member](TPersistent& o, long double v) {
-      static_cast<T&>(o).*member = static_cast<double>(v);
-    };
+    p.getFloat = [get](const TPersistent& o) -> long double { return get(static_cast<const T&>(o)); };
+    if (set)
+      p.setFloat = [set](TPersistent& o, long double v) {
+        set(static_cast<T&>(o), static_cast<double>(v));
+      };
     return *this;
   }
   TClassBuilder& Str(std::string key, std::string T::*member) {

@@ -25,7 +25,8 @@ class TStringList : public TPersistent {
   void Clear() { items_.clear(); }
   // Index of the first entry equal to value without regard to letter case; -1 if none.
   int IndexOf(std::string_view value) const;
-  // The entries joined by CR LF, each followed by CR LF; SetText splits at CR LF or LF.
+  // The entries joined by CR LF, each followed by CR LF; SetText splits at CR LF,
+  // LF or a lone CR.
   std::string Text() const;
   void SetText(std::string_view text);
   // Entries separated by commas (quoted with double quotes where needed); SetCommaText splits

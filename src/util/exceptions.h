@@ -37,6 +37,10 @@ class EWriteError : public Exception {
 class EStreamError : public Exception {
   using Exception::Exception;
 };
+// An index outside a list: "List index out of bounds (%d)".
+class EListError : public Exception {
+  using Exception::Exception;
+};
 
 // A syntax error in object text; Position is the byte offset of the token where parsing stopped.
 class EParserError : public Exception {

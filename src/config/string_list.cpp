@@ -1,0 +1,157 @@
+// TStringList: entries, text forms and the stored extra value "Strings".
+#include "config/string_list.h"
+
+#include "config/binary_form.h"
+#include "config/component.h"
+#include "config/list_value.h"
+#include "util/exceptions.h"
+#include "util/format.h"
+
+namespace cd {
+
+namespace {
+
+void CheckIndex(int index, int count) {
+  if (index < 0 || index >= count)
+    throw EListError(Format("List index out of bounds (%d)", {index}));
+}
+
+bool NeedsQuotes(const std::string& s) {
+  for (char c : s)
+    if (static_cast<unsigned char>(c) <= ' ' || c == '"' || c == ',') return true;
+  return false;
+}
+
+std::string Quoted(const std::string& s) {
+  std::string out = "\"";
+  for (char c : s) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  return out + '"';
+}
+
+bool IsBlank(char c) { return c >= 1 && static_cast<unsigned char>(c) <= ' '; }
+
+// A double-quoted piece starting at text[pos]; "" inside stands for one quote.
+std::string ExtractQuoted(std::string_view text, size_t& pos) {
+  std::string out;
+  ++pos;
+  while (pos < text.size()) {
+    if (text[pos] == '"') {
+      if (pos + 1 < text.size() && text[pos + 1] == '"') {
+        out += '"';
+        pos += 2;
+        continue;
+      }
+      ++pos;
+      break;
+    }
+    out += text[pos++];
+  }
+  return out;
+}
+
+}  // namespace
+
+const TClassInfo& TStringList::StaticClass() {
+  static const TClassInfo info =
+      TClassBuilder<TStringList>("TStringList", &TPersistent::StaticClass())
+          .Extra(
+              "Strings", [](TStringList& l, TBinaryReader& r) { l.items_ = ReadStringListValue(r); },
+              [](const TStringList& l, TBinaryWriter& w) { WriteStringListValue(w, l.items_); },
+              [](const TStringList& l) { return l.Count() > 0; })
+          .Build();
+  return info;
+}
+
+const std::string& TStringList::Strings(int index) const {
+  CheckIndex(index, Count());
+  return items_[static_cast<size_t>(index)];
+}
+
+void TStringList::SetString(int index, const std::string& value) {
+  CheckIndex(index, Count());
+  items_[static_cast<size_t>(index)] = value;
+}
+
+int TStringList::Add(const std::string& value) {
+  items_.push_back(value);
+  return Count() - 1;
+}
+
+void TStringList::Insert(int index, const std::string& value) {
+  CheckIndex(index, Count() + 1);
+  items_.insert(items_.begin() + index, value);
+}
+
+void TStringList::Delete(int index) {
+  CheckIndex(index, Count());
+  items_.erase(items_.begin() + index);
+}
+
+int TStringList::IndexOf(std::string_view value) const {
+  for (size_t i = 0; i < items_.size(); ++i)
+    if (SameText(items_[i], value)) return static_cast<int>(i);
+  return -1;
+}
+
+std::string TStringList::Text() const {
+  std::string out;
+  for (const std::string& s : items_) out += s + "\r\n";
+  return out;
+}
+
+void TStringList::SetText(std::string_view text) {
+  items_.clear();
+  size_t pos = 0;
+  while (pos < text.size()) {
+    const size_t start = pos;
+    while (pos < text.size() && text[pos] != '\n' && text[pos] != '\r') ++pos;
+    items_.emplace_back(text.substr(start, pos - start));
+    if (pos < text.size() && text[pos] == '\r') ++pos;
+    if (pos < text.size() && text[pos] == '\n') ++pos;
+  }
+}
+
+std::string TStringList::CommaText() const {
+  if (items_.size() == 1 && items_[0].empty()) return "\"\"";
+  std::string out;
+  for (size_t i = 0; i < items_.size(); ++i) {
+    if (i) out += ',';
+    out += NeedsQuotes(items_[i]) ? Quoted(items_[i]) : items_[i];
+  }
+  return out;
+}
+
+void TStringList::SetCommaText(std::string_view text) {
+  items_.clear();
+  text = text.substr(0, text.find('\0'));  // a zero byte ends the text
+  size_t pos = 0;
+  while (pos < text.size() && IsBlank(text[pos])) ++pos;
+  while (pos < text.size()) {
+    if (text[pos] == '"') {
+      items_.push_back(ExtractQuoted(text, pos));
+    } else {
+      const size_t start = pos;
+      while (pos < text.size() && static_cast<unsigned char>(text[pos]) > ' ' && text[pos] != ',')
+        ++pos;
+      items_.emplace_back(text.substr(start, pos - start));
+    }
+    while (pos < text.size() && IsBlank(text[pos])) ++pos;
+    if (pos < text.size() && text[pos] == ',') {
+      do ++pos;
+      while (pos < text.size() && IsBlank(text[pos]));
+    }
+  }
+}
+
+void TStringList::Assign(const TPersistent& source) {
+  if (const auto* other = dynamic_cast<const TStringList*>(&source)) {
+    if (other != this) items_ = other->items_;
+    return;
+  }
+  TPersistent::Assign(source);
+}
+
+}  // namespace cd

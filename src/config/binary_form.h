@@ -109,6 +109,12 @@ class TBinaryReader {
   void SkipProperty();
 
  private:
+  void Need(size_t count) const;          // fails unless count bytes remain
+  size_t ReadLength(size_t unitSize);     // 4-byte count whose units must all remain
+  int64_t ReadIntegerOfType(TValueType t);
+  void SkipValueAt(int depth);
+  void SkipCollection(int depth);
+
   std::string_view data_;
   size_t pos_ = 0;
 };

@@ -7,7 +7,9 @@
 namespace cd {
 namespace {
 
-std::string VariantKey(std::string_view lang) { return Format("\"%s=", {lang}); }
+std::string VariantKey(std::string_view lang) {
+  return Format("\"%s=", {lang});
+}
 
 std::string& DisplayLanguageStorage() {
   static std::string lang;
@@ -45,8 +47,12 @@ std::string LangStringLowEx(std::string_view text, std::string_view lang) {
   return std::string(text.substr(start, close - start));
 }
 
-const std::string& DisplayLanguage() { return DisplayLanguageStorage(); }
+const std::string& DisplayLanguage() {
+  return DisplayLanguageStorage();
+}
 
-void SetDisplayLanguage(std::string lang) { DisplayLanguageStorage() = std::move(lang); }
+void SetDisplayLanguage(std::string lang) {
+  DisplayLanguageStorage() = std::move(lang);
+}
 
 }  // namespace cd

@@ -37,6 +37,11 @@ class EWriteError : public Exception {
 class EStreamError : public Exception {
   using Exception::Exception;
 };
+// A cast of an object to a class it is not of: "Invalid class typecast".
+class EInvalidCast : public Exception {
+ public:
+  EInvalidCast() : Exception("Invalid class typecast") {}
+};
 // An index outside a list: "List index out of bounds (%d)".
 class EListError : public Exception {
   using Exception::Exception;

@@ -1,0 +1,73 @@
+// The POSIX download cache: one folder per URL under the Windows directory of drive C:, the
+// document kept under the last name of the URL's path, reduced to safe characters.
+#include "platform/posix/url_cache_posix.h"
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+
+#include "platform/files.h"
+#include "util/exceptions.h"
+
+namespace cd::os {
+namespace {
+
+constexpr const char* kCacheFolder = "C:\\windows\\Temporary Internet Files\\";
+constexpr size_t kMaxName = 255;
+
+uint64_t Fnv1a(const std::string& text) {
+  uint64_t hash = 14695981039346656037ull;
+  for (unsigned char c : text) {
+    hash ^= c;
+    hash *= 1099511628211ull;
+  }
+  return hash;
+}
+
+// The last component of the URL's path ("index.htm" for a folder), with every character
+// outside letters, digits, ".", "-" and "_" replaced by "_", and no leading dot.
+std::string LeafName(const std::string& url) {
+  const size_t scheme = url.find("://");
+  const size_t pathStart = url.find('/', scheme == std::string::npos ? 0 : scheme + 3);
+  std::string path =
+      pathStart == std::string::npos ? "" : url.substr(pathStart, url.find_first_of("?#", pathStart) - pathStart);
+  std::string leaf = path.substr(path.find_last_of('/') + 1);
+  if (leaf.empty()) leaf = "index.htm";
+  for (char& c : leaf) {
+    const bool safe = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                      c == '.' || c == '-' || c == '_';
+    if (!safe) c = '_';
+  }
+  if (leaf[0] == '.') leaf[0] = '_';
+  return leaf;
+}
+
+// Shortens name so that folder + name fits in kMaxName characters, keeping its extension.
+std::string FitName(const std::string& folder, std::string name) {
+  if (folder.size() + name.size() <= kMaxName) return name;
+  const size_t room = kMaxName - folder.size();
+  const size_t dot = name.find_last_of('.');
+  std::string ext = dot == std::string::npos ? "" : name.substr(dot);
+  if (ext.size() > room / 2) ext.clear();
+  return name.substr(0, room - ext.size()) + ext;
+}
+
+}  // namespace
+
+UrlCacheEntry UrlCacheEntryFor(const std::string& url) {
+  char hash[17];
+  std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(Fnv1a(url)));
+  const std::string folder = std::string(kCacheFolder) + hash + "\\";
+  UrlCacheEntry entry;
+  entry.windowsPath = folder + FitName(folder, LeafName(url));
+  entry.hostPath = HostPath(entry.windowsPath);
+  entry.partialHostPath = entry.hostPath + ".part" + std::to_string(getpid());
+  std::error_code ec;
+  std::filesystem::create_directories(std::filesystem::path(entry.hostPath).parent_path(), ec);
+  if (ec) throw Exception("Cannot create the download cache folder " + folder + ": " + ec.message());
+  return entry;
+}
+
+}  // namespace cd::os

@@ -1,0 +1,173 @@
+// Web documents on POSIX through libcurl: the document is fetched over http or https (with the
+// server's certificate verified) into a temporary file or into the download cache folder.
+#include <curl/curl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdio>
+#include <exception>
+#include <mutex>
+
+#include "platform/posix/url_cache_posix.h"
+#include "platform/url.h"
+#include "util/exceptions.h"
+
+namespace cd::os {
+namespace {
+
+std::atomic<bool> libraryReady{false};
+
+// Sets libcurl up on the first web call; a failed set-up is tried again on the next call.
+void EnsureLoaded() {
+  static std::mutex lock;
+  std::lock_guard<std::mutex> guard(lock);
+  if (libraryReady) return;
+  const CURLcode rc = curl_global_init(CURL_GLOBAL_DEFAULT);
+  if (rc != CURLE_OK)
+    throw Exception(std::string("Error in loading libcurl: ") + curl_easy_strerror(rc));
+  libraryReady = true;
+}
+
+// Progress of one transfer, reported only when the counts change.
+struct ProgressState {
+  ProgressState(const UrlProgressEvent& handler, intptr_t value)
+      : onProgress(&handler), userValue(value) {}
+
+  const UrlProgressEvent* onProgress;
+  intptr_t userValue;
+  int64_t lastNow = -1;
+  int64_t lastTotal = -1;
+  std::exception_ptr failure;
+
+  // False when the handler raised; the transfer is then stopped.
+  bool Report(int64_t now, int64_t total) {
+    if (now == lastNow && total == lastTotal) return true;
+    lastNow = now;
+    lastTotal = total;
+    try {
+      (*onProgress)(now, total, userValue);
+      return true;
+    } catch (...) {
+      failure = std::current_exception();
+      return false;
+    }
+  }
+};
+
+int OnTransferInfo(void* clientp, curl_off_t dltotal, curl_off_t dlnow, curl_off_t, curl_off_t) {
+  return static_cast<ProgressState*>(clientp)->Report(dlnow, dltotal) ? 0 : 1;
+}
+
+size_t OnData(char* data, size_t size, size_t count, void* userdata) {
+  return std::fwrite(data, size, count, static_cast<FILE*>(userdata)) * size;
+}
+
+void SetCommonOptions(CURL* curl, const std::string& url, FILE* sink) {
+  curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
+  curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+  curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+  curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
+  curl_easy_setopt(curl, CURLOPT_MAXREDIRS, 10L);
+  curl_easy_setopt(curl, CURLOPT_FAILONERROR, 1L);
+  curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
+  curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
+  curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+  curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, 30L);
+  // A server that stops sending for a minute ends the load instead of blocking for ever.
+  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, 60L);
+  curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, OnData);
+  curl_easy_setopt(curl, CURLOPT_WRITEDATA, sink);
+}
+
+// Fetches url into sink; false when the document cannot be loaded. A progress handler that
+// raises stops the transfer and its exception is raised here.
+bool Transfer(const std::string& url, FILE* sink, intptr_t userValue,
+              const UrlProgressEvent& onProgress) {
+  EnsureLoaded();
+  std::unique_ptr<CURL, void (*)(CURL*)> curl(curl_easy_init(), curl_easy_cleanup);
+  if (!curl) return false;
+  SetCommonOptions(curl.get(), url, sink);
+  ProgressState progress(onProgress, userValue);
+  if (onProgress) {
+    curl_easy_setopt(curl.get(), CURLOPT_XFERINFOFUNCTION, OnTransferInfo);
+    curl_easy_setopt(curl.get(), CURLOPT_XFERINFODATA, &progress);
+    curl_easy_setopt(curl.get(), CURLOPT_NOPROGRESS, 0L);
+  }
+  const CURLcode rc = curl_easy_perform(curl.get());
+  if (progress.failure) std::rethrow_exception(progress.failure);
+  if (rc != CURLE_OK || std::fflush(sink) != 0) return false;
+  if (onProgress) {
+    // The last report says the whole document is there, as the system's loader does.
+    curl_off_t received = 0;
+    curl_easy_getinfo(curl.get(), CURLINFO_SIZE_DOWNLOAD_T, &received);
+    progress.Report(received, received);
+    if (progress.failure) std::rethrow_exception(progress.failure);
+  }
+  return true;
+}
+
+// A fetched document in an anonymous temporary file.
+class TempFileUrlStream : public UrlStream {
+ public:
+  explicit TempFileUrlStream(FILE* file) : file_(file) {}
+  ~TempFileUrlStream() override { std::fclose(file_); }
+
+  int64_t Read(void* buffer, int64_t count) override {
+    if (count <= 0) return 0;
+    return static_cast<int64_t>(std::fread(buffer, 1, static_cast<size_t>(count), file_));
+  }
+  int64_t Seek(int64_t offset, int origin) override {
+    const int whence = origin == 0 ? SEEK_SET : origin == 1 ? SEEK_CUR : SEEK_END;
+    if (fseeko(file_, offset, whence) != 0) throw Exception("Url stream: seek failed");
+    return ftello(file_);
+  }
+  int64_t Size() override {
+    struct stat info;
+    return fstat(fileno(file_), &info) == 0 ? info.st_size : 0;
+  }
+
+ private:
+  FILE* file_;
+};
+
+}  // namespace
+
+std::unique_ptr<UrlStream> OpenUrlStream(const std::string& url, intptr_t userValue,
+                                         const UrlProgressEvent& onProgress) {
+  EnsureLoaded();
+  FILE* file = std::tmpfile();
+  if (!file) return nullptr;
+  auto stream = std::make_unique<TempFileUrlStream>(file);
+  if (!Transfer(url, file, userValue, onProgress)) return nullptr;
+  stream->Seek(0, 0);
+  return stream;
+}
+
+std::optional<std::string> DownloadUrlToCache(const std::string& url, intptr_t userValue,
+                                              const UrlProgressEvent& onProgress) {
+  EnsureLoaded();
+  const UrlCacheEntry entry = UrlCacheEntryFor(url);
+  FILE* file = std::fopen(entry.partialHostPath.c_str(), "wb");
+  if (!file) return std::nullopt;
+  bool loaded = false;
+  try {
+    loaded = Transfer(url, file, userValue, onProgress);
+  } catch (...) {
+    std::fclose(file);
+    std::remove(entry.partialHostPath.c_str());
+    throw;
+  }
+  loaded = std::fclose(file) == 0 && loaded;
+  // Only a complete copy takes the cache name, so a failed load never leaves half a file there.
+  if (!loaded || std::rename(entry.partialHostPath.c_str(), entry.hostPath.c_str()) != 0) {
+    std::remove(entry.partialHostPath.c_str());
+    return std::nullopt;
+  }
+  return entry.windowsPath;
+}
+
+bool UrlLibraryLoaded() { return libraryReady; }
+
+}  // namespace cd::os

@@ -1,0 +1,30 @@
+// The messages of URL loading over the platform's URL library.
+#include "util/url_loader.h"
+
+#include "util/exceptions.h"
+#include "util/format.h"
+
+namespace cd {
+namespace {
+
+[[noreturn]] void CannotLoad(const std::string& url) {
+  throw Exception(Format("Cannot load Url \"%s\"", {"http://" + url}));
+}
+
+}  // namespace
+
+std::unique_ptr<os::UrlStream> OpenUrlStream(const std::string& url, intptr_t userValue,
+                                             const TLoadProgressEvent& onProgress) {
+  auto stream = os::OpenUrlStream(url, userValue, onProgress);
+  if (!stream) CannotLoad(url);
+  return stream;
+}
+
+std::string DownloadUrlToCache(const std::string& url, intptr_t userValue,
+                               const TLoadProgressEvent& onProgress) {
+  auto name = os::DownloadUrlToCache(url, userValue, onProgress);
+  if (!name) CannotLoad(url);
+  return *name;
+}
+
+}  // namespace cd

@@ -77,4 +77,11 @@ std::vector<const TExtraValue*> TClassInfo::AllExtras() const {
   return result;
 }
 
+const TClassInfo* TClassInfo::FindFieldClass(std::string_view className) const {
+  for (const TClassInfo* c = this; c; c = c->parent)
+    for (const TClassInfo* f : c->fieldClasses)
+      if (SameText(f->name, className)) return f;
+  return nullptr;
+}
+
 }  // namespace cd

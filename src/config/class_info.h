@@ -36,6 +36,9 @@ class TClassInfo {
   bool isComponent = false;
   std::vector<TPropInfo> props;  // this class's own, in declaration order
   std::vector<TExtraValue> extras;
+  // Classes of the component fields the class declares; nested objects of a root of this
+  // class are looked up here (and in the ancestors' lists) before the registry.
+  std::vector<const TClassInfo*> fieldClasses;
 
   bool InheritsFrom(const TClassInfo& other) const;
   // Finds a property by name without regard to letter case, ancestors included.
@@ -44,6 +47,8 @@ class TClassInfo {
   // Every stored property, ancestors' first.
   std::vector<const TPropInfo*> AllProperties() const;
   std::vector<const TExtraValue*> AllExtras() const;
+  // A field class named className (any letter case), ancestors' included; nullptr if none.
+  const TClassInfo* FindFieldClass(std::string_view className) const;
 };
 
 template <class T>
@@ -209,6 +214,11 @@ class TClassBuilder {
     e.write = [write](const TPersistent& o, TBinaryWriter& w) { write(static_cast<const T&>(o), w); };
     e.hasData = [hasData](const TPersistent& o) { return hasData(static_cast<const T&>(o)); };
     info_.extras.push_back(std::move(e));
+    return *this;
+  }
+
+  TClassBuilder& FieldClass(const TClassInfo& cls) {
+    info_.fieldClasses.push_back(&cls);
     return *this;
   }
 

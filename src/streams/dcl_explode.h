@@ -1,0 +1,52 @@
+// Explode: the DCL implode format decoder. The caller supplies the work area (one per call);
+// input is read in blocks of 2048 bytes and output is handed over in blocks of 4096 bytes.
+#pragma once
+
+#include <cstdint>
+
+#include "streams/dcl.h"
+
+namespace cd {
+
+// The decoder's whole state; nothing is kept between calls.
+struct TExplodeWork {
+  static constexpr uint32_t kInSize = 2048;
+  static constexpr uint32_t kHistory = 4096;
+  static constexpr uint32_t kOutSize = 2 * kHistory + 518;
+
+  // Second-level ASCII literal entries: one group of 32 per first byte of a long code.
+  static constexpr int kLongGroups = 16;
+
+  struct TLookupEntry {
+    uint8_t bits;    // code length; 0 in the first level: a long code, see group
+    uint8_t symbol;  // literal, or the group of a long code
+  };
+
+  TDclReadBuf readBuf = nullptr;
+  TDclWriteBuf writeBuf = nullptr;
+  void* param = nullptr;
+
+  int literalMode = 0;
+  uint32_t dictBits = 0;
+  uint32_t dictMask = 0;
+
+  uint32_t bitBuf = 0;     // consumed from the low end
+  uint32_t extraBits = 0;  // valid bits beyond the 8 of the current byte
+  uint32_t inPos = 0;
+  uint32_t inBytes = 0;
+  uint32_t outPos = 0;
+
+  uint8_t lengthLookup[256];
+  uint8_t distanceLookup[256];
+  TLookupEntry asciiLookup[256];
+  TLookupEntry asciiLong[kLongGroups][32];
+
+  uint8_t in[kInSize];
+  uint8_t out[kOutSize];  // history, 4096 bytes of new output, room for one longest copy
+};
+
+// Decodes the stream that readBuf delivers (two header bytes, then the bit stream) and
+// hands the bytes to writeBuf. Returns kDclOk or an error code of dcl.h.
+int Explode(TDclReadBuf readBuf, TDclWriteBuf writeBuf, TExplodeWork& work, void* param);
+
+}  // namespace cd

@@ -1,0 +1,54 @@
+// Implode: the DCL implode format encoder. The caller supplies the work area (one per call);
+// input is taken in blocks of 4096 bytes and output is handed over in blocks of 2048 bytes.
+#pragma once
+
+#include <cstdint>
+
+#include "streams/dcl.h"
+
+namespace cd {
+
+// The encoder's whole state for one call.
+struct TImplodeWork {
+  static constexpr uint32_t kBlock = 4096;
+  static constexpr uint32_t kLookAhead = 516;  // also the longest repetition written
+  static constexpr uint32_t kMaxDict = 4096;
+  static constexpr uint32_t kBufSize = kMaxDict + kLookAhead + kBlock;
+  static constexpr uint32_t kHashCount = 255 * 4 + 255 * 5 + 1;
+  static constexpr uint32_t kSymbolCount = 774;
+  static constexpr uint32_t kOutSize = 2048;
+
+  TDclReadBuf readBuf = nullptr;
+  TDclWriteBuf writeBuf = nullptr;
+  void* param = nullptr;
+
+  int literalMode = 0;
+  uint32_t dictSize = 0;
+  uint32_t dictBits = 0;
+  uint32_t dictMask = 0;
+
+  // Bit count and code of every symbol: literals, lengths 2 to 518 and the end marker.
+  uint8_t symbolBits[kSymbolCount];
+  uint16_t symbolCodes[kSymbolCount];
+
+  // History, then the look-ahead kept from the previous block, then 4096 bytes of new input.
+  uint8_t buf[kBufSize];
+
+  // Position index: the buffer positions of each 2-byte hash, in increasing order, at
+  // positions[hashStart[h] .. hashStart[h + 1]); hashCursor[h] skips those left behind.
+  uint16_t hashStart[kHashCount + 1];
+  uint16_t hashCursor[kHashCount];
+  uint16_t positions[kBufSize];
+
+  uint8_t out[kOutSize + 2];
+  uint32_t outBytes = 0;  // complete bytes
+  uint32_t outBits = 0;   // bits used in the current byte
+};
+
+// Encodes everything readBuf delivers and hands the result to writeBuf. Returns
+// kDclInvalidDictSize unless dictSize is 1024, 2048 or 4096, kDclInvalidMode unless
+// literalMode is kDclBinary or kDclAscii, otherwise kDclOk.
+int Implode(TDclReadBuf readBuf, TDclWriteBuf writeBuf, TImplodeWork& work, void* param,
+            int literalMode, uint32_t dictSize);
+
+}  // namespace cd

@@ -1,0 +1,25 @@
+// The encoder's repetition search: the position index by 2-byte hash and the longest-match
+// search over it.
+#pragma once
+
+#include <cstdint>
+
+#include "streams/dcl_implode.h"
+
+namespace cd::dcl {
+
+struct TRepetition {
+  uint32_t length = 0;    // 0: none
+  uint32_t distance = 0;  // bytes back minus 1
+};
+
+// Enters every buffer position in [from, to) under the hash of the two bytes there.
+void BuildIndex(TImplodeWork& w, uint32_t from, uint32_t to);
+
+// The longest earlier repetition of the bytes at pos, looking no further than dataEnd and at
+// most 516 bytes. Among equal lengths the nearest wins, but once a repetition is longer than
+// 10 bytes only a longer one replaces it. Searches must come at non-decreasing positions
+// after each BuildIndex.
+TRepetition FindRepetition(TImplodeWork& w, uint32_t pos, uint32_t dataEnd);
+
+}  // namespace cd::dcl

@@ -1,0 +1,89 @@
+// Packed streams: the signature test and the stream-level calls of the decoder and encoder.
+#include "streams/packed_stream.h"
+
+#include <cstring>
+#include <exception>
+#include <memory>
+
+#include "streams/dcl_explode.h"
+#include "streams/dcl_implode.h"
+#include "streams/file_stream.h"
+#include "util/exceptions.h"
+#include "util/format.h"
+
+namespace cd {
+namespace {
+
+// What the buffer callbacks work on. The first failure of dest's write is kept and raised
+// once the codec has returned, so that no exception crosses the codec.
+struct TCodecStreams {
+  TStream& source;
+  TStream& dest;
+  std::exception_ptr writeError;
+};
+
+uint32_t ReadFromSource(uint8_t* buffer, uint32_t& size, void* param) {
+  auto& streams = *static_cast<TCodecStreams*>(param);
+  try {
+    const int64_t got = streams.source.Read(buffer, size);
+    return got > 0 ? static_cast<uint32_t>(got) : 0;
+  } catch (const std::exception&) {
+    return 0;  // a failed read ends the input
+  }
+}
+
+void WriteToDest(const uint8_t* buffer, uint32_t size, void* param) {
+  auto& streams = *static_cast<TCodecStreams*>(param);
+  if (streams.writeError) return;
+  try {
+    streams.dest.WriteBuffer(buffer, size);
+  } catch (const std::exception&) {
+    streams.writeError = std::current_exception();
+  }
+}
+
+void CheckResult(int code, const TCodecStreams& streams) {
+  if (streams.writeError) std::rethrow_exception(streams.writeError);
+  if (code >= kDclInvalidDictSize && code <= kDclAbort) {
+    throw Exception(Format("PKWareError \"%s\"", {DclErrorName(code)}));
+  }
+}
+
+}  // namespace
+
+bool IsPacked(TStream& stream) {
+  if (stream.Size() - stream.Position() < 4) return false;
+  uint8_t head[4];
+  const int64_t got = stream.Read(head, 4);
+  if (got == 4 && std::memcmp(head, kPackedSignature, 4) == 0) return true;
+  if (got > 0) stream.Seek(-got, TSeekOrigin::soCurrent);
+  return false;
+}
+
+void UnpackStream(TStream& source, TStream& dest) {
+  auto work = std::make_unique<TExplodeWork>();
+  TCodecStreams streams{source, dest, nullptr};
+  const int code = Explode(ReadFromSource, WriteToDest, *work, &streams);
+  CheckResult(code, streams);
+}
+
+void PackStream(TStream& source, TStream& dest) {
+  if (source.Size() <= kLargestStoredSize) {
+    const int64_t rest = source.Size() - source.Position();
+    if (rest > 0) dest.CopyFrom(source, rest);
+    return;
+  }
+  dest.WriteBuffer(kPackedSignature, sizeof kPackedSignature);
+  auto work = std::make_unique<TImplodeWork>();
+  TCodecStreams streams{source, dest, nullptr};
+  const int code = Implode(ReadFromSource, WriteToDest, *work, &streams, kDclBinary, 4096);
+  CheckResult(code, streams);
+}
+
+void PackFileToFile(const std::string& sourceName, const std::string& destName) {
+  TFileStream source(sourceName, os::OpenMode::Read);
+  TFileStream dest(destName, os::OpenMode::Create);
+  PackStream(source, dest);
+}
+
+}  // namespace cd

@@ -1,0 +1,46 @@
+// TProgressStream: reports reading progress at most once per 2000 bytes.
+#include "streams/progress_stream.h"
+
+#include "streams/file_stream.h"
+
+namespace cd {
+namespace {
+
+constexpr int32_t kReportStep = 2000;
+
+}  // namespace
+
+TProgressStream::TProgressStream(TStream& inner, TSetupTotals* totals,
+                                 TReadProgressProc progress)
+    : inner_(&inner),
+      totals_(totals),
+      progress_(std::move(progress)),
+      size_(static_cast<int32_t>(inner.Size())) {}
+
+TProgressStream::TProgressStream(std::unique_ptr<TStream> owned, TSetupTotals* totals,
+                                 TReadProgressProc progress)
+    : TProgressStream(*owned, totals, std::move(progress)) {
+  owned_ = std::move(owned);
+}
+
+std::unique_ptr<TProgressStream> TProgressStream::CreateFromFile(const std::string& name,
+                                                                 TSetupTotals* totals,
+                                                                 TReadProgressProc progress) {
+  auto file = std::make_unique<TFileStream>(name, os::OpenMode::Read, os::ShareMode::DenyNone);
+  return std::unique_ptr<TProgressStream>(
+      new TProgressStream(std::move(file), totals, std::move(progress)));
+}
+
+int64_t TProgressStream::Read(void* buffer, int64_t count) {
+  const int64_t n = inner_->Read(buffer, count);
+  if (progress_) {
+    const auto pos = static_cast<int32_t>(Position());
+    if (pos - lastReported_ >= kReportStep) {
+      lastReported_ = pos;
+      progress_(pos, size_, totals_);
+    }
+  }
+  return n;
+}
+
+}  // namespace cd

@@ -1,0 +1,26 @@
+// The destination question and the hook that reaches it.
+#include "runner/ask_medium_id_form.h"
+
+#include "install/hooks.h"
+
+namespace cd {
+
+std::string DestinationPath(std::string_view fieldText) {
+  std::string path(fieldText);
+  if (!path.empty() && path.back() != '\\') path += '\\';
+  return path;
+}
+
+std::string TAskMediumIdForm::Ask(const std::string& prompt) {
+  pathText_ = view_->Ask(prompt, pathText_);
+  return DestinationPath(pathText_);
+}
+
+void InstallAskDestination() {
+  OnAskDestination() = [](const std::string& prompt, std::string& path) {
+    static TAskMediumIdForm form(os::CreateDestinationView());
+    path = form.Ask(prompt);
+  };
+}
+
+}  // namespace cd

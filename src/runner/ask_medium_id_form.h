@@ -1,0 +1,35 @@
+// TAskMediumIdForm: the destination question behind the OnAskDestination hook. The form is
+// made once and keeps its field's text between questions.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/views.h"
+
+namespace cd {
+
+class TAskMediumIdForm {
+ public:
+  explicit TAskMediumIdForm(std::unique_ptr<os::DestinationView> view) : view_(std::move(view)) {}
+
+  // Shows prompt unchanged, takes the field's text however the dialog closes, and returns it
+  // as a directory: with a trailing "\" added when missing; empty stays empty.
+  std::string Ask(const std::string& prompt);
+
+  const std::string& PathText() const { return pathText_; }
+
+ private:
+  std::unique_ptr<os::DestinationView> view_;
+  std::string pathText_ = "c:\\VokData";
+};
+
+// The field's text as a directory name: "" stays "", otherwise ends with exactly the "\" it
+// had or one added.
+std::string DestinationPath(std::string_view fieldText);
+
+// Sets OnAskDestination to a form with this platform's view, made on first question.
+void InstallAskDestination();
+
+}  // namespace cd

@@ -1,0 +1,22 @@
+// TConvertFilter: stored keys and the observer notification.
+#include "runner/convert_filter.h"
+
+namespace cd {
+
+const TClassInfo& TConvertFilter::StaticClass() {
+  static const TClassInfo info =
+      TClassBuilder<TConvertFilter>("TConvertFilter", &TComponentList::StaticClass())
+          .Str("Descr", &TConvertFilter::descr_)
+          .Str("InputBasicPath", &TConvertFilter::inputBasicPath_)
+          .Str("Disk", &TConvertFilter::disk_)
+          .Str("OutputBasicPath", &TConvertFilter::outputBasicPath_)
+          .Bool("Ignore", &TConvertFilter::ignore_, false)
+          .Build();
+  return info;
+}
+
+void TConvertFilter::Step() {
+  if (observer_) observer_->Notify(*this);
+}
+
+}  // namespace cd

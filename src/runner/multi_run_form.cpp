@@ -1,0 +1,32 @@
+// The application choice over the viewer entries of a configuration.
+#include "runner/multi_run_form.h"
+
+#include "util/exceptions.h"
+#include "util/format.h"
+
+namespace cd {
+
+void TMultiRunForm::AdjustInfo(const std::vector<TAppEntry>& viewers, TInfoResult& info) {
+  apps_.clear();
+  std::vector<const TAppEntry*> offered;
+  for (const TAppEntry& entry : viewers) {
+    if (entry.Exe.empty()) continue;
+    apps_.push_back(entry.Descr);
+    offered.push_back(&entry);
+  }
+  info.RunCommand.clear();
+  info.RunTitle = "Software Update";
+  if (offered.empty()) return;
+
+  int chosen = 0;
+  if (offered.size() > 1) {
+    chosen = view_->Choose(apps_, 0);
+    // An OK without a selected entry cannot name an application; it ends the run like Cancel.
+    if (chosen < 0 || chosen >= static_cast<int>(offered.size())) throw EAbort();
+  }
+  const TAppEntry& item = *offered[static_cast<size_t>(chosen)];
+  info.RunCommand = Format("%s %s", {item.Exe, item.DataName});
+  info.RunTitle = item.Descr;
+}
+
+}  // namespace cd

@@ -1,0 +1,43 @@
+// TMultiRunForm: the application choice. Picks the viewer entry a run is for, asking the user
+// only when the medium offers several.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/views.h"
+
+namespace cd {
+
+// The command line to start after the update and the title of the run.
+struct TInfoResult {
+  std::string RunCommand;
+  std::string RunTitle;
+};
+
+// The keys of one viewer entry (TViewerItem) that the choice uses.
+struct TAppEntry {
+  std::string Exe;
+  std::string DataName;
+  std::string Descr;
+};
+
+class TMultiRunForm {
+ public:
+  explicit TMultiRunForm(std::unique_ptr<os::ChoiceView> view) : view_(std::move(view)) {}
+
+  // Entries with an empty Exe are never offered. None offered: no command, title
+  // "Software Update". One: taken without a dialog. Several: the dialog, first entry
+  // preselected; any close but OK raises EAbort.
+  void AdjustInfo(const std::vector<TAppEntry>& viewers, TInfoResult& info);
+
+  // The descriptions offered by the last AdjustInfo, in order.
+  const std::vector<std::string>& Apps() const { return apps_; }
+
+ private:
+  std::unique_ptr<os::ChoiceView> view_;
+  std::vector<std::string> apps_;
+};
+
+}  // namespace cd

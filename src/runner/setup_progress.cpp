@@ -1,0 +1,90 @@
+// Progress arithmetic of an update: totals, bar position in thousands of bytes, step cycle.
+#include "runner/setup_progress.h"
+
+#include <algorithm>
+
+#include "runner/runner_texts.h"
+#include "util/format.h"
+
+namespace cd {
+
+namespace {
+
+// Byte counts are signed 32-bit values that wrap like the window's own integers did; the
+// addition goes through unsigned arithmetic so that a wrap is defined.
+int32_t WrapAdd(int32_t a, int32_t b) {
+  return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
+}
+
+}  // namespace
+
+TSetupProgress::TSetupProgress(std::unique_ptr<os::ProgressView> view, Translator translate)
+    : view_(std::move(view)), translate_(std::move(translate)) {}
+
+void TSetupProgress::SetMessages(const std::string& msg, const std::string& fileName) {
+  view_->SetMessage(translate_(msg));
+  view_->SetFileName(translate_(fileName));
+}
+
+TProgressProc TSetupProgress::GetProgressProc() {
+  return [this](int32_t code, int32_t size, TSetupTotals* totals) {
+    return Progress(code, size, totals);
+  };
+}
+
+TStepProc TSetupProgress::GetStepProc() {
+  return [this] { Step(); };
+}
+
+void TSetupProgress::SetRange(int32_t min, int32_t max) {
+  barMax_ = max;
+  barMin_ = min;
+  SetBarPosition(barPosition_);
+  ShowBar();
+}
+
+void TSetupProgress::ShowRestartMessage(const std::string& appTitle) {
+  // The title is passed twice: when the installation language has no variant the whole
+  // two-language text, with two "%s", is shown rather than failing to fill it.
+  view_->ShowInformation(title_, Format(translate_(kRestartText), {appTitle, appTitle}));
+}
+
+bool TSetupProgress::Progress(int32_t code, int32_t /*size*/, TSetupTotals* totals) {
+  if (totals == nullptr) return true;
+  if (code == kProgressCopyDone) {
+    view_->SetMessage(translate_(kRunProgramText));
+    return true;
+  }
+  if (code == kProgressFileDone) {
+    totals->Done = WrapAdd(totals->Done, totals->Current);
+    return true;
+  }
+  totals->Current = code;
+  barMax_ = totals->Total / 1000;
+  const int32_t copied = WrapAdd(totals->Done, totals->Current);
+  view_->SetTotalText(Format("%s: %d", {translate_(kTotalText), totals->Total}));
+  view_->SetCopiedText(Format("%s: %d", {translate_(kCopiedText), copied}));
+  SetBarPosition(copied / 1000);
+  ShowBar();
+  view_->ProcessMessages();
+  return true;
+}
+
+void TSetupProgress::Step() {
+  SetBarPosition(barPosition_ + 1 < barMax_ ? barPosition_ + 1 : 1);
+  ShowBar();
+}
+
+void TSetupProgress::RunModal(const std::function<void()>& update) {
+  view_->SetMessage(translate_(kUpdatingFilesText));
+  view_->RunModal(update);
+}
+
+// A progress bar keeps its position inside its range, as the Windows control does.
+void TSetupProgress::SetBarPosition(int32_t position) {
+  barPosition_ = barMin_ <= barMax_ ? std::clamp(position, barMin_, barMax_) : position;
+}
+
+void TSetupProgress::ShowBar() { view_->SetBar(barMin_, barMax_, barPosition_); }
+
+}  // namespace cd

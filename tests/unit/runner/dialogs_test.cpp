@@ -1,0 +1,114 @@
+// The application choice and the destination question.
+#include <gtest/gtest.h>
+
+#include "fake_views.h"
+#include "install/hooks.h"
+#include "runner/ask_medium_id_form.h"
+#include "runner/multi_run_form.h"
+#include "util/exceptions.h"
+
+namespace cd {
+namespace {
+
+class MultiRunFormTest : public ::testing::Test {
+ protected:
+  TMultiRunForm MakeForm(int answer) {
+    return TMultiRunForm(std::make_unique<test::FakeChoiceView>(answer, shown_, calls_));
+  }
+  std::vector<std::string> shown_;
+  int calls_ = 0;
+};
+
+TEST_F(MultiRunFormTest, EntriesWithoutExeAreNeverOffered) {
+  TMultiRunForm form = MakeForm(1);
+  TInfoResult info;
+  form.AdjustInfo({{"a\\a.exe", "A_A1", "First"}, {"", "B_A2", "Second"}, {"c.exe", "C_A3", "Third"}},
+                  info);
+  EXPECT_EQ(shown_, (std::vector<std::string>{"First", "Third", "selected=0"}));
+  EXPECT_EQ(info.RunCommand, "c.exe C_A3");
+  EXPECT_EQ(info.RunTitle, "Third");
+}
+
+TEST_F(MultiRunFormTest, OneEntryIsTakenWithoutADialog) {
+  TMultiRunForm form = MakeForm(-1);
+  TInfoResult info{"old", "old"};
+  form.AdjustInfo({{"", "X", "Hidden"}, {"Player\\play.exe", "", "Only"}}, info);
+  EXPECT_EQ(calls_, 0);
+  EXPECT_EQ(info.RunCommand, "Player\\play.exe ");  // the blank stays with an empty DataName
+  EXPECT_EQ(info.RunTitle, "Only");
+}
+
+TEST_F(MultiRunFormTest, NoEntryGivesSoftwareUpdate) {
+  TMultiRunForm form = MakeForm(0);
+  TInfoResult info{"old", "old"};
+  form.AdjustInfo({{"", "X", "No exe"}}, info);
+  EXPECT_EQ(calls_, 0);
+  EXPECT_EQ(info.RunCommand, "");
+  EXPECT_EQ(info.RunTitle, "Software Update");
+  EXPECT_TRUE(form.Apps().empty());
+}
+
+TEST_F(MultiRunFormTest, CancelIsTheSilentAbort) {
+  TMultiRunForm form = MakeForm(-1);
+  TInfoResult info;
+  EXPECT_THROW(form.AdjustInfo({{"a.exe", "", "A"}, {"b.exe", "", "B"}}, info), EAbort);
+}
+
+TEST_F(MultiRunFormTest, AnAnswerOutsideTheListIsTheSilentAbort) {
+  TMultiRunForm form = MakeForm(2);
+  TInfoResult info;
+  EXPECT_THROW(form.AdjustInfo({{"a.exe", "", "A"}, {"b.exe", "", "B"}}, info), EAbort);
+}
+
+TEST_F(MultiRunFormTest, EqualDescriptionsAreNotMerged) {
+  TMultiRunForm form = MakeForm(1);
+  TInfoResult info;
+  form.AdjustInfo({{"a.exe", "1", "Same"}, {"b.exe", "2", "Same"}}, info);
+  EXPECT_EQ(form.Apps().size(), 2u);
+  EXPECT_EQ(info.RunCommand, "b.exe 2");
+}
+
+TEST(DestinationTest, PathRule) {
+  EXPECT_EQ(DestinationPath("d:\\courses"), "d:\\courses\\");
+  EXPECT_EQ(DestinationPath("d:\\courses\\"), "d:\\courses\\");
+  EXPECT_EQ(DestinationPath(""), "");
+  EXPECT_EQ(DestinationPath("d:\\a/"), "d:\\a/\\");
+}
+
+TEST(DestinationTest, OkButtonFollowsTheField) {
+  EXPECT_TRUE(os::DestinationOkVisible("c"));
+  EXPECT_FALSE(os::DestinationOkVisible(""));
+}
+
+TEST(DestinationTest, FormShowsPromptAndKeepsItsTextBetweenQuestions) {
+  std::vector<std::string> seen;
+  int call = 0;
+  TAskMediumIdForm form(std::make_unique<test::FakeDestinationView>(
+      [&](const std::string& prompt, const std::string& text) {
+        seen.push_back(prompt + "|" + text);
+        return ++call == 1 ? text : std::string("e:\\data");
+      }));
+  EXPECT_EQ(form.Ask("\"CZ=Kam\",\"EN=Where\""), "c:\\VokData\\");
+  EXPECT_EQ(form.Ask("second"), "e:\\data\\");
+  EXPECT_EQ(form.Ask("third"), "e:\\data\\");
+  EXPECT_EQ(seen, (std::vector<std::string>{"\"CZ=Kam\",\"EN=Where\"|c:\\VokData",
+                                            "second|c:\\VokData", "third|e:\\data"}));
+}
+
+TEST(DestinationTest, EmptiedFieldGivesAnEmptyPath) {
+  TAskMediumIdForm form(std::make_unique<test::FakeDestinationView>(
+      [](const std::string&, const std::string&) { return std::string(); }));
+  EXPECT_EQ(form.Ask("p"), "");
+  EXPECT_EQ(form.PathText(), "");
+}
+
+TEST(HooksTest, TranslateTextFallsBackToTheTextWithoutAHook) {
+  OnTranslate() = nullptr;
+  EXPECT_EQ(TranslateText("\"EN=a\""), "\"EN=a\"");
+  OnTranslate() = [](const std::string& t) { return t + "!"; };
+  EXPECT_EQ(TranslateText("a"), "a!");
+  OnTranslate() = nullptr;
+}
+
+}  // namespace
+}  // namespace cd

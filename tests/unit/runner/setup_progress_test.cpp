@@ -1,0 +1,164 @@
+// The progress protocol of an update: totals, bar range and position, step cycle, messages.
+#include "runner/setup_progress.h"
+
+#include <gtest/gtest.h>
+
+#include "fake_views.h"
+#include "util/exceptions.h"
+#include "util/lang_string.h"
+
+namespace cd {
+namespace {
+
+class SetupProgressTest : public ::testing::Test {
+ protected:
+  TSetupProgress MakeProgress(const std::string& lang = "EN") {
+    return TSetupProgress(std::make_unique<test::FakeProgressView>(shown_),
+                          [lang](const std::string& text) { return LowLangString(text, lang); });
+  }
+  test::ProgressRecord shown_;
+};
+
+TEST_F(SetupProgressTest, TotalsAcrossTwoFiles) {
+  TSetupProgress progress = MakeProgress();
+  TSetupTotals* totals = progress.GetTotals();
+  totals->Total = 20000;
+  TProgressProc report = progress.GetProgressProc();
+  for (int32_t code : {0, 5000, 12000}) report(code, 12000, totals);
+  EXPECT_EQ(shown_.copiedText, "Copied: 12000");
+  EXPECT_EQ(shown_.totalText, "Total: 20000");
+  EXPECT_EQ(shown_.position, 12);
+  EXPECT_EQ(shown_.max, 20);
+
+  report(kProgressFileDone, -1, totals);
+  EXPECT_EQ(totals->Done, 12000);
+  EXPECT_EQ(shown_.copiedText, "Copied: 12000");  // -1 changes no label
+
+  report(3000, 8000, totals);
+  EXPECT_EQ(shown_.copiedText, "Copied: 15000");
+  EXPECT_EQ(shown_.position, 15);
+  EXPECT_EQ(shown_.pumps, 4);  // messages are handled after every byte report
+}
+
+TEST_F(SetupProgressTest, RepeatedFileDoneAddsCurrentAgain) {
+  TSetupProgress progress = MakeProgress();
+  TSetupTotals* totals = progress.GetTotals();
+  totals->Total = 100000;
+  progress.Progress(4000, 4000, totals);
+  progress.Progress(kProgressFileDone, -1, totals);
+  progress.Progress(kProgressFileDone, -1, totals);
+  EXPECT_EQ(totals->Done, 8000);
+  EXPECT_EQ(totals->Current, 4000);
+}
+
+TEST_F(SetupProgressTest, BarMaximumIsTotalInThousandsTruncated) {
+  TSetupProgress progress = MakeProgress();
+  TSetupTotals* totals = progress.GetTotals();
+  totals->Total = 999;
+  progress.Progress(500, 999, totals);
+  EXPECT_EQ(progress.BarMax(), 0);
+  EXPECT_EQ(progress.BarPosition(), 0);
+  totals->Total = 1999;
+  progress.Progress(1500, 1999, totals);
+  EXPECT_EQ(progress.BarMax(), 1);
+  EXPECT_EQ(progress.BarPosition(), 1);
+}
+
+TEST_F(SetupProgressTest, PositionStaysInsideTheRangeWhenMoreIsCopiedThanDeclared) {
+  TSetupProgress progress = MakeProgress();
+  TSetupTotals* totals = progress.GetTotals();
+  totals->Total = 3000;
+  progress.Progress(7000, 7000, totals);
+  EXPECT_EQ(progress.BarPosition(), 3);
+  EXPECT_EQ(shown_.copiedText, "Copied: 7000");
+}
+
+TEST_F(SetupProgressTest, CopyDoneChangesOnlyTheMessageLine) {
+  TSetupProgress progress = MakeProgress();
+  TSetupTotals* totals = progress.GetTotals();
+  totals->Total = 20000;
+  progress.Progress(5000, 5000, totals);
+  const test::ProgressRecord before = shown_;
+  progress.Progress(kProgressCopyDone, kProgressCopyDone, totals);
+  EXPECT_EQ(shown_.message, "Run program...");
+  EXPECT_EQ(shown_.copiedText, before.copiedText);
+  EXPECT_EQ(shown_.position, before.position);
+  EXPECT_EQ(totals->Done, 0);
+  EXPECT_EQ(totals->Current, 5000);
+}
+
+TEST_F(SetupProgressTest, MissingTotalsIsIgnored) {
+  TSetupProgress progress = MakeProgress();
+  EXPECT_TRUE(progress.Progress(5000, 5000, nullptr));
+  EXPECT_TRUE(progress.Progress(kProgressCopyDone, 0, nullptr));
+  EXPECT_EQ(shown_.message, "");
+  EXPECT_EQ(shown_.pumps, 0);
+}
+
+TEST_F(SetupProgressTest, DoneWrapsInsteadOfOverflowing) {
+  TSetupProgress progress = MakeProgress();
+  TSetupTotals* totals = progress.GetTotals();
+  totals->Done = INT32_MAX;
+  totals->Current = 1;
+  progress.Progress(kProgressFileDone, -1, totals);
+  EXPECT_EQ(totals->Done, INT32_MIN);
+}
+
+TEST_F(SetupProgressTest, StepCyclesBelowTheMaximum) {
+  TSetupProgress progress = MakeProgress();
+  progress.SetRange(0, 100);
+  TStepProc step = progress.GetStepProc();
+  for (int i = 0; i < 99; ++i) step();
+  EXPECT_EQ(progress.BarPosition(), 99);
+  step();  // 99 + 1 is not below 100
+  EXPECT_EQ(progress.BarPosition(), 1);
+  step();
+  EXPECT_EQ(shown_.position, 2);
+}
+
+TEST_F(SetupProgressTest, SetRangeSetsMaximumThenMinimum) {
+  TSetupProgress progress = MakeProgress();
+  progress.SetRange(10, 50);
+  EXPECT_EQ(progress.BarMin(), 10);
+  EXPECT_EQ(progress.BarMax(), 50);
+  EXPECT_EQ(shown_.position, 10);  // the position is pulled into the new range
+}
+
+TEST_F(SetupProgressTest, MessagesAreTranslated) {
+  TSetupProgress progress = MakeProgress("CZ");
+  progress.SetMessages("\"CZ=Kopíruji\",\"EN=Copying\"", "\"CZ=soubor\",\"EN=file\"");
+  EXPECT_EQ(shown_.message, "Kopíruji");
+  EXPECT_EQ(shown_.fileName, "soubor");
+}
+
+TEST_F(SetupProgressTest, RestartNoticeNamesTheApplication) {
+  TSetupProgress progress = MakeProgress();
+  progress.SetTitle("Course (Setup)");
+  progress.ShowRestartMessage("Course");
+  ASSERT_EQ(shown_.notices.size(), 1u);
+  EXPECT_EQ(shown_.notices[0],
+            "Course (Setup)|Microsoft MediaPlayer was just installed. Before using 'Course', "
+            "please restart Windows.");
+}
+
+TEST_F(SetupProgressTest, RestartNoticeInAnUnknownLanguageShowsBothVariants) {
+  TSetupProgress progress = MakeProgress("DE");
+  progress.ShowRestartMessage("Course");
+  ASSERT_EQ(shown_.notices.size(), 1u);
+  EXPECT_NE(shown_.notices[0].find("'Course' je"), std::string::npos);
+  EXPECT_NE(shown_.notices[0].find("using 'Course',"), std::string::npos);
+}
+
+TEST_F(SetupProgressTest, ModalRunShowsUpdatingFirstAndPassesFailuresOn) {
+  TSetupProgress progress = MakeProgress();
+  bool ran = false;
+  progress.RunModal([&] {
+    EXPECT_EQ(shown_.message, "Updating files ...");
+    ran = true;
+  });
+  EXPECT_TRUE(ran);
+  EXPECT_THROW(progress.RunModal([] { throw Exception("copy failed"); }), Exception);
+}
+
+}  // namespace
+}  // namespace cd

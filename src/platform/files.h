@@ -26,21 +26,28 @@ std::unique_ptr<File> OpenFile(const std::string& path, OpenMode mode, ShareMode
 
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
-void ForceDirectories(const std::string& path);  // creates every missing level
+// Creates every missing level; an empty path fails with "Unable to create directory", a level
+// that cannot be created fails naming the path and the reason.
+void ForceDirectories(const std::string& path);
+// False when the file cannot be deleted or renamed (missing, a directory, open, read-only
+// folder). RenameFile replaces an existing target.
 bool DeleteFile(const std::string& path);
-bool RenameFile(const std::string& from, const std::string& to);  // replaces an existing target
-int64_t FileSize(const std::string& path);                          // -1 when missing
+bool RenameFile(const std::string& from, const std::string& to);
+int64_t FileSize(const std::string& path);  // -1 when missing
 
 // Reads or writes a whole file at once.
 std::string ReadWholeFile(const std::string& path);
 void WriteWholeFile(const std::string& path, const std::string& data);
 
 // File date as the packed DOS date-time of local time (high word date, low word time);
-// -1 when the file is missing.
+// -1 when the file is missing, is a directory, or its date does not fit the DOS form.
 int32_t FileAge(const std::string& path);
-void SetFileDate(const std::string& path, int32_t dosDateTime);
+// Opens the file for writing and sets its date; false, with the date unchanged, when the
+// file cannot be opened for writing or the value is not a valid date and time.
+bool SetFileDate(const std::string& path, int32_t dosDateTime);
 
-// Names of the entries of a directory matching a mask with "*" and "?" (no "." or "..").
+// Names of the entries (files and folders) of a directory matching a mask with "*" and "?"
+// (no "." or ".."), sorted by byte value; empty when the directory cannot be read.
 std::vector<std::string> ListDirectory(const std::string& dir, const std::string& mask);
 
 // The full Windows path of the running program ("C:\cd\cdrun.exe") and its folder with a
@@ -48,8 +55,8 @@ std::vector<std::string> ListDirectory(const std::string& dir, const std::string
 std::string ProgramPath();
 std::string ProgramFolder();
 
-// On POSIX: the host path that a Windows path maps to through the drive map; on Windows the
-// path itself.
+// On POSIX: the host path that a Windows path maps to through the drive map (see
+// drive_map.h; fails for an unmapped drive); on Windows the path itself.
 std::string HostPath(const std::string& path);
 
 }  // namespace cd::os

@@ -1,0 +1,15 @@
+// Turning Windows paths into host paths through the drive map. Internal to the POSIX layer.
+#pragma once
+
+#include <string>
+
+namespace cd::os::posix {
+
+// The host path of a Windows path: "C:\dir\file" and "c:/dir/file" through the drive map,
+// "\dir" on drive C:, relative names against the current directory, and an absolute host
+// path ("/...") unchanged. "." and ".." are resolved by name and never climb above a drive's
+// root. A component whose exact name is missing matches an existing entry that differs only
+// in letter case. Returns false for an unmapped drive, a UNC name or an empty path.
+bool ResolveHostPath(const std::string& path, std::string* host);
+
+}  // namespace cd::os::posix

@@ -1,0 +1,120 @@
+// Open files on POSIX: descriptors plus the emulated Windows share modes.
+#include "platform/posix/posix_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "platform/posix/share_table.h"
+#include "util/exceptions.h"
+
+namespace cd::os::posix {
+namespace {
+
+ShareClaim ClaimFor(OpenMode mode, ShareMode share) {
+  ShareClaim claim;
+  claim.read = mode != OpenMode::Write;
+  claim.write = mode != OpenMode::Read;
+  claim.shareRead = share == ShareMode::DenyWrite || share == ShareMode::DenyNone;
+  claim.shareWrite = share == ShareMode::DenyRead || share == ShareMode::DenyNone;
+  return claim;
+}
+
+int OpenFlags(OpenMode mode) {
+  switch (mode) {
+    case OpenMode::Read:
+      return O_RDONLY;
+    case OpenMode::Write:
+      return O_WRONLY;
+    case OpenMode::ReadWrite:
+      return O_RDWR;
+    case OpenMode::Create:
+      // Truncated only after the share check, so a refused open leaves the file intact.
+      return O_RDWR | O_CREAT;
+  }
+  return O_RDONLY;
+}
+
+[[noreturn]] void FailOpen(const std::string& name, const std::string& reason) {
+  throw Exception("Cannot open file \"" + name + "\": " + reason);
+}
+
+}  // namespace
+
+std::string SystemReason(int error) {
+  return std::strerror(error);
+}
+
+std::unique_ptr<PosixFile> PosixFile::Open(const std::string& name, const std::string& host,
+                                           OpenMode mode, ShareMode share) {
+  const int fd = open(host.c_str(), OpenFlags(mode) | O_CLOEXEC, 0666);
+  if (fd < 0) FailOpen(name, SystemReason(errno));
+  struct stat st {};
+  if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    close(fd);
+    FailOpen(name, SystemReason(EISDIR));
+  }
+  const uint64_t token = AcquireShare(st.st_dev, st.st_ino, ClaimFor(mode, share));
+  if (token == 0) {
+    close(fd);
+    FailOpen(name,
+             "The process cannot access the file because it is being used by another process");
+  }
+  std::unique_ptr<PosixFile> file(new PosixFile(name, fd, token));
+  if (mode == OpenMode::Create && ftruncate(fd, 0) != 0) file->Fail("truncate");
+  return file;
+}
+
+PosixFile::~PosixFile() {
+  ReleaseShare(shareToken_);
+  close(fd_);
+}
+
+void PosixFile::Fail(const char* action) const {
+  throw Exception(std::string("Cannot ") + action + " file \"" + name_ +
+                  "\": " + SystemReason(errno));
+}
+
+int64_t PosixFile::Read(void* buffer, int64_t count) {
+  int64_t done = 0;
+  while (done < count) {
+    const ssize_t got = read(fd_, static_cast<char*>(buffer) + done, count - done);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) Fail("read");
+    if (got == 0) break;
+    done += got;
+  }
+  return done;
+}
+
+int64_t PosixFile::Write(const void* buffer, int64_t count) {
+  int64_t done = 0;
+  while (done < count) {
+    const ssize_t put = write(fd_, static_cast<const char*>(buffer) + done, count - done);
+    if (put < 0 && errno == EINTR) continue;
+    if (put < 0) Fail("write");
+    done += put;
+  }
+  return done;
+}
+
+int64_t PosixFile::Seek(int64_t offset, int origin) {
+  static const int kWhence[3] = {SEEK_SET, SEEK_CUR, SEEK_END};
+  if (origin < 0 || origin > 2) {
+    errno = EINVAL;
+    Fail("seek in");
+  }
+  const off_t pos = lseek(fd_, offset, kWhence[origin]);
+  if (pos < 0) Fail("seek in");
+  return pos;
+}
+
+void PosixFile::Truncate() {
+  const off_t pos = lseek(fd_, 0, SEEK_CUR);
+  if (pos < 0 || ftruncate(fd_, pos) != 0) Fail("truncate");
+}
+
+}  // namespace cd::os::posix

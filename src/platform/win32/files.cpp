@@ -1,0 +1,153 @@
+// The file contract of files.h on Windows, over the kernel32 file functions.
+#include "platform/files.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+// windows.h renames DeleteFile to DeleteFileA; ours is the cd::os function.
+#undef DeleteFile
+
+#include "platform/dos_time.h"
+#include "platform/paths.h"
+#include "platform/win32/win_error.h"
+#include "util/exceptions.h"
+
+namespace cd::os {
+namespace {
+
+// A handle closed when it goes out of scope.
+class ScopedHandle {
+ public:
+  explicit ScopedHandle(HANDLE h) : h_(h) {}
+  ~ScopedHandle() {
+    if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
+  }
+  ScopedHandle(const ScopedHandle&) = delete;
+  ScopedHandle& operator=(const ScopedHandle&) = delete;
+  HANDLE Get() const { return h_; }
+  bool Valid() const { return h_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE h_;
+};
+
+HANDLE OpenShared(const std::string& path, DWORD access) {
+  return CreateFileA(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+void CreateLevels(const std::string& path) {
+  const std::string dir = ExcludeTrailingBackslash(path);
+  if (dir.size() < 3 || DirectoryExists(dir)) return;
+  const std::string parent = ExtractFilePath(dir);
+  if (parent == dir) return;
+  if (!parent.empty()) CreateLevels(parent);
+  if (!CreateDirectoryA(dir.c_str(), nullptr) && !DirectoryExists(dir)) {
+    throw Exception("Unable to create directory \"" + dir + "\": " + win32::LastErrorText());
+  }
+}
+
+}  // namespace
+
+bool FileExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool DirectoryExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void ForceDirectories(const std::string& path) {
+  if (path.empty()) throw Exception("Unable to create directory");
+  CreateLevels(path);
+}
+
+bool DeleteFile(const std::string& path) {
+  return DeleteFileA(path.c_str()) != 0;
+}
+
+bool RenameFile(const std::string& from, const std::string& to) {
+  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED);
+}
+
+int64_t FileSize(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return -1;
+  if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return -1;
+  return (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+std::string ReadWholeFile(const std::string& path) {
+  auto file = OpenFile(path, OpenMode::Read, ShareMode::DenyNone);
+  std::string data;
+  char buffer[65536];
+  while (const int64_t got = file->Read(buffer, sizeof buffer)) data.append(buffer, got);
+  return data;
+}
+
+void WriteWholeFile(const std::string& path, const std::string& data) {
+  auto file = OpenFile(path, OpenMode::Create, ShareMode::Exclusive);
+  file->Write(data.data(), static_cast<int64_t>(data.size()));
+}
+
+int32_t FileAge(const std::string& path) {
+  ScopedHandle file(OpenShared(path, GENERIC_READ));
+  FILETIME written, local;
+  WORD date = 0, time = 0;
+  if (!file.Valid() || !GetFileTime(file.Get(), nullptr, nullptr, &written) ||
+      !FileTimeToLocalFileTime(&written, &local) || !FileTimeToDosDateTime(&local, &date, &time)) {
+    return -1;
+  }
+  return static_cast<int32_t>((static_cast<uint32_t>(date) << 16) | time);
+}
+
+bool SetFileDate(const std::string& path, int32_t dosDateTime) {
+  if (!UnpackDosDateTime(dosDateTime)) return false;
+  const uint32_t value = static_cast<uint32_t>(dosDateTime);
+  FILETIME local, written;
+  if (!DosDateTimeToFileTime(static_cast<WORD>(value >> 16), static_cast<WORD>(value & 0xFFFF),
+                             &local) ||
+      !LocalFileTimeToFileTime(&local, &written)) {
+    return false;
+  }
+  ScopedHandle file(OpenShared(path, GENERIC_WRITE));
+  return file.Valid() && SetFileTime(file.Get(), nullptr, nullptr, &written);
+}
+
+std::vector<std::string> ListDirectory(const std::string& dir, const std::string& mask) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA data;
+  HANDLE find = FindFirstFileA(JoinPath(dir, mask).c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return names;
+  do {
+    const std::string name = data.cFileName;
+    // FindFirstFileA also matches short 8.3 aliases; keep only long names that match.
+    if (name != "." && name != ".." && MatchesMask(name, mask)) names.push_back(name);
+  } while (FindNextFileA(find, &data));
+  FindClose(find);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::string ProgramPath() {
+  std::string buffer(MAX_PATH, '\0');
+  for (;;) {
+    const DWORD n = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n == 0) throw Exception("Cannot find the path of the running program");
+    if (n < buffer.size()) return buffer.substr(0, n);
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+std::string ProgramFolder() {
+  return ExtractFilePath(ProgramPath());
+}
+
+std::string HostPath(const std::string& path) {
+  return path;
+}
+
+}  // namespace cd::os

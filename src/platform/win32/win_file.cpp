@@ -1,0 +1,113 @@
+// Open files on Windows: a CreateFileA handle with the caller's share mode.
+#include <windows.h>
+
+#include <algorithm>
+
+#include "platform/files.h"
+#include "platform/win32/win_error.h"
+#include "util/exceptions.h"
+
+namespace cd::os {
+namespace {
+
+DWORD AccessFor(OpenMode mode) {
+  switch (mode) {
+    case OpenMode::Read:
+      return GENERIC_READ;
+    case OpenMode::Write:
+      return GENERIC_WRITE;
+    case OpenMode::ReadWrite:
+    case OpenMode::Create:
+      return GENERIC_READ | GENERIC_WRITE;
+  }
+  return GENERIC_READ;
+}
+
+DWORD ShareFor(ShareMode share) {
+  switch (share) {
+    case ShareMode::Compat:
+    case ShareMode::Exclusive:
+      return 0;
+    case ShareMode::DenyWrite:
+      return FILE_SHARE_READ;
+    case ShareMode::DenyRead:
+      return FILE_SHARE_WRITE;
+    case ShareMode::DenyNone:
+      return FILE_SHARE_READ | FILE_SHARE_WRITE;
+  }
+  return 0;
+}
+
+class WinFile : public File {
+ public:
+  WinFile(std::string name, HANDLE handle) : name_(std::move(name)), handle_(handle) {}
+  ~WinFile() override { CloseHandle(handle_); }
+  WinFile(const WinFile&) = delete;
+  WinFile& operator=(const WinFile&) = delete;
+
+  int64_t Read(void* buffer, int64_t count) override {
+    int64_t done = 0;
+    while (done < count) {
+      const DWORD chunk = static_cast<DWORD>(std::min<int64_t>(count - done, 1 << 30));
+      DWORD got = 0;
+      if (!ReadFile(handle_, static_cast<char*>(buffer) + done, chunk, &got, nullptr)) {
+        Fail("read");
+      }
+      if (got == 0) break;
+      done += got;
+    }
+    return done;
+  }
+
+  int64_t Write(const void* buffer, int64_t count) override {
+    int64_t done = 0;
+    while (done < count) {
+      const DWORD chunk = static_cast<DWORD>(std::min<int64_t>(count - done, 1 << 30));
+      DWORD put = 0;
+      if (!WriteFile(handle_, static_cast<const char*>(buffer) + done, chunk, &put, nullptr)) {
+        Fail("write");
+      }
+      done += put;
+    }
+    return done;
+  }
+
+  int64_t Seek(int64_t offset, int origin) override {
+    static const DWORD kMethod[3] = {FILE_BEGIN, FILE_CURRENT, FILE_END};
+    if (origin < 0 || origin > 2) {
+      SetLastError(ERROR_INVALID_PARAMETER);
+      Fail("seek in");
+    }
+    LARGE_INTEGER distance, position;
+    distance.QuadPart = offset;
+    if (!SetFilePointerEx(handle_, distance, &position, kMethod[origin])) Fail("seek in");
+    return position.QuadPart;
+  }
+
+  void Truncate() override {
+    if (!SetEndOfFile(handle_)) Fail("truncate");
+  }
+
+ private:
+  [[noreturn]] void Fail(const char* action) const {
+    throw Exception(std::string("Cannot ") + action + " file \"" + name_ +
+                    "\": " + win32::LastErrorText());
+  }
+
+  std::string name_;
+  HANDLE handle_;
+};
+
+}  // namespace
+
+std::unique_ptr<File> OpenFile(const std::string& path, OpenMode mode, ShareMode share) {
+  const DWORD disposition = mode == OpenMode::Create ? CREATE_ALWAYS : OPEN_EXISTING;
+  HANDLE handle = CreateFileA(path.c_str(), AccessFor(mode), ShareFor(share), nullptr, disposition,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    throw Exception("Cannot open file \"" + path + "\": " + win32::LastErrorText());
+  }
+  return std::make_unique<WinFile>(path, handle);
+}
+
+}  // namespace cd::os

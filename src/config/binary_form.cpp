@@ -2,9 +2,7 @@
 // that remains, so truncated or hostile input fails with EReadError instead of reading past it.
 #include "config/binary_form.h"
 
-#include <cmath>
 #include <cstring>
-#include <limits>
 
 #include "util/exceptions.h"
 #include "util/format.h"
@@ -144,6 +142,14 @@ void TBinaryWriter::WritePrefix(uint8_t flags, int32_t position) {
   if (flags == 0) return;
   WriteByte(static_cast<uint8_t>(0xF0 | (flags & 0x0F)));
   if (flags & 2) WriteInteger(position);
+}
+
+void TBinaryWriter::WriteObjectHeader(uint8_t flags, int32_t position,
+                                      std::string_view className, std::string_view objectName) {
+  if (flags == 0 && className.size() >= 0xF0) WriteByte(0xF0);
+  WritePrefix(flags, position);
+  WriteStr(className);
+  WriteStr(objectName);
 }
 
 // ---- TBinaryReader ------------------------------------------------------------------------
@@ -430,55 +436,6 @@ void TBinaryReader::SkipCollection(int depth) {
       SkipValueAt(depth + 1);
     }
   }
-}
-
-// ---- 80-bit extended precision ----------------------------------------------------------
-// Layout: 64-bit significand with an explicit integer bit, then 15-bit exponent (bias 16383)
-// and the sign bit. Built from frexp so that it does not depend on the host's long double.
-
-void DoubleToExtended(long double v, uint8_t out[10]) {
-  uint64_t mantissa = 0;
-  uint16_t signExp = 0;
-  if (std::signbit(v)) signExp = 0x8000;
-  if (std::isnan(v)) {
-    signExp |= 0x7FFF;
-    mantissa = 0xC000000000000000ull;
-  } else if (std::isinf(v)) {
-    signExp |= 0x7FFF;
-    mantissa = 0x8000000000000000ull;
-  } else if (v != 0) {
-    int exp = 0;
-    const long double frac = std::frexp(std::fabs(v), &exp);  // frac in [0.5, 1)
-    int biased = exp - 1 + 16383;
-    mantissa = static_cast<uint64_t>(std::ldexp(frac, 64));
-    if (biased <= 0) {  // denormal in the extended format
-      const int shift = 1 - biased;
-      mantissa = shift >= 64 ? 0 : mantissa >> shift;
-      biased = 0;
-    }
-    signExp |= static_cast<uint16_t>(biased);
-  }
-  std::memcpy(out, &mantissa, 8);
-  std::memcpy(out + 8, &signExp, 2);
-}
-
-long double ExtendedToDouble(const uint8_t in[10]) {
-  uint64_t mantissa;
-  uint16_t signExp;
-  std::memcpy(&mantissa, in, 8);
-  std::memcpy(&signExp, in + 8, 2);
-  const bool negative = (signExp & 0x8000) != 0;
-  const int exp = signExp & 0x7FFF;
-  long double v;
-  if (exp == 0x7FFF) {
-    v = (mantissa << 1) == 0 ? std::numeric_limits<long double>::infinity()
-                             : std::numeric_limits<long double>::quiet_NaN();
-  } else {
-    // value = mantissa * 2^(exp - 16383 - 63); a zero exponent stands for 1 - 16383.
-    const int e = (exp == 0 ? 1 : exp) - 16383 - 63;
-    v = std::ldexp(static_cast<long double>(mantissa), e);
-  }
-  return negative ? -v : v;
 }
 
 }  // namespace cd

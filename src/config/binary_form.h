@@ -62,6 +62,10 @@ class TBinaryWriter {
   void WriteListEnd() { WriteByte(0); }
   // Object record header: prefix byte when flags are set, class name, object name.
   void WritePrefix(uint8_t flags, int32_t position);
+  // Prefix, class name and object name. A class name of 240 or more bytes gets a prefix byte
+  // even without flags, so that its length byte cannot be taken for a prefix.
+  void WriteObjectHeader(uint8_t flags, int32_t position, std::string_view className,
+                         std::string_view objectName);
   std::string& Buffer() { return out_; }
 
  private:

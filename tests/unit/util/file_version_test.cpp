@@ -1,0 +1,90 @@
+#include "util/file_version.h"
+
+#include <gtest/gtest.h>
+
+#include "support/pe_builder.h"
+#include "support/temp_dir.h"
+#include "util/exceptions.h"
+#include "util/whole_file.h"
+
+namespace cd {
+namespace {
+
+using test::BuildPeImage;
+using test::MakeVersion;
+using test::PeOptions;
+
+std::string FailureOf(const std::string& fileName) {
+  try {
+    GetFileVersion(fileName);
+  } catch (const Exception& e) {
+    return e.Message();
+  }
+  return "(no failure)";
+}
+
+std::string Expected(const std::string& fileName, int step) {
+  return "LowUtils.GetFileVersion: File " + fileName + " does not have file version info (" +
+         std::to_string(step) + ")";
+}
+
+class FileVersion : public testing::Test {
+ protected:
+  std::string Write(const std::string& name, const PeOptions& options) {
+    const std::string path = dir_.File(name);
+    StringToFile(BuildPeImage(options), path);
+    return path;
+  }
+  test::TempDir dir_;
+};
+
+TEST_F(FileVersion, ReadsTheFixedFileVersionOfPe32AndPe32Plus) {
+  for (bool plus : {true, false}) {
+    PeOptions o;
+    o.pe32Plus = plus;
+    o.fileVersion = MakeVersion(5, 1, 2600, 0);
+    o.productVersion = MakeVersion(9, 9, 9, 9);
+    o.fileVersionText = "5.1.2600.0";
+    const uint64_t expected = 5ull << 48 | 1ull << 32 | 2600ull << 16;
+    EXPECT_EQ(GetFileVersion(Write(plus ? "v64.dll" : "v32.dll", o)), expected);
+  }
+}
+
+TEST_F(FileVersion, KeepsAllSixtyFourBitsUnsigned) {
+  PeOptions o;
+  o.fileVersion = MakeVersion(0xFFFF, 0xFFFE, 0x8000, 0xFFFF);
+  EXPECT_EQ(GetFileVersion(Write("max.dll", o)), 0xFFFFFFFE8000FFFFull);
+}
+
+TEST_F(FileVersion, MissingVersionInformationIsFailureOne) {
+  const std::string text = dir_.File("readme.txt");
+  StringToFile("not a program", text);
+  EXPECT_EQ(FailureOf(text), Expected(text, 1));
+  const std::string missing = dir_.File("missing.dll");
+  EXPECT_EQ(FailureOf(missing), Expected(missing, 1));
+  const std::string plain = Write("plain.dll", PeOptions{});
+  EXPECT_EQ(FailureOf(plain), Expected(plain, 1));
+}
+
+TEST_F(FileVersion, MissingFixedPartIsFailureThree) {
+  PeOptions o;
+  o.fileVersion = 1;
+  o.fixedPart = false;
+  o.fileVersionText = "1.0";
+  const std::string path = Write("nofixed.dll", o);
+  EXPECT_EQ(FailureOf(path), Expected(path, 3));
+}
+
+#ifdef CD_VERSIONED_DLL
+// A DLL linked by the MinGW tools from a resource script (FILEVERSION 5,1,2600,7).
+TEST_F(FileVersion, ReadsADllMadeByTheResourceCompiler) {
+  std::string path = CD_VERSIONED_DLL;
+#ifdef _WIN32
+  if (path.front() == '/') path = "Z:" + path;  // the build folder as Wine sees it
+#endif
+  EXPECT_EQ(GetFileVersion(path), MakeVersion(5, 1, 2600, 7));
+}
+#endif
+
+}  // namespace
+}  // namespace cd

@@ -8,8 +8,6 @@ namespace cd::dcl {
 namespace {
 
 constexpr uint32_t kLongest = TImplodeWork::kLookAhead;
-// Up to this length the nearest of equal candidates wins; beyond it the first found stays.
-constexpr uint32_t kNearestTieLimit = 10;
 
 uint32_t Hash(const uint8_t* at) { return at[0] * 4u + at[1] * 5u; }
 
@@ -32,24 +30,22 @@ TRepetition FindRepetition(TImplodeWork& w, uint32_t pos, uint32_t dataEnd) {
   const uint8_t* here = w.buf + pos;
   const uint32_t hash = Hash(here);
   const uint32_t oldest = pos >= w.dictSize - 1 ? pos - (w.dictSize - 1) : 0;
-  const uint32_t end = w.hashStart[hash + 1];
-  uint16_t& cursor = w.hashCursor[hash];
-  while (cursor < end && w.positions[cursor] < oldest) ++cursor;
+  const uint16_t* first = w.positions + w.hashCursor[hash];
+  const uint16_t* end = w.positions + w.hashStart[hash + 1];
+  while (first < end && *first < oldest) ++first;
+  w.hashCursor[hash] = static_cast<uint16_t>(first - w.positions);
 
+  // Nearest candidates first, so that a later one must be strictly longer to win.
   uint32_t best = 1;
   uint32_t bestPos = 0;
-  for (uint32_t i = cursor; i < end && w.positions[i] < pos; ++i) {
-    const uint8_t* there = w.buf + w.positions[i];
-    const bool onlyLonger = best > kNearestTieLimit;
-    // A candidate that can reach the required length shares this byte with here.
-    const uint32_t probe = onlyLonger ? best : best - 1;
-    if (there[0] != here[0] || there[probe] != here[probe]) continue;
+  for (const uint16_t* at = std::lower_bound(first, end, pos); at != first && best < limit;) {
+    const uint8_t* there = w.buf + *--at;
+    if (there[0] != here[0] || there[best] != here[best]) continue;
     uint32_t length = 1;
     while (length < limit && there[length] == here[length]) ++length;
-    if (length > best || (length == best && !onlyLonger)) {
+    if (length > best) {
       best = length;
-      bestPos = w.positions[i];
-      if (best == limit && best > kNearestTieLimit) break;
+      bestPos = *at;
     }
   }
   if (best < 2) return {};

@@ -17,9 +17,8 @@ struct TRepetition {
 void BuildIndex(TImplodeWork& w, uint32_t from, uint32_t to);
 
 // The longest earlier repetition of the bytes at pos, looking no further than dataEnd and at
-// most 516 bytes. Among equal lengths the nearest wins, but once a repetition is longer than
-// 10 bytes only a longer one replaces it. Searches must come at non-decreasing positions
-// after each BuildIndex.
+// most 516 bytes, and at most dictionary size - 1 bytes back; among equal lengths the nearest
+// wins. Searches must come at non-decreasing positions after each BuildIndex.
 TRepetition FindRepetition(TImplodeWork& w, uint32_t pos, uint32_t dataEnd);
 
 }  // namespace cd::dcl

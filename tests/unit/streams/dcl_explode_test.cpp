@@ -1,0 +1,164 @@
+// Explode: header checks, every length and distance code, both literal modes, damaged and
+// truncated streams, output blocks.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "streams/dcl.h"
+#include "streams/dcl_tables.h"
+#include "unit/streams/dcl_support.h"
+
+namespace cd::test {
+namespace {
+
+// 256 different bytes followed by ramps, so that every distance points at a known value.
+std::string Pattern(size_t size) {
+  std::string out(size, '\0');
+  for (size_t i = 0; i < size; ++i) out[i] = static_cast<char>((i * 7 + i / 256) & 0xFF);
+  return out;
+}
+
+// What a copy appends to out, one byte at a time as the format defines it.
+std::string Copied(std::string out, uint32_t length, uint32_t distance) {
+  const size_t start = out.size();
+  for (uint32_t i = 0; i < length; ++i) out += out[out.size() - distance];
+  return out.substr(start);
+}
+
+TDclBuilder LiteralsOf(const std::string& bytes, int mode = 0, int dictBits = 6) {
+  TDclBuilder b(mode, dictBits);
+  for (char c : bytes) b.Literal(static_cast<uint8_t>(c));
+  return b;
+}
+
+TEST(ExplodeHeader, RejectsShortAndInvalidHeaders) {
+  EXPECT_EQ(ExplodeString("").code, kDclBadData);
+  EXPECT_EQ(ExplodeString(std::string("\x00\x06\x01\xFF", 4)).code, kDclBadData);
+  EXPECT_EQ(ExplodeString(std::string("\x00\x07\x00\x00\x00", 5)).code, kDclInvalidDictSize);
+  EXPECT_EQ(ExplodeString(std::string("\x00\x03\x00\x00\x00", 5)).code, kDclInvalidDictSize);
+  EXPECT_EQ(ExplodeString(std::string("\x02\x06\x00\x00\x00", 5)).code, kDclInvalidMode);
+  // The dictionary code is checked first.
+  EXPECT_EQ(ExplodeString(std::string("\x02\x07\x00\x00\x00", 5)).code, kDclInvalidDictSize);
+  EXPECT_STREQ(DclErrorName(kDclInvalidDictSize), "INVALID_DICTSIZE");
+  EXPECT_STREQ(DclErrorName(kDclInvalidMode), "INVALID_MODE");
+  EXPECT_STREQ(DclErrorName(kDclBadData), "BAD_DATA");
+  EXPECT_STREQ(DclErrorName(kDclAbort), "ABORT");
+  EXPECT_STREQ(DclErrorName(0), "");
+}
+
+TEST(ExplodeBinary, DecodesEveryLiteral) {
+  std::string all;
+  for (int i = 0; i < 256; ++i) all += static_cast<char>(i);
+  const TExplodeResult r = ExplodeString(LiteralsOf(all).End().Bytes());
+  EXPECT_EQ(r.code, kDclOk);
+  EXPECT_EQ(r.output, all);
+}
+
+TEST(ExplodeBinary, DecodesEveryLengthWithItsExtraBits) {
+  for (uint32_t length = 2; length <= dcl::kLongestCopy; ++length) {
+    const TExplodeResult r = ExplodeString(LiteralsOf("xy").Copy(length, 1).End().Bytes());
+    ASSERT_EQ(r.code, kDclOk) << length;
+    ASSERT_EQ(r.output, "xy" + std::string(length, 'y')) << length;
+  }
+}
+
+TEST(ExplodeBinary, DecodesEveryDistanceCodeForEachWindow) {
+  const std::string history = Pattern(4096);
+  for (int dictBits = 4; dictBits <= 6; ++dictBits) {
+    const TDclBuilder prefix = LiteralsOf(history, 0, dictBits);
+    for (uint32_t upper = 0; upper < 64; ++upper) {
+      for (uint32_t low : {0u, (1u << dictBits) - 1}) {
+        const uint32_t distance = (upper << dictBits) + low + 1;
+        TDclBuilder b = prefix;
+        const TExplodeResult r = ExplodeString(b.Copy(3, distance).End().Bytes());
+        ASSERT_EQ(r.code, kDclOk);
+        ASSERT_EQ(r.output.substr(4096), Copied(history, 3, distance))
+            << "bits " << dictBits << " distance " << distance;
+      }
+    }
+  }
+}
+
+TEST(ExplodeBinary, LengthTwoUsesTwoLowDistanceBits) {
+  const std::string history = Pattern(300);
+  for (uint32_t distance = 1; distance <= 256; ++distance) {
+    const TExplodeResult r = ExplodeString(LiteralsOf(history).Copy(2, distance).End().Bytes());
+    ASSERT_EQ(r.code, kDclOk);
+    ASSERT_EQ(r.output.substr(300), Copied(history, 2, distance)) << distance;
+  }
+}
+
+TEST(ExplodeBinary, ShortDistanceRepeatsTheLastBytes) {
+  EXPECT_EQ(ExplodeString(LiteralsOf("a").Copy(10, 1).End().Bytes()).output, std::string(11, 'a'));
+  EXPECT_EQ(ExplodeString(LiteralsOf("ab").Copy(7, 2).End().Bytes()).output, "ababababa");
+}
+
+TEST(ExplodeBinary, DistanceBeforeTheFirstByteReadsZeros) {
+  const TExplodeResult r = ExplodeString(LiteralsOf("q").Copy(518, 4096).End().Bytes());
+  EXPECT_EQ(r.code, kDclOk);
+  EXPECT_EQ(r.output, "q" + std::string(518, '\0'));
+}
+
+TEST(ExplodeBinary, HandsOutputOverIn4096ByteBlocks) {
+  TDclBuilder b = LiteralsOf("z");
+  for (int i = 0; i < 20; ++i) b.Copy(518, 1);
+  const TExplodeResult r = ExplodeString(b.End().Bytes(), 7);
+  ASSERT_EQ(r.code, kDclOk);
+  EXPECT_EQ(r.output, std::string(1 + 20 * 518, 'z'));
+  ASSERT_EQ(r.writeSizes.size(), 3u);
+  EXPECT_EQ(r.writeSizes[0], 4096u);
+  EXPECT_EQ(r.writeSizes[1], 4096u);
+  EXPECT_EQ(r.writeSizes[2], 1u + 20 * 518 - 8192);
+}
+
+TEST(ExplodeDamage, TruncatedStreamWritesWhatItDecodedThenAborts) {
+  const std::string full = LiteralsOf("hello, world").Copy(30, 5).End().Bytes();
+  const TExplodeResult r = ExplodeString(full.substr(0, 12));
+  EXPECT_EQ(r.code, kDclAbort);
+  EXPECT_EQ(r.output, "hello, w");
+  // Cut inside a length's extra bits: only the end marker's may run past the input.
+  const TExplodeResult cut = ExplodeString(LiteralsOf("abcd").Bits(1, 1).Bits(7, 0).Bytes());
+  EXPECT_EQ(cut.code, kDclAbort);
+  EXPECT_EQ(cut.output, "abcd");
+}
+
+TEST(ExplodeDamage, EndMarkerWhoseExtraBitsEndTheInputIsAccepted) {
+  // Eight 9-bit literals and the 16-bit end marker end exactly on a byte boundary.
+  const std::string stream = LiteralsOf("abcdefgh").End().Bytes();
+  EXPECT_EQ(stream.size(), 2u + 11u);
+  const TExplodeResult r = ExplodeString(stream);
+  EXPECT_EQ(r.code, kDclOk);
+  EXPECT_EQ(r.output, "abcdefgh");
+}
+
+TEST(ExplodeDamage, ArbitraryBytesEndWithAnErrorOrSuccessWithoutCrashing) {
+  for (uint32_t seed = 0; seed < 300; ++seed) {
+    std::string data = RandomBytes(64 + seed * 13, seed);
+    data[0] = static_cast<char>(seed % 2);
+    data[1] = static_cast<char>(4 + seed % 3);
+    const TExplodeResult r = ExplodeString(data);
+    ASSERT_TRUE(r.code == kDclOk || r.code == kDclAbort);
+  }
+}
+
+TEST(ExplodeAscii, DecodesEveryLiteralOfTheTextCode) {
+  std::string all;
+  for (int i = 255; i >= 0; --i) all += static_cast<char>(i);
+  const TExplodeResult r = ExplodeString(LiteralsOf(all, 1).Copy(9, 256).End().Bytes());
+  EXPECT_EQ(r.code, kDclOk);
+  EXPECT_EQ(r.output, all + all.substr(0, 9));
+}
+
+TEST(ExplodeAscii, TextCodeIsACompletePrefixCode) {
+  double kraft = 0;
+  for (const dcl::TLiteralCode& code : dcl::kAsciiLiterals) {
+    ASSERT_GE(code.bits, 4);
+    ASSERT_LE(code.bits, 13);
+    ASSERT_LT(code.code, 1u << code.bits);
+    kraft += 1.0 / (1u << code.bits);
+  }
+  EXPECT_DOUBLE_EQ(kraft, 1.0);
+}
+
+}  // namespace
+}  // namespace cd::test

@@ -1,0 +1,138 @@
+// Implode: parameters, the exact encoding it chooses (ties, the next-position comparison, the
+// length-2 rule, long runs), its output blocks, and round trips through Explode.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "streams/dcl.h"
+#include "unit/streams/dcl_support.h"
+
+namespace cd::test {
+namespace {
+
+TDclBuilder LiteralsOf(const std::string& bytes) {
+  TDclBuilder b;
+  for (char c : bytes) b.Literal(static_cast<uint8_t>(c));
+  return b;
+}
+
+// Bytes 0x80 + i: no pair of them repeats and none matches text.
+std::string Filler(size_t size) {
+  std::string out;
+  for (size_t i = 0; i < size; ++i) out += static_cast<char>(0x80 + i);
+  return out;
+}
+
+TEST(ImplodeParameters, RejectsOtherWindowsAndModes) {
+  int code = -1;
+  EXPECT_EQ(ImplodeString("abc", 0, 1000, &code), "");
+  EXPECT_EQ(code, kDclInvalidDictSize);
+  ImplodeString("abc", 2, 4096, &code);
+  EXPECT_EQ(code, kDclInvalidMode);
+  ImplodeString("abc", 1, 1024, &code);
+  EXPECT_EQ(code, kDclOk);
+}
+
+TEST(ImplodeEncoding, EmptyInputIsHeaderAndEndMarker) {
+  EXPECT_EQ(ImplodeString(""), std::string("\x00\x06\x01\xFF", 4));
+  EXPECT_EQ(ImplodeString("", 1, 1024), std::string("\x01\x04\x01\xFF", 4));
+}
+
+TEST(ImplodeEncoding, RunOfOneByteIsALiteralAndDistanceOneCopies) {
+  const std::string expected =
+      LiteralsOf("a").Copy(516, 1).Copy(516, 1).Copy(67, 1).End().Bytes();
+  EXPECT_EQ(ImplodeString(std::string(1100, 'a')), expected);
+}
+
+TEST(ImplodeEncoding, NearestOfEqualRepetitionsWins) {
+  EXPECT_EQ(ImplodeString("abcd1abcd2abcd"),
+            LiteralsOf("abcd1").Copy(4, 5).Literal('2').Copy(4, 5).End().Bytes());
+  const std::string twelve = "0123456789AB";
+  EXPECT_EQ(ImplodeString(twelve + "x" + twelve + "y" + twelve),
+            LiteralsOf(twelve + "x").Copy(12, 13).Literal('y').Copy(12, 13).End().Bytes());
+}
+
+TEST(ImplodeEncoding, LengthTwoReachesBackAtMost256Bytes) {
+  std::string filler;
+  for (int b = 0; b < 256; ++b) {
+    if (b != 'x' && b != 'y') filler += static_cast<char>(b);
+  }
+  const std::string near = "xy" + filler + "xy";  // 256 back
+  EXPECT_EQ(ImplodeString(near), LiteralsOf("xy" + filler).Copy(2, 256).End().Bytes());
+  const std::string far = "xy" + filler + '\0' + "xy";  // 257 back
+  EXPECT_EQ(ImplodeString(far), LiteralsOf(far).End().Bytes());
+}
+
+TEST(ImplodeEncoding, NextPositionLongerByTwoWins) {
+  EXPECT_EQ(ImplodeString("abcXbcdefYabcdef"), LiteralsOf("abcX")
+                                                   .Copy(2, 3)
+                                                   .Literal('d').Literal('e').Literal('f')
+                                                   .Literal('Y').Literal('a')
+                                                   .Copy(5, 7)
+                                                   .End()
+                                                   .Bytes());
+}
+
+TEST(ImplodeEncoding, NextPositionLongerByOneWinsOnlyOverAFarRepetition) {
+  for (const size_t gap : {120u, 121u}) {
+    const std::string g = Filler(gap);
+    const std::string input = "abcX" + g + "bcdeZ" + "abcde";
+    TDclBuilder expected = LiteralsOf("abcX" + g);
+    expected.Copy(2, static_cast<uint32_t>(gap + 3)).Literal('d').Literal('e').Literal('Z');
+    if (gap == 120) {
+      expected.Copy(3, 129).Copy(2, 6);  // stored distance 128: the repetition is kept
+    } else {
+      expected.Literal('a').Copy(4, 6);  // stored distance 129: one literal, then the longer one
+    }
+    EXPECT_EQ(ImplodeString(input), expected.End().Bytes()) << gap;
+  }
+}
+
+TEST(ImplodeOutput, HandsOverBlocksOf2048Bytes) {
+  std::vector<uint32_t> sizes;
+  const std::string packed = ImplodeString(RandomBytes(10000, 3), 0, 4096, nullptr, &sizes);
+  ASSERT_EQ(sizes.size(), 6u);
+  for (size_t i = 0; i + 1 < sizes.size(); ++i) EXPECT_EQ(sizes[i], 2048u);
+  EXPECT_EQ(packed.size(), 5 * 2048u + sizes.back());
+}
+
+TEST(ImplodeOutput, FindsRepetitionsAcrossBlocks) {
+  const std::string piece = RandomBytes(3000, 11);
+  std::string input;
+  for (int i = 0; i < 6; ++i) input += piece;
+  EXPECT_LT(ImplodeString(input).size(), 3000u * 9 / 8 + 400);
+}
+
+struct TRoundTripCase {
+  const char* kind;
+  std::string data;
+};
+
+std::vector<TRoundTripCase> RoundTripCases() {
+  std::vector<TRoundTripCase> cases;
+  for (const size_t size : {1u, 2u, 3u, 517u, 3579u, 3580u, 3581u, 4095u, 4096u, 4097u, 8192u,
+                            8192u + 515u, 8192u + 516u, 8192u + 517u, 20000u}) {
+    cases.push_back({"text", SampleText(size)});
+    cases.push_back({"random", RandomBytes(size, static_cast<uint32_t>(size))});
+    cases.push_back({"zeros", std::string(size, '\0')});
+    cases.push_back({"pattern", std::string(size, 'q').replace(0, size / 3, RandomBytes(size / 3, 5))});
+  }
+  return cases;
+}
+
+TEST(ImplodeRoundTrip, EveryModeAndWindowRestoresTheInput) {
+  for (const TRoundTripCase& c : RoundTripCases()) {
+    for (const int mode : {kDclBinary, kDclAscii}) {
+      for (const uint32_t dict : {1024u, 2048u, 4096u}) {
+        const TExplodeResult r = ExplodeString(ImplodeString(c.data, mode, dict));
+        ASSERT_EQ(r.code, kDclOk) << c.kind << " " << c.data.size();
+        ASSERT_EQ(r.output, c.data) << c.kind << " " << c.data.size() << " mode " << mode
+                                    << " window " << dict;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace cd::test

@@ -1,0 +1,111 @@
+// pack, unpack and test: each works on whole files in memory, so that nothing is written
+// when the input cannot be read or decoded.
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+#include <memory>
+#include <string>
+
+#include "commands.h"
+#include "streams/dcl_explode.h"
+#include "streams/memory_stream.h"
+#include "streams/packed_stream.h"
+#include "streams/virt_stream.h"
+#include "tool_io.h"
+
+namespace cd::cdpack {
+namespace {
+
+int Fail(const std::string& name, const std::exception& e) {
+  std::fprintf(stderr, "cdpack: %s: %s\n", name.c_str(), e.what());
+  return 1;
+}
+
+// Explode over a string, counting the output; for reporting the decoder's own error name.
+struct TCountingInput {
+  const std::string& data;
+  size_t pos;
+  uint64_t produced = 0;
+};
+
+uint32_t ReadCounted(uint8_t* buffer, uint32_t& size, void* param) {
+  auto& in = *static_cast<TCountingInput*>(param);
+  const size_t n = std::min<size_t>(size, in.data.size() - in.pos);
+  in.data.copy(reinterpret_cast<char*>(buffer), n, in.pos);
+  in.pos += n;
+  return static_cast<uint32_t>(n);
+}
+
+void CountOutput(const uint8_t*, uint32_t size, void* param) {
+  static_cast<TCountingInput*>(param)->produced += size;
+}
+
+// Checks one file; prints "NAME: OK ..." or "NAME: <error name>".
+bool TestOne(const std::string& name) {
+  const std::string data = ReadInput(name);
+  TMemoryStream probe(data);
+  if (!IsPacked(probe)) {
+    std::printf("%s: OK (not packed, %zu bytes)\n", InputName(name).c_str(), data.size());
+    return true;
+  }
+  TCountingInput input{data, sizeof kPackedSignature};
+  auto work = std::make_unique<TExplodeWork>();
+  const int code = Explode(ReadCounted, CountOutput, *work, &input);
+  if (code != kDclOk) {
+    std::printf("%s: %s\n", InputName(name).c_str(), DclErrorName(code));
+    return false;
+  }
+  std::printf("%s: OK (packed, %zu -> %llu bytes)\n", InputName(name).c_str(), data.size(),
+              static_cast<unsigned long long>(input.produced));
+  return true;
+}
+
+}  // namespace
+
+int RunPack(const std::vector<std::string>& args) {
+  std::string packed;
+  try {
+    TMemoryStream source(ReadInput(args[0]));
+    TMemoryStream dest;
+    PackStream(source, dest);
+    packed = dest.TakeData();
+  } catch (const std::exception& e) {
+    return Fail(InputName(args[0]), e);
+  }
+  try {
+    WriteOutput(args[1], packed);
+  } catch (const std::exception& e) {
+    return Fail(OutputName(args[1]), e);
+  }
+  return 0;
+}
+
+int RunUnpack(const std::vector<std::string>& args) {
+  std::string plain;
+  try {
+    TVirtStream stream(std::make_unique<TMemoryStream>(ReadInput(args[0])));
+    plain = stream.ReadRest();
+  } catch (const std::exception& e) {
+    return Fail(InputName(args[0]), e);
+  }
+  try {
+    WriteOutput(args[1], plain);
+  } catch (const std::exception& e) {
+    return Fail(OutputName(args[1]), e);
+  }
+  return 0;
+}
+
+int RunTest(const std::vector<std::string>& args) {
+  int status = 0;
+  for (const std::string& name : args) {
+    try {
+      if (!TestOne(name)) status = 1;
+    } catch (const std::exception& e) {
+      status = Fail(InputName(name), e);
+    }
+  }
+  return status;
+}
+
+}  // namespace cd::cdpack

@@ -3,6 +3,7 @@
 #include "config/config_io.h"
 
 #include <cstring>
+#include <optional>
 
 #include "config/object_reader.h"
 #include "config/object_text.h"
@@ -14,14 +15,23 @@
 namespace cd {
 
 std::string ConfigTextToBinary(TStream& stream, int& blockCount) {
+  // The converter works on memory; another stream is read once from its position, and
+  // positions in the copy are reported as positions in the stream.
+  auto* memory = dynamic_cast<TMemoryStream*>(&stream);
+  std::optional<TMemoryStream> copy;
+  int64_t base = 0;
+  if (!memory) {
+    base = stream.Position();
+    memory = &copy.emplace(stream.ReadRest());
+  }
   TMemoryStream binary;
   blockCount = 0;
-  while (stream.Position() < stream.Size()) {
+  while (memory->Position() < memory->Size()) {
     try {
-      ObjectTextToBinary(stream, binary);
+      ObjectTextToBinary(*memory, binary);
     } catch (const Exception& e) {
       const auto* parser = dynamic_cast<const EParserError*>(&e);
-      const int64_t position = parser ? parser->Position() : stream.Position();
+      const int64_t position = base + (parser ? parser->Position() : memory->Position());
       throw EReadError(
           Format("StreamReadConfigEx.ObjectTextToBinary: OK Object Num = %d, StreamPosition=%d",
                  {blockCount, static_cast<long long>(position)}));

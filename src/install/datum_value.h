@@ -1,0 +1,32 @@
+// TDatumValue: a file item compared by its date: the recorded file time in the packed DOS form,
+// its readable text, and whether an install failure of this file is ignored.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "install/file_item.h"
+
+namespace cd {
+
+class TDatumValue : public TFileItem {
+ public:
+  using TFileItem::TFileItem;
+  static const TClassInfo& StaticClass();
+  const TClassInfo& ClassType() const override { return StaticClass(); }
+
+  // Time as "dd/mm/yyyy hh:mm:ss"; empty when Time is 0 or holds no valid date. Written for
+  // people to read; a value read from a configuration is ignored.
+  std::string TimeAsText() const;
+  // Date in the high 16 bits, time in the low 16 bits (DOS form, local time).
+  int32_t Time() const { return time_; }
+  void SetTime(int32_t v) { time_ = v; }
+  bool IgnoreUserInstallError() const { return ignoreUserInstallError_; }
+  void SetIgnoreUserInstallError(bool v) { ignoreUserInstallError_ = v; }
+
+ private:
+  int32_t time_ = 0;
+  bool ignoreUserInstallError_ = false;
+};
+
+}  // namespace cd

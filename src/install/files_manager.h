@@ -1,0 +1,69 @@
+// TFilesManager: the root of an installation description. Its children are the file items;
+// besides them it carries the viewers offered to the user, the run options, the base path of
+// the files on the medium and the named destination directories.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "config/collection.h"
+#include "config/string_list.h"
+#include "install/e_item.h"
+#include "install/files_manager_run_data.h"
+
+namespace cd {
+
+class ISetupCallBack;
+
+class TFilesManager : public TEManager {
+ public:
+  explicit TFilesManager(TComponent* owner);
+  ~TFilesManager() override;
+  static const TClassInfo& StaticClass();
+  const TClassInfo& ClassType() const override { return StaticClass(); }
+
+  // Stored keys.
+  const std::string& PrgSubpath() const { return prgSubpath_; }
+  void SetPrgSubpath(const std::string& v) { prgSubpath_ = v; }
+  // Collection of TViewerItem: the applications offered to the user.
+  TCollection& Viewers() const { return *viewers_; }
+  TFilesManagerRunData& RunData() const { return *runData_; }
+  // Base directory of the medium; empty means the directory of the configuration itself.
+  const std::string& PrgPrefixPath() const { return prgPrefixPath_; }
+  void SetPrgPrefixPath(const std::string& v) { prgPrefixPath_ = v; }
+  // Format number of the description; 1 at creation, not interpreted.
+  int32_t Version() const { return version_; }
+  void SetVersion(int32_t v) { version_ = v; }
+
+  // Run-time fields.
+  // Base path of the files on the medium.
+  const std::string& PrgPath() const { return prgPath_; }
+  void SetPrgPath(const std::string& v) { prgPath_ = v; }
+  // The callback given to the last Update; not owned.
+  ISetupCallBack* Callback() const { return callback_; }
+  void SetCallback(ISetupCallBack* v) { callback_ = v; }
+  bool MediaPlayerInstalled() const { return mediaPlayerInstalled_; }
+  void SetMediaPlayerInstalled(bool v) { mediaPlayerInstalled_ = v; }
+  // Named destination directories, lines of the form name=path.
+  TStringList& Targets() const { return *targets_; }
+  const std::string& RunCommand() const { return runCommand_; }
+  void SetRunCommand(const std::string& v) { runCommand_ = v; }
+  const std::string& RunTitle() const { return runTitle_; }
+  void SetRunTitle(const std::string& v) { runTitle_ = v; }
+
+ private:
+  std::string prgSubpath_;
+  std::unique_ptr<TCollection> viewers_;
+  std::unique_ptr<TFilesManagerRunData> runData_;
+  std::string prgPrefixPath_;
+  int32_t version_ = 1;
+
+  std::string prgPath_;
+  ISetupCallBack* callback_ = nullptr;
+  bool mediaPlayerInstalled_ = false;
+  std::unique_ptr<TStringList> targets_;
+  std::string runCommand_;
+  std::string runTitle_;
+};
+
+}  // namespace cd

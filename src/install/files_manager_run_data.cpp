@@ -1,0 +1,26 @@
+// Stored keys and assignment of TFilesManagerRunData.
+#include "install/files_manager_run_data.h"
+
+namespace cd {
+
+const TClassInfo& TFilesManagerRunData::StaticClass() {
+  static const TClassInfo info =
+      TClassBuilder<TFilesManagerRunData>("TFilesManagerRunData", &TPersistent::StaticClass())
+          .Str("InstallLang", &TFilesManagerRunData::installLang_)
+          .Set("Options", &TFilesManagerRunData::options_, RunOptionType(), 0)
+          .Str("AskPathName", &TFilesManagerRunData::askPathName_)
+          .Str("AskPathNameDescr", &TFilesManagerRunData::askPathNameDescr_)
+          .Build();
+  return info;
+}
+
+void TFilesManagerRunData::Assign(const TPersistent& source) {
+  const auto* other = dynamic_cast<const TFilesManagerRunData*>(&source);
+  if (!other) return TPersistent::Assign(source);
+  installLang_ = other->installLang_;
+  options_ = other->options_;
+  askPathName_ = other->askPathName_;
+  askPathNameDescr_ = other->askPathNameDescr_;
+}
+
+}  // namespace cd

@@ -1,0 +1,25 @@
+// The run item classes of the installation engine, registered by name.
+#include "install/install_classes.h"
+
+#include "config/class_registry.h"
+#include "install/file_group.h"
+#include "install/file_list.h"
+#include "install/file_list_manager.h"
+#include "install/files_manager.h"
+#include "install/libman_info_value.h"
+#include "install/media_viewer_value.h"
+#include "install/registration_value.h"
+
+namespace cd {
+
+void RegisterInstallClasses() {
+  for (const TClassInfo* cls :
+       {&TFilesManager::StaticClass(), &TFileListManager::StaticClass(),
+        &TFileItem::StaticClass(), &TFileGroup::StaticClass(), &TDatumValue::StaticClass(),
+        &TVersionValue::StaticClass(), &TRegistrationValue::StaticClass(),
+        &TMediaViewerValue::StaticClass(), &TLibmanInfoValue::StaticClass(),
+        &TFileList::StaticClass()})
+    RegisterClass(*cls);
+}
+
+}  // namespace cd

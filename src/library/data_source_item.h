@@ -1,0 +1,51 @@
+// TDataSourceItem: one place where a library card's title data can be found, with the kind of
+// its value chosen by DataSourceType; TDataSourceCollection: the card's list of them.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "config/collection_ex.h"
+#include "library/data_source_value.h"
+
+namespace cd {
+
+class TDataSourceItem : public TCollectionItem {
+ public:
+  explicit TDataSourceItem(TCollection* collection);
+  ~TDataSourceItem() override;
+  static const TClassInfo& StaticClass();
+  const TClassInfo& ClassType() const override { return StaticClass(); }
+
+  const std::string& DataDescription() const { return dataDescription_; }
+  void SetDataDescription(const std::string& v) { dataDescription_ = v; }
+  const std::string& CommandLine() const { return commandLine_; }
+  void SetCommandLine(const std::string& v) { commandLine_ = v; }
+  // 0 for no value or a TCDRomSourceValue, 1 for a TDiscSourceValue; any other value class
+  // fails with "TDataSourceItem.Get_IDataSourceType".
+  int32_t DataSourceType() const;
+  // A different type frees the value; 1 creates a TDiscSourceValue, others leave it empty.
+  void SetDataSourceType(int32_t type);
+  // The value; an empty one is first replaced by a new TCDRomSourceValue.
+  TDataSourceValue& Value();
+  bool HasValue() const { return value_ != nullptr; }
+  void SetValue(std::unique_ptr<TDataSourceValue> value) { value_ = std::move(value); }
+
+ private:
+  std::string dataDescription_;
+  std::string commandLine_;
+  std::unique_ptr<TDataSourceValue> value_;
+};
+
+// The data sources of a library card; its owner is the card.
+class TDataSourceCollection : public TCollectionEx {
+ public:
+  explicit TDataSourceCollection(TPersistent* owner);
+  TDataSourceItem* Items(int index) const {
+    return static_cast<TDataSourceItem*>(TCollection::Items(index));
+  }
+  TDataSourceItem* Add() { return static_cast<TDataSourceItem*>(TCollection::Add()); }
+};
+
+}  // namespace cd

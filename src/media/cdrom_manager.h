@@ -1,0 +1,15 @@
+// TCDRomManager: the managing item that holds the distribution media (TRunCDRom children) of an installation description.
+#pragma once
+
+#include "install/e_item.h"
+
+namespace cd {
+
+class TCDRomManager : public TEManager {
+ public:
+  explicit TCDRomManager(TComponent* owner) : TEManager(owner) {}
+  static const TClassInfo& StaticClass();
+  const TClassInfo& ClassType() const override { return StaticClass(); }
+};
+
+}  // namespace cd

@@ -1,0 +1,15 @@
+// TViewerManager: the managing item that holds the viewers (TRunViewer children) of an installation description.
+#pragma once
+
+#include "install/e_item.h"
+
+namespace cd {
+
+class TViewerManager : public TEManager {
+ public:
+  explicit TViewerManager(TComponent* owner) : TEManager(owner) {}
+  static const TClassInfo& StaticClass();
+  const TClassInfo& ClassType() const override { return StaticClass(); }
+};
+
+}  // namespace cd

@@ -16,7 +16,7 @@ char CheckedLetter(char letter) {
 
 }  // namespace
 
-void MapDrive(char letter, const std::string&) {
+void MapDrive(char letter, const std::string&, DriveType) {
   CheckedLetter(letter);
 }
 

@@ -101,19 +101,19 @@ class ComUrlStream : public UrlStream {
   IStream* stream_;
 };
 
-// The caller's reference to a load's callback object, none when there is no handler.
+// The caller's reference to a load's callback object. The object is passed even without a
+// handler, because only through it an HTTP error answer can be told from the document.
 class CallbackRef {
  public:
   CallbackRef(intptr_t userValue, const UrlProgressEvent& onProgress)
-      : callback_(onProgress ? new TUrlLoadCallback(userValue, onProgress) : nullptr) {}
-  ~CallbackRef() {
-    if (callback_) callback_->Release();
-  }
+      : callback_(new TUrlLoadCallback(userValue, onProgress)) {}
+  ~CallbackRef() { callback_->Release(); }
   IBindStatusCallback* Get() const { return callback_; }
   // Raises the handler's exception when the handler stopped the load.
   void RethrowFailure() const {
-    if (callback_ && callback_->Failure()) std::rethrow_exception(callback_->Failure());
+    if (callback_->Failure()) std::rethrow_exception(callback_->Failure());
   }
+  bool HttpFailed() const { return callback_->HttpFailed(); }
 
  private:
   TUrlLoadCallback* callback_;
@@ -129,7 +129,7 @@ std::unique_ptr<UrlStream> OpenUrlStream(const std::string& url, intptr_t userVa
   IStream* stream = nullptr;
   const HRESULT hr = urlMon.openBlockingStream(nullptr, url.c_str(), &stream, 0, callback.Get());
   callback.RethrowFailure();
-  if (hr != S_OK || !stream) {
+  if (hr != S_OK || !stream || callback.HttpFailed()) {
     if (stream) stream->Release();
     return nullptr;
   }
@@ -146,7 +146,7 @@ std::optional<std::string> DownloadUrlToCache(const std::string& url, intptr_t u
   const HRESULT hr =
       urlMon.downloadToCacheFile(nullptr, url.c_str(), name, 255, 0, callback.Get());
   callback.RethrowFailure();
-  if (hr != S_OK) return std::nullopt;
+  if (hr != S_OK || callback.HttpFailed()) return std::nullopt;
   return std::string(name);
 }
 

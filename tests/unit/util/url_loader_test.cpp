@@ -83,6 +83,7 @@ TEST_F(UrlLoaderTest, ReadsWholeDocumentAsSeekableStream) {
   char four[4];
   ASSERT_EQ(stream->Read(four, 4), 4);
   EXPECT_EQ(std::string(four, 4), data.substr(1000, 4));
+  EXPECT_TRUE(test::UrlLibraryInProcess());  // the probe of the start-up test does see it
 }
 
 TEST_F(UrlLoaderTest, EmptyDocumentIsAnEmptyStream) {

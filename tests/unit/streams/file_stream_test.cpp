@@ -1,0 +1,43 @@
+// TFileStream over real files: creating, reading, seeking from the three origins, sizing.
+#include "streams/file_stream.h"
+
+#include <gtest/gtest.h>
+
+#include "support/temp_dir.h"
+#include "util/exceptions.h"
+
+namespace cd::test {
+namespace {
+
+TEST(FileStream, WritesSeeksAndReadsBack) {
+  TempDir dir;
+  const std::string name = dir.File("f.bin");
+  {
+    TFileStream out(name, os::OpenMode::Create);
+    out.WriteBuffer("0123456789", 10);
+    EXPECT_EQ(out.Size(), 10);
+    EXPECT_EQ(out.Position(), 10);
+  }
+  TFileStream in(name, os::OpenMode::ReadWrite);
+  EXPECT_EQ(in.Seek(-3, TSeekOrigin::soEnd), 7);
+  EXPECT_EQ(in.Seek(-2, TSeekOrigin::soCurrent), 5);
+  EXPECT_EQ(in.ReadRest(), "56789");
+  EXPECT_EQ(in.Seek(2, TSeekOrigin::soBeginning), 2);
+  in.SetSize(4);
+  EXPECT_EQ(in.Size(), 4);
+  EXPECT_EQ(in.Position(), 2);
+  EXPECT_EQ(in.ReadRest(), "23");
+}
+
+TEST(FileStream, OpeningAMissingFileNamesIt) {
+  TempDir dir;
+  try {
+    TFileStream f(dir.File("nothing.bin"), os::OpenMode::Read);
+    FAIL();
+  } catch (const Exception& e) {
+    EXPECT_NE(e.Message().find("nothing.bin"), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace cd::test

@@ -1,0 +1,91 @@
+// TProgressStream: one report per 2000 bytes read, the callback's arguments, file opening.
+#include "streams/progress_stream.h"
+
+#include <gtest/gtest.h>
+
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+#include "install/setup_callback.h"
+#include "platform/files.h"
+#include "streams/memory_stream.h"
+#include "support/temp_dir.h"
+#include "util/exceptions.h"
+
+namespace cd::test {
+namespace {
+
+static_assert(std::is_same_v<TReadProgressProc, TProgressProc>,
+              "the setup callback's progress procedure must fit the progress stream");
+
+struct TRecorder {
+  std::vector<std::pair<int32_t, int32_t>> reports;
+  TSetupTotals* seenTotals = nullptr;
+  TReadProgressProc Proc() {
+    return [this](int32_t code, int32_t size, TSetupTotals* totals) {
+      reports.emplace_back(code, size);
+      seenTotals = totals;
+      return true;
+    };
+  }
+};
+
+TEST(ProgressStream, ReportsOnceEvery2000BytesRead) {
+  TMemoryStream inner(std::string(10000, 'x'));
+  TSetupTotals totals;
+  TRecorder rec;
+  TProgressStream p(inner, &totals, rec.Proc());
+  char buffer[2000];
+  EXPECT_EQ(p.Read(buffer, 1999), 1999);
+  EXPECT_TRUE(rec.reports.empty());
+  EXPECT_EQ(p.Read(buffer, 1), 1);
+  ASSERT_EQ(rec.reports.size(), 1u);
+  EXPECT_EQ(rec.reports[0], std::make_pair(2000, 10000));
+  EXPECT_EQ(rec.seenTotals, &totals);
+
+  while (p.Read(buffer, 700) > 0) {
+  }
+  ASSERT_EQ(rec.reports.size(), 4u);
+  EXPECT_EQ(rec.reports[1].first, 4100);
+  EXPECT_EQ(rec.reports[3].first, 8300);
+}
+
+TEST(ProgressStream, SeekingBackReportsOnlyPastTheLastReportPlus2000) {
+  TMemoryStream inner(std::string(10000, 'x'));
+  TRecorder rec;
+  TProgressStream p(inner, nullptr, rec.Proc());
+  char buffer[5000];
+  p.Read(buffer, 3000);
+  p.SetPosition(0);
+  p.Read(buffer, 4999);
+  EXPECT_EQ(rec.reports.size(), 1u);
+  p.Read(buffer, 1);
+  ASSERT_EQ(rec.reports.size(), 2u);
+  EXPECT_EQ(rec.reports[1].first, 5000);
+}
+
+TEST(ProgressStream, WithoutCallbackBehavesAsTheInnerStream) {
+  TMemoryStream inner("abcdef");
+  TProgressStream p(inner, nullptr, nullptr);
+  EXPECT_EQ(p.ReadRest(), "abcdef");
+  EXPECT_EQ(p.Seek(-2, TSeekOrigin::soEnd), 4);
+  EXPECT_EQ(p.Write("XY", 2), 2);
+  EXPECT_EQ(inner.Data(), "abcdXY");
+}
+
+TEST(ProgressStream, CreateFromFileOwnsTheFileAndSharesIt) {
+  TempDir dir;
+  const std::string name = dir.File("data.bin");
+  os::WriteWholeFile(name, std::string(4500, 'd'));
+  TRecorder rec;
+  auto p = TProgressStream::CreateFromFile(name, nullptr, rec.Proc());
+  EXPECT_EQ(os::ReadWholeFile(name).size(), 4500u);  // others may read meanwhile
+  EXPECT_EQ(p->ReadRest().size(), 4500u);
+  ASSERT_FALSE(rec.reports.empty());
+  EXPECT_EQ(rec.reports[0].second, 4500);
+  EXPECT_THROW(TProgressStream::CreateFromFile(dir.File("none"), nullptr, nullptr), Exception);
+}
+
+}  // namespace
+}  // namespace cd::test

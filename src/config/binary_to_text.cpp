@@ -230,7 +230,8 @@ void TBinaryToText::ConvertFloat() {
 void TBinaryToText::ConvertIdent(bool inList) {
   const size_t at = reader_.Position();
   reader_.ReadValueType();
-  const std::string& ident = CheckName(reader_.ReadStr(), true, false);
+  const std::string ident = reader_.ReadStr();
+  CheckName(ident, true, false);
   if (inList && ident.size() == 4 && (ident[0] | 32) == 'n' && (ident[1] | 32) == 'u' &&
       (ident[2] | 32) == 'l' && (ident[3] | 32) == 'l')
     throw EReadError(Format("Binary form: Null inside a list at offset %d",

@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "config/class_registry.h"
 #include "install/e_item.h"
 #include "install/file_item.h"
 #include "install/files_manager.h"
+#include "install/install_classes.h"
 #include "install/version_value.h"
 
 namespace cd {
@@ -179,6 +181,52 @@ TEST(ComponentListTest, EditCallsTheHookWithTitleAndHiddenProperties) {
   EXPECT_EQ(edited, &item);
   EXPECT_EQ(title, "");
   EXPECT_EQ(hidden, "Name,Tag");
+}
+
+// Records SetConverting calls and whether it was converting when its text was taken.
+class ConvertingList : public TComponentList {
+ public:
+  using TComponentList::TComponentList;
+  static const TClassInfo& StaticClass() {
+    static const TClassInfo info =
+        TClassBuilder<ConvertingList>("TTestConvertingList", &TComponentList::StaticClass())
+            .Str("State", [](const ConvertingList& l) { return l.converting_ ? "on" : ""; },
+                 [](ConvertingList&, const std::string&) {})
+            .Build();
+    return info;
+  }
+  const TClassInfo& ClassType() const override { return StaticClass(); }
+  void SetConverting(bool active) override {
+    converting_ = active;
+    calls.push_back(active);
+  }
+  std::vector<bool> calls;
+
+ private:
+  bool converting_ = false;
+};
+
+TEST(ComponentListTest, CloneAndAsTextConvertWithTheConvertingStateSet) {
+  RegisterClass(ConvertingList::StaticClass());
+  RegisterInstallClasses();
+  ConvertingList list(nullptr);
+  list.SetName("Root");
+  (new TFileItem(&list, "a.dll"))->SetName("A");
+  new TVersionValue(&list, "b.exe");
+
+  std::string text = AsText(list);
+  EXPECT_NE(text.find("State = 'on'"), std::string::npos);
+  EXPECT_EQ(list.calls, (std::vector<bool>{true, false}));
+
+  std::unique_ptr<TComponentList> copy = list.Clone();
+  EXPECT_EQ(list.calls, (std::vector<bool>{true, false, true, false}));
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(copy->Owner(), nullptr);
+  EXPECT_EQ(copy->Name(), "Root");
+  ASSERT_EQ(copy->ChildCount(), 2);
+  EXPECT_EQ(copy->Child(0)->Name(), "A");
+  EXPECT_EQ(dynamic_cast<TVersionValue*>(copy->Child(1))->Path(), "b.exe");
+  UnRegisterClass(ConvertingList::StaticClass());
 }
 
 }  // namespace

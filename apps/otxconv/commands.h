@@ -15,5 +15,6 @@ struct TToolCommand {
 
 int RunText2Bin(const std::vector<std::string>& args);
 int RunBin2Text(const std::vector<std::string>& args);
+int RunCheck(const std::vector<std::string>& args);
 
 }  // namespace cd::otxconv

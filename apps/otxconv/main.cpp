@@ -15,6 +15,8 @@ const TToolCommand kCommands[] = {
      RunText2Bin},
     {"bin2text", "IN OUT", "convert every object of the binary form IN to object text OUT",
      RunBin2Text},
+    {"check", "FILE", "read FILE into objects, write them back and report the first difference",
+     RunCheck},
 };
 
 void PrintHelp(FILE* to) {

@@ -1,0 +1,49 @@
+// Directory chains and trees over the platform's file API.
+#include "util/directories.h"
+
+#include "platform/dir_removal.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "util/exceptions.h"
+#include "util/format.h"
+
+namespace cd {
+
+void ForceDirectories(const std::string& dir) {
+  if (dir.empty()) throw Exception("Unable to create directory");
+  const std::string name = os::ExcludeTrailingBackslash(dir);
+  const std::string parent = os::ExtractFilePath(name);
+  if (name.size() < 3 || os::DirectoryExists(name) || parent == name) return;
+  // A relative name without a folder part has no parent to create first.
+  if (!parent.empty()) ForceDirectories(parent);
+  try {
+    os::ForceDirectories(name);  // the parents exist now: this creates the last level
+  } catch (const Exception&) {
+    // Not reported: callers that need the directory find out when they use it.
+  }
+}
+
+void DeleteDirectoryContents(const std::string& dir) {
+  const std::string folder = os::IncludeTrailingBackslash(dir);
+  for (const std::string& entry : os::ListDirectory(folder, "*")) {
+    const std::string path = folder + entry;
+    // A link to a folder outside the tree is removed itself, never followed.
+    if (os::IsLink(path) && os::DirectoryExists(path))
+      os::RemoveDir(path);
+    else if (os::DirectoryExists(path))
+      DeleteDirectoryTree(path + "\\");
+    else
+      os::DeleteFile(path);
+  }
+}
+
+void DeleteDirectoryTree(const std::string& dir) {
+  DeleteDirectoryContents(dir);
+  const std::string name = os::ExcludeTrailingBackslash(dir);
+  if (!os::DirectoryExists(name)) return;
+  std::string reason;
+  if (!os::RemoveDir(name, &reason))
+    throw Exception(Format("Cannot remove directory \"%s\": %s", {name, reason}));
+}
+
+}  // namespace cd

@@ -1,0 +1,13 @@
+// WaitWithMessageLoop over the platform's message queue.
+#include "util/wait_message_loop.h"
+
+#include "platform/messages.h"
+#include "util/exceptions.h"
+
+namespace cd {
+
+void WaitWithMessageLoop(os::NamedEvent& event) {
+  if (!os::WaitWithMessageLoop(event)) throw Exception("LowUtils.WaitWithMessageLoop");
+}
+
+}  // namespace cd

@@ -1,0 +1,96 @@
+#include "util/directories.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/drive_map.h"
+#include "platform/files.h"
+#include "support/temp_dir.h"
+#include "util/exceptions.h"
+#include "util/whole_file.h"
+
+namespace cd {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Directories : public testing::Test {
+ protected:
+  // The test folder as a Windows path with a trailing backslash.
+  std::string Base() const { return os::WindowsPath(dir_.Path().string()) + "\\"; }
+  test::TempDir dir_;
+};
+
+TEST_F(Directories, ForceDirectoriesCreatesEveryMissingLevel) {
+  ForceDirectories(Base() + "A\\B\\");
+  EXPECT_TRUE(fs::is_directory(dir_.Path() / "A" / "B"));
+  ForceDirectories(Base() + "A\\B\\C");
+  EXPECT_TRUE(fs::is_directory(dir_.Path() / "A" / "B" / "C"));
+}
+
+TEST_F(Directories, ForceDirectoriesOfABareDriveDoesNothing) {
+  EXPECT_NO_THROW(ForceDirectories("C:"));
+  EXPECT_NO_THROW(ForceDirectories("C:\\"));
+  try {
+    ForceDirectories("");
+    FAIL() << "no failure";
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message(), "Unable to create directory");
+  }
+}
+
+TEST_F(Directories, ForceDirectoriesDoesNotReportALevelItCannotCreate) {
+  StringToFile("in the way", Base() + "file");
+  EXPECT_NO_THROW(ForceDirectories(Base() + "file\\sub\\"));
+  EXPECT_FALSE(fs::exists(dir_.Path() / "file" / "sub"));
+}
+
+TEST_F(Directories, DeleteDirectoryContentsKeepsTheFolderItself) {
+  ForceDirectories(Base() + "T\\x\\y\\");
+  StringToFile("1", Base() + "T\\top.txt");
+  StringToFile("2", Base() + "T\\x\\y\\deep.txt");
+  DeleteDirectoryContents(Base() + "T\\");
+  EXPECT_TRUE(fs::is_directory(dir_.Path() / "T"));
+  EXPECT_TRUE(fs::is_empty(dir_.Path() / "T"));
+}
+
+TEST_F(Directories, DeleteDirectoryTreeRemovesEverything) {
+  ForceDirectories(Base() + "T\\x\\y\\");
+  StringToFile("1", Base() + "T\\x\\one.txt");
+  DeleteDirectoryTree(Base() + "T\\");
+  EXPECT_FALSE(fs::exists(dir_.Path() / "T"));
+  EXPECT_NO_THROW(DeleteDirectoryTree(Base() + "T\\"));  // already gone
+}
+
+TEST_F(Directories, DeleteDirectoryTreeFailsWhenAFileInsideIsHeldOpen) {
+  ForceDirectories(Base() + "T\\");
+  const std::string held = Base() + "T\\held.txt";
+  StringToFile("1", held);
+  const auto file = os::OpenFile(held, os::OpenMode::Read, os::ShareMode::DenyWrite);
+  try {
+    DeleteDirectoryTree(Base() + "T\\");
+    FAIL() << "no failure";
+  } catch (const Exception& e) {
+    const std::string message = e.Message();
+    EXPECT_EQ(message.rfind("Cannot remove directory \"" + Base() + "T\": ", 0), 0u) << message;
+  }
+  EXPECT_TRUE(fs::exists(dir_.Path() / "T" / "held.txt"));
+}
+
+#ifndef _WIN32
+// A link inside the tree to a folder outside it is removed, and the folder keeps its files.
+TEST_F(Directories, DeletingATreeNeverFollowsLinks) {
+  ForceDirectories(Base() + "T\\");
+  ForceDirectories(Base() + "Outside\\");
+  StringToFile("precious", Base() + "Outside\\keep.txt");
+  fs::create_directory_symlink(dir_.Path() / "Outside", dir_.Path() / "T" / "link");
+  fs::create_symlink(dir_.Path() / "Outside" / "keep.txt", dir_.Path() / "T" / "filelink");
+  DeleteDirectoryTree(Base() + "T\\");
+  EXPECT_FALSE(fs::exists(fs::symlink_status(dir_.Path() / "T")));
+  EXPECT_EQ(FileToString(Base() + "Outside\\keep.txt"), "precious");
+}
+#endif
+
+}  // namespace
+}  // namespace cd

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <algorithm>
 
 namespace cd {
 
@@ -36,12 +37,97 @@ bool ParseInt32(std::string_view text, int32_t& value) {
   return ec == std::errc() && ptr == last;
 }
 
+namespace {
+
+// The first 19 significant digits of a decimal (19 always fit in 64 bits) and the power of ten
+// that scales them; later digits only round.
+struct TDecimal {
+  uint64_t mantissa = 0;
+  int64_t exponent = 0;
+  int kept = 0;
+  bool roundUp = false;
+  bool dropped = false;
+
+  void Add(int digit, bool fraction) {
+    if (mantissa == 0 && digit == 0) {
+      if (fraction) --exponent;
+    } else if (kept < 19) {
+      mantissa = mantissa * 10 + static_cast<uint64_t>(digit);
+      ++kept;
+      if (fraction) --exponent;
+    } else {
+      if (!dropped) roundUp = digit >= 5;
+      dropped = true;
+      if (!fraction) ++exponent;
+    }
+  }
+};
+
+// 10^27 is the largest power of ten that a 64-bit significand holds exactly.
+constexpr int kExactPower = 27;
+constexpr int64_t kExponentCap = 100000;  // far beyond any finite long double
+
+long double PowerOfTen(int n) {
+  long double p = 1;
+  for (int i = 0; i < n; ++i) p *= 10;
+  return p;
+}
+
+// mantissa * 10^exponent with one rounding per step of at most 10^27.
+long double Scale(long double v, int64_t exponent) {
+  static const long double kStep = PowerOfTen(kExactPower);
+  while (exponent > 0 && std::isfinite(v)) {
+    const int n = static_cast<int>(std::min<int64_t>(exponent, kExactPower));
+    v *= n == kExactPower ? kStep : PowerOfTen(n);
+    exponent -= n;
+  }
+  while (exponent < 0 && v != 0) {
+    const int n = static_cast<int>(std::min<int64_t>(-exponent, kExactPower));
+    v /= n == kExactPower ? kStep : PowerOfTen(n);
+    exponent += n;
+  }
+  return v;
+}
+
+bool ReadDigits(std::string_view text, size_t& i, TDecimal& d, bool fraction) {
+  const size_t from = i;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) d.Add(text[i] - '0', fraction);
+  return i > from;
+}
+
+bool ReadExponent(std::string_view text, size_t& i, int64_t& exponent) {
+  if (i == text.size() || (text[i] != 'e' && text[i] != 'E')) return true;
+  ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  const size_t from = i;
+  int64_t e = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+    e = std::min(e * 10 + (text[i] - '0'), kExponentCap);
+  exponent += negative ? -e : e;
+  return i > from;
+}
+
+}  // namespace
+
+// Our own conversion rather than the library's: std::from_chars for long double is limited
+// to the double range on MinGW, and strtold depends on the C locale.
 bool ParseFloat(std::string_view text, long double& value) {
-  const char* first = text.data();
-  const char* last = first + text.size();
-  if (text.empty() || text[0] == '+') return false;
-  auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
-  return ec == std::errc() && ptr == last && std::isfinite(value);
+  size_t i = 0;
+  const bool negative = !text.empty() && text[0] == '-';
+  if (negative) ++i;
+  TDecimal d;
+  bool any = ReadDigits(text, i, d, false);
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    any = ReadDigits(text, i, d, true) || any;
+  }
+  if (!any || !ReadExponent(text, i, d.exponent) || i != text.size()) return false;
+  long double v = static_cast<long double>(d.mantissa + (d.roundUp ? 1 : 0));
+  v = Scale(v, d.exponent);
+  if (!std::isfinite(v)) return false;
+  value = negative ? -v : v;
+  return true;
 }
 
 bool ParseCurrency(std::string_view text, int64_t& value) {

@@ -2,6 +2,7 @@
 // the zero byte and the 4096-byte line window.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "config/lexer.h"
@@ -122,6 +123,25 @@ TEST(NotationLexer, FloatsAndTheirSuffixes) {
     EXPECT_EQ(Failure([&] { b.TokenFloat(); }).first,
               std::string("'") + bad + "' is not a valid floating point value on line 1");
   }
+}
+
+// The whole extended range converts on every platform, the decimal point being "." always.
+TEST(NotationLexer, FloatsCoverTheExtendedRange) {
+  const auto value = [](const char* text) {
+    TTextLexer lex(text, 0);
+    lex.NextToken();
+    return lex.TokenFloat();
+  };
+  EXPECT_EQ(value("0.1"), 0.1L);
+  EXPECT_EQ(value("12345.6789e-2"), 123.456789L);
+  EXPECT_EQ(value("-0.0000"), 0.0L);
+  EXPECT_TRUE(std::signbit(value("-0.0")));
+  EXPECT_GT(value("1.18973149535723E4932"), 1e4932L);
+  EXPECT_GT(value("3.64519953188247E-4951"), 0.0L);
+  EXPECT_EQ(value("10000000000000000000000000000000000000001"), 1e40L);
+  TTextLexer overflow("1.2e4933", 0);
+  overflow.NextToken();
+  EXPECT_THROW(overflow.TokenFloat(), EParserError);
 }
 
 TEST(NotationLexer, CurrencyCountsAreExactBeyondDoublePrecision) {

@@ -10,11 +10,14 @@
 
 #include <string>
 
+#include "platform/drives.h"
+
 namespace cd::os {
 
-// Maps a drive letter (either case) to a host folder, replacing an earlier mapping.
-// Windows: no effect. Fails with cd::Exception for a character that is not a letter.
-void MapDrive(char letter, const std::string& hostFolder);
+// Maps a drive letter (either case) to a host folder, replacing an earlier mapping; type is
+// what DriveTypeOf reports for it. Windows: no effect. Fails with cd::Exception for a
+// character that is not a letter.
+void MapDrive(char letter, const std::string& hostFolder, DriveType type = DriveType::Fixed);
 // Removes a mapping. Windows: no effect.
 void UnmapDrive(char letter);
 // The host folder a drive letter maps to; empty when unmapped. Windows: "X:\".

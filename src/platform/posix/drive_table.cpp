@@ -57,10 +57,19 @@ DriveTable DefaultTable() {
   return table;
 }
 
-// The table itself; callers hold TableMutex().
+// The table itself and the kinds of its drives; callers hold TableMutex().
 DriveTable& Table() {
   static DriveTable table = DefaultTable();
   return table;
+}
+
+std::array<DriveType, 26>& Types() {
+  static std::array<DriveType, 26> types = [] {
+    std::array<DriveType, 26> all;
+    all.fill(DriveType::Fixed);
+    return all;
+  }();
+  return types;
 }
 
 int LetterIndex(char letter) {
@@ -82,6 +91,11 @@ DriveTable CurrentDrives() {
   return Table();
 }
 
+DriveType MappedDriveType(int index) {
+  std::lock_guard<std::mutex> lock(TableMutex());
+  return Types()[index];
+}
+
 char MountOnFreeLetter(const std::string& hostFolder) {
   const std::string folder = NormalFolder(hostFolder);
   std::lock_guard<std::mutex> lock(TableMutex());
@@ -92,6 +106,7 @@ char MountOnFreeLetter(const std::string& hostFolder) {
   for (int i = 25; i >= 3; --i) {
     if (table[i].empty()) {
       table[i] = folder;
+      Types()[i] = DriveType::Fixed;
       return static_cast<char>('A' + i);
     }
   }
@@ -100,11 +115,12 @@ char MountOnFreeLetter(const std::string& hostFolder) {
 
 }  // namespace posix
 
-void MapDrive(char letter, const std::string& hostFolder) {
+void MapDrive(char letter, const std::string& hostFolder, DriveType type) {
   const int index = posix::LetterIndex(letter);
   const std::string folder = posix::NormalFolder(hostFolder);
   std::lock_guard<std::mutex> lock(posix::TableMutex());
   posix::Table()[index] = folder;
+  posix::Types()[index] = type;
 }
 
 void UnmapDrive(char letter) {

@@ -17,4 +17,17 @@ WinTempDir::WinTempDir() {
   dir_ = os::IncludeTrailingBackslash(os::WindowsPath(temp_.Path().string()));
 }
 
+IsolatedDriveC::IsolatedDriveC() {
+#ifndef _WIN32
+  previous_ = os::DriveHostFolder('C');
+  os::MapDrive('C', temp_.Path().string());
+#endif
+}
+
+IsolatedDriveC::~IsolatedDriveC() {
+#ifndef _WIN32
+  os::MapDrive('C', previous_);
+#endif
+}
+
 }  // namespace cd::test

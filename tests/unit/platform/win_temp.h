@@ -22,4 +22,18 @@ class WinTempDir {
   std::string dir_;
 };
 
+// On POSIX, drive C: mapped to a fresh temporary folder for the object's life, so that tests
+// of the Windows directory, the registry and win.ini touch nothing outside; on Windows nothing.
+class IsolatedDriveC {
+ public:
+  IsolatedDriveC();
+  ~IsolatedDriveC();
+  IsolatedDriveC(const IsolatedDriveC&) = delete;
+  IsolatedDriveC& operator=(const IsolatedDriveC&) = delete;
+
+ private:
+  TempDir temp_;
+  std::string previous_;
+};
+
 }  // namespace cd::test

@@ -1,0 +1,52 @@
+// The POSIX message queue: a queue of tasks handled by ProcessMessages.
+#include "platform/messages.h"
+
+#include <deque>
+#include <mutex>
+
+namespace cd::os {
+namespace {
+
+struct TaskQueue {
+  std::mutex mutex;
+  std::deque<std::function<void()>> tasks;
+};
+
+TaskQueue& TheQueue() {
+  static TaskQueue queue;
+  return queue;
+}
+
+// Slice of a wait between two looks at the queue.
+constexpr int kWaitSliceMs = 10;
+
+}  // namespace
+
+void ProcessMessages() {
+  TaskQueue& queue = TheQueue();
+  for (;;) {
+    std::function<void()> task;
+    {
+      std::lock_guard<std::mutex> lock(queue.mutex);
+      if (queue.tasks.empty()) return;
+      task = std::move(queue.tasks.front());
+      queue.tasks.pop_front();
+    }
+    task();
+  }
+}
+
+void PostTask(std::function<void()> task) {
+  TaskQueue& queue = TheQueue();
+  std::lock_guard<std::mutex> lock(queue.mutex);
+  queue.tasks.push_back(std::move(task));
+}
+
+bool WaitWithMessageLoop(NamedEvent& event) {
+  for (;;) {
+    ProcessMessages();
+    if (event.Wait(kWaitSliceMs)) return true;
+  }
+}
+
+}  // namespace cd::os

@@ -1,0 +1,40 @@
+// Replacing a file safely: the new contents go to a temporary file beside the target, which
+// is renamed over the target only when complete, so a failed update never leaves a
+// half-written file. Portable, over files.h.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/files.h"
+
+namespace cd::os {
+
+// A new version of a file being written. Write through File(); Commit() puts it in place.
+// Destroyed without Commit() (a failure, an abort), it removes the temporary file and leaves
+// the target untouched.
+class ReplacementFile {
+ public:
+  // Creates the temporary file beside target; fails naming the target.
+  explicit ReplacementFile(const std::string& target);
+  ~ReplacementFile();
+  ReplacementFile(const ReplacementFile&) = delete;
+  ReplacementFile& operator=(const ReplacementFile&) = delete;
+
+  os::File& File() { return *file_; }
+  const std::string& TemporaryName() const { return temporary_; }
+  // Closes the temporary file and renames it over the target (replacing it). Fails naming
+  // the target when that is not possible; the target is then unchanged.
+  void Commit();
+
+ private:
+  std::string target_;
+  std::string temporary_;
+  std::unique_ptr<os::File> file_;
+  bool committed_ = false;
+};
+
+// Writes data to path through a ReplacementFile.
+void ReplaceFileAtomically(const std::string& path, const std::string& data);
+
+}  // namespace cd::os

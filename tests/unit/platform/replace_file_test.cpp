@@ -1,0 +1,51 @@
+#include "platform/replace_file.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "unit/platform/win_temp.h"
+#include "util/exceptions.h"
+
+namespace cd::os {
+namespace {
+
+TEST(ReplaceFile, CommitPutsTheNewVersionInPlace) {
+  test::WinTempDir t;
+  const std::string target = t.Name("app.dll");
+  WriteWholeFile(target, "old version, longer than the new one");
+  ReplaceFileAtomically(target, "new");
+  EXPECT_EQ(ReadWholeFile(target), "new");
+  EXPECT_EQ(ListDirectory(t.Dir(), "*.*"), std::vector<std::string>{"app.dll"});
+  ReplaceFileAtomically(t.Name("fresh.txt"), "created");
+  EXPECT_EQ(ReadWholeFile(t.Name("fresh.txt")), "created");
+}
+
+TEST(ReplaceFile, AnUnfinishedReplacementLeavesTheTargetAlone) {
+  test::WinTempDir t;
+  const std::string target = t.Name("app.dll");
+  WriteWholeFile(target, "old");
+  {
+    ReplacementFile replacement(target);
+    replacement.File().Write("half", 4);
+    EXPECT_TRUE(FileExists(replacement.TemporaryName()));
+    EXPECT_EQ(ExtractFilePath(replacement.TemporaryName()), t.Dir());
+  }
+  EXPECT_EQ(ReadWholeFile(target), "old");
+  EXPECT_EQ(ListDirectory(t.Dir(), "*.*"), std::vector<std::string>{"app.dll"});
+}
+
+TEST(ReplaceFile, ATargetInUseIsNotReplaced) {
+  test::WinTempDir t;
+  const std::string target = t.Name("busy.exe");
+  WriteWholeFile(target, "running");
+  auto inUse = OpenFile(target, OpenMode::Read, ShareMode::DenyWrite);
+  EXPECT_THROW(ReplaceFileAtomically(target, "new"), Exception);
+  inUse.reset();
+  EXPECT_EQ(ReadWholeFile(target), "running");
+  EXPECT_EQ(ListDirectory(t.Dir(), "*.*"), std::vector<std::string>{"busy.exe"});
+  EXPECT_THROW(ReplacementFile(t.Name("no such folder\\x.txt")), Exception);
+}
+
+}  // namespace
+}  // namespace cd::os

@@ -4,6 +4,8 @@
 #include <iostream>
 #include <memory>
 
+#include "platform/dialogs.h"
+#include "platform/messages.h"
 #include "platform/posix/console_io.h"
 #include "platform/views.h"
 
@@ -45,10 +47,14 @@ class ConsoleProgressView : public ProgressView {
     position_ = position;
     DrawBar(false);
   }
-  void ProcessMessages() override { std::cout << std::flush; }
+  void ProcessMessages() override {
+    std::cout << std::flush;
+    os::ProcessMessages();
+  }
   void ShowInformation(const std::string& title, const std::string& text) override {
     EndLine();
-    std::cerr << console::ToTerminal(title) << ": " << console::ToTerminal(text) << std::endl;
+    ShowMessageBox(console::ToTerminal(text), console::ToTerminal(title), MessageButtons::Ok,
+                   MessageIcon::Information);
   }
 
  private:

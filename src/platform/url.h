@@ -26,9 +26,9 @@ class UrlStream {
 
 // Both calls block until the document is there; progress arrives on the calling thread (none
 // with an empty onProgress). A document that cannot be loaded, also one that the server
-// answers with an HTTP error status, gives nullptr / no name; a missing URL library raises cd::Exception ("Error in loading UrlMon.dll
-// file", "Error in loading EntryPoint in UrlMon.dll file"). An exception thrown by onProgress
-// stops the load and is raised again by the call.
+// answers with an HTTP error status, gives nullptr / no name; a missing URL library raises
+// cd::Exception ("Error in loading UrlMon.dll file", "Error in loading EntryPoint in UrlMon.dll
+// file"). An exception thrown by onProgress stops the load and is raised again by the call.
 std::unique_ptr<UrlStream> OpenUrlStream(const std::string& url, intptr_t userValue,
                                          const UrlProgressEvent& onProgress);
 // The local (Windows) name, at most 255 characters, of a copy of the document in the download

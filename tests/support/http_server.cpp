@@ -53,8 +53,8 @@ bool ReadFile(const std::filesystem::path& file, std::string& data) {
 
 std::string Header(int status, const char* reason, size_t length) {
   return "HTTP/1.1 " + std::to_string(status) + " " + reason +
-         "\r\nContent-Type: application/octet-stream\r\nContent-Length: " +
-         std::to_string(length) + "\r\nCache-Control: no-cache\r\nConnection: close\r\n\r\n";
+         "\r\nContent-Type: application/octet-stream\r\nContent-Length: " + std::to_string(length) +
+         "\r\nCache-Control: no-cache\r\nConnection: close\r\n\r\n";
 }
 
 }  // namespace

@@ -24,12 +24,16 @@ namespace {
 #ifdef _WIN32
 using NativeSocket = SOCKET;
 const NativeSocket kNone = INVALID_SOCKET;
-void CloseNative(NativeSocket s) { closesocket(s); }
+void CloseNative(NativeSocket s) {
+  closesocket(s);
+}
 constexpr int kNoSignal = 0;
 #else
 using NativeSocket = int;
 const NativeSocket kNone = -1;
-void CloseNative(NativeSocket s) { ::close(s); }
+void CloseNative(NativeSocket s) {
+  ::close(s);
+}
 constexpr int kNoSignal = MSG_NOSIGNAL;
 #endif
 
@@ -52,8 +56,12 @@ sockaddr_in Loopback(uint16_t port) {
   return addr;
 }
 
-NativeSocket Native(intptr_t handle) { return static_cast<NativeSocket>(handle); }
-intptr_t Handle(NativeSocket s) { return s == kNone ? -1 : static_cast<intptr_t>(s); }
+NativeSocket Native(intptr_t handle) {
+  return static_cast<NativeSocket>(handle);
+}
+intptr_t Handle(NativeSocket s) {
+  return s == kNone ? -1 : static_cast<intptr_t>(s);
+}
 
 }  // namespace
 
@@ -131,6 +139,8 @@ void Socket::Close() {
   handle_ = kInvalid;
 }
 
-uint16_t UnusedPort() { return Socket::Listen(0).LocalPort(); }
+uint16_t UnusedPort() {
+  return Socket::Listen(0).LocalPort();
+}
 
 }  // namespace cd::test

@@ -51,6 +51,8 @@ int RunThisTestProgram(const std::string& filter) {
 #endif
 }
 
-bool RunAsChild(const std::string& filter) { return ::testing::GTEST_FLAG(filter) == filter; }
+bool RunAsChild(const std::string& filter) {
+  return ::testing::GTEST_FLAG(filter) == filter;
+}
 
 }  // namespace cd::test

@@ -168,6 +168,8 @@ std::optional<std::string> DownloadUrlToCache(const std::string& url, intptr_t u
   return entry.windowsPath;
 }
 
-bool UrlLibraryLoaded() { return libraryReady; }
+bool UrlLibraryLoaded() {
+  return libraryReady;
+}
 
 }  // namespace cd::os

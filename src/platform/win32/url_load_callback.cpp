@@ -24,7 +24,9 @@ HRESULT TUrlLoadCallback::QueryInterface(REFIID riid, void** object) {
   return E_NOINTERFACE;
 }
 
-ULONG TUrlLoadCallback::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
+ULONG TUrlLoadCallback::AddRef() {
+  return static_cast<ULONG>(InterlockedIncrement(&references_));
+}
 
 ULONG TUrlLoadCallback::Release() {
   const LONG left = InterlockedDecrement(&references_);
@@ -64,13 +66,16 @@ void TUrlLoadCallback::CheckHttpStatus() {
   binding_->Release();
   binding_ = nullptr;
 }
-HRESULT TUrlLoadCallback::GetPriority(LONG*) { return E_NOTIMPL; }
-HRESULT TUrlLoadCallback::OnLowResource(DWORD) { return E_NOTIMPL; }
+HRESULT TUrlLoadCallback::GetPriority(LONG*) {
+  return E_NOTIMPL;
+}
+HRESULT TUrlLoadCallback::OnLowResource(DWORD) {
+  return E_NOTIMPL;
+}
 
 // A handler's exception must not unwind through the system's frames: it is kept, the load is
 // stopped, and the caller raises it again once the system call has returned.
-HRESULT TUrlLoadCallback::OnProgress(ULONG progress, ULONG progressMax, ULONG statusCode,
-                                     LPCWSTR) {
+HRESULT TUrlLoadCallback::OnProgress(ULONG progress, ULONG progressMax, ULONG statusCode, LPCWSTR) {
   if (statusCode == BINDSTATUS_BEGINDOWNLOADDATA) CheckHttpStatus();
   if (httpFailed_ || failure_) return E_ABORT;
   if (!onProgress_) return E_NOTIMPL;
@@ -100,7 +105,9 @@ HRESULT TUrlLoadCallback::GetBindInfo(DWORD*, BINDINFO* info) {
 HRESULT TUrlLoadCallback::OnDataAvailable(DWORD, DWORD, FORMATETC*, STGMEDIUM*) {
   return E_NOTIMPL;
 }
-HRESULT TUrlLoadCallback::OnObjectAvailable(REFIID, IUnknown*) { return E_NOTIMPL; }
+HRESULT TUrlLoadCallback::OnObjectAvailable(REFIID, IUnknown*) {
+  return E_NOTIMPL;
+}
 
 HRESULT TUrlLoadCallback::BeginningTransaction(LPCWSTR, LPCWSTR, DWORD, LPWSTR* additionalHeaders) {
   if (additionalHeaders) *additionalHeaders = nullptr;

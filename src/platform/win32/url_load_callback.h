@@ -3,8 +3,8 @@
 // platform layer.
 #pragma once
 
-#include <windows.h>
 #include <urlmon.h>
+#include <windows.h>
 
 #include <exception>
 
@@ -43,8 +43,7 @@ class TUrlLoadCallback : public IBindStatusCallback, public IHttpNegotiate {
 
   HRESULT STDMETHODCALLTYPE BeginningTransaction(LPCWSTR url, LPCWSTR headers, DWORD reserved,
                                                  LPWSTR* additionalHeaders) override;
-  HRESULT STDMETHODCALLTYPE OnResponse(DWORD code, LPCWSTR responseHeaders,
-                                       LPCWSTR requestHeaders,
+  HRESULT STDMETHODCALLTYPE OnResponse(DWORD code, LPCWSTR responseHeaders, LPCWSTR requestHeaders,
                                        LPWSTR* additionalRequestHeaders) override;
 
  private:

@@ -1,7 +1,7 @@
 // Web documents on Windows through URLMON.DLL, loaded by name on the first web call so that the
 // program starts (and runs without web names) where the library is missing.
-#include <windows.h>
 #include <urlmon.h>
+#include <windows.h>
 
 #include <atomic>
 #include <cstring>
@@ -48,8 +48,7 @@ void EnsureLoaded() {
   if (!module) throw Exception("Error in loading UrlMon.dll file");
   urlMon.openBlockingStream = EntryPoint<OpenBlockingStreamFn>(module, "URLOpenBlockingStreamA");
   urlMon.downloadToFile = EntryPoint<DownloadToFileFn>(module, "URLDownloadToFileA");
-  urlMon.downloadToCacheFile =
-      EntryPoint<DownloadToCacheFileFn>(module, "URLDownloadToCacheFileA");
+  urlMon.downloadToCacheFile = EntryPoint<DownloadToCacheFileFn>(module, "URLDownloadToCacheFileA");
   urlMon.navigateString = EntryPoint<NavigateStringFn>(module, "HlinkNavigateString");
   if (!urlMon.openBlockingStream || !urlMon.downloadToFile || !urlMon.downloadToCacheFile ||
       !urlMon.navigateString) {
@@ -86,7 +85,9 @@ class ComUrlStream : public UrlStream {
     LARGE_INTEGER move;
     move.QuadPart = offset;
     ULARGE_INTEGER position;
-    const DWORD how = origin == 0 ? STREAM_SEEK_SET : origin == 1 ? STREAM_SEEK_CUR : STREAM_SEEK_END;
+    const DWORD how = origin == 0   ? STREAM_SEEK_SET
+                      : origin == 1 ? STREAM_SEEK_CUR
+                                    : STREAM_SEEK_END;
     if (FAILED(stream_->Seek(move, how, &position))) throw Exception("Url stream: seek failed");
     return static_cast<int64_t>(position.QuadPart);
   }
@@ -143,13 +144,14 @@ std::optional<std::string> DownloadUrlToCache(const std::string& url, intptr_t u
   EnsureComApartment();
   // One spare character keeps the name terminated even when the system fills all 255.
   char name[256] = {};
-  const HRESULT hr =
-      urlMon.downloadToCacheFile(nullptr, url.c_str(), name, 255, 0, callback.Get());
+  const HRESULT hr = urlMon.downloadToCacheFile(nullptr, url.c_str(), name, 255, 0, callback.Get());
   callback.RethrowFailure();
   if (hr != S_OK || callback.HttpFailed()) return std::nullopt;
   return std::string(name);
 }
 
-bool UrlLibraryLoaded() { return loaded; }
+bool UrlLibraryLoaded() {
+  return loaded;
+}
 
 }  // namespace cd::os

@@ -1,6 +1,7 @@
 // Delphi-style Format over a typed argument list.
 #include "util/format.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <vector>
@@ -63,12 +64,33 @@ std::string FormatInteger(int64_t v, const Directive& d) {
   return negative ? "-" + digits : digits;
 }
 
+// Delphi writes exponents without "+" and leading zeros in general format ("1E20", "1E-5")
+// and with at least three digits in scientific format ("1.5E+000").
+std::string DelphiExponent(std::string s, bool general) {
+  const size_t e = s.find('E');
+  if (e == std::string::npos) return s;
+  const char sign = s[e + 1];
+  std::string digits = s.substr(e + 2);
+  if (general) {
+    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 1));
+    return s.substr(0, e + 1) + (sign == '-' ? "-" : "") + digits;
+  }
+  if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
+  return s.substr(0, e + 2) + digits;
+}
+
 std::string FormatFloat(double v, const Directive& d) {
-  const int precision = d.precision < 0 ? (d.type == 'g' ? 15 : 2) : d.precision;
-  char spec[8] = {'%', '.', '*', d.type == 'g' ? 'G' : (d.type == 'e' ? 'E' : 'f'), 0};
-  char buf[512];
-  std::snprintf(buf, sizeof buf, spec, precision > 300 ? 300 : precision, v);
-  std::string s = buf;
+  const bool general = d.type == 'g', scientific = d.type == 'e';
+  int precision = d.precision < 0 ? (general || scientific ? 15 : 2) : d.precision;
+  precision = std::min(precision, 300);
+  // Delphi's precision for %e counts all digits; C's counts those after the point.
+  if (scientific) precision = std::max(precision, 1) - 1;
+  const char spec[5] = {'%', '.', '*', general ? 'G' : (scientific ? 'E' : 'f'), 0};
+  const int length = std::snprintf(nullptr, 0, spec, precision, v);
+  std::string s(static_cast<size_t>(std::max(length, 0)) + 1, '\0');
+  std::snprintf(s.data(), s.size(), spec, precision, v);
+  s.pop_back();
+  if (general || scientific) return DelphiExponent(s, general);
   if (d.type == 'n') {
     // Number format: thousands separators in the integer part.
     size_t end = s.find('.');
@@ -158,8 +180,10 @@ std::string Format(std::string_view pattern, std::initializer_list<FormatArg> ar
     }
     Directive d;
     // "%0:s": an explicit argument index, after which numbering continues from it.
+    // The probe must not use up the argument of a "*" width that is no index after all.
     size_t probe = pos;
-    int index = ReadNumber(pattern, probe, args, argIndex);
+    size_t probeArg = argIndex;
+    int index = ReadNumber(pattern, probe, args, probeArg);
     if (index >= 0 && probe < pattern.size() && pattern[probe] == ':') {
       argIndex = static_cast<size_t>(index);
       pos = probe + 1;

@@ -30,6 +30,23 @@ TEST(Format, ArgumentIndexRestartsNumbering) {
   EXPECT_EQ(Format("%0:s-%0:s", {"x"}), "x-x");
 }
 
+TEST(Format, StarTakesWidthAndPrecisionFromTheArguments) {
+  EXPECT_EQ(Format("%*d", {5, 42}), "   42");
+  EXPECT_EQ(Format("%-*d|", {4, 7}), "7   |");
+  EXPECT_EQ(Format("%.*f", {1, 2.26}), "2.3");
+  EXPECT_EQ(Format("%1:*d", {0, 3, 9}), "  9");
+}
+
+TEST(Format, FloatsInDelphiForm) {
+  EXPECT_EQ(Format("%e", {1.5}), "1.50000000000000E+000");
+  EXPECT_EQ(Format("%.3e", {-1234.5}), "-1.23E+003");
+  EXPECT_EQ(Format("%g", {1.5}), "1.5");
+  EXPECT_EQ(Format("%g", {1e20}), "1E20");
+  EXPECT_EQ(Format("%g", {1e-5}), "1E-5");
+  EXPECT_EQ(Format("%n", {1234567.891}), "1,234,567.89");
+  EXPECT_EQ(Format("%f", {1e300}).size(), 304u);  // no truncation of long numbers
+}
+
 TEST(Format, MismatchIsAnError) {
   EXPECT_THROW(Format("%d", {"text"}), EConvertError);
   EXPECT_THROW(Format("%s %s", {"one"}), EConvertError);

@@ -1,20 +1,18 @@
-// The POSIX download cache: one folder per URL under the Windows directory of drive C:, the
-// document kept under the last name of the URL's path, reduced to safe characters.
+// The POSIX download cache: one folder per URL under "Temporary Internet Files" in the Windows
+// directory, the document kept under the last name of the URL's path, reduced to safe characters.
 #include "platform/posix/url_cache_posix.h"
 
 #include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
-#include <filesystem>
 
 #include "platform/files.h"
-#include "util/exceptions.h"
+#include "platform/system_dirs.h"
 
 namespace cd::os {
 namespace {
 
-constexpr const char* kCacheFolder = "C:\\windows\\Temporary Internet Files\\";
 constexpr size_t kMaxName = 255;
 
 uint64_t Fnv1a(const std::string& text) {
@@ -31,8 +29,9 @@ uint64_t Fnv1a(const std::string& text) {
 std::string LeafName(const std::string& url) {
   const size_t scheme = url.find("://");
   const size_t pathStart = url.find('/', scheme == std::string::npos ? 0 : scheme + 3);
-  std::string path =
-      pathStart == std::string::npos ? "" : url.substr(pathStart, url.find_first_of("?#", pathStart) - pathStart);
+  std::string path = pathStart == std::string::npos
+                         ? ""
+                         : url.substr(pathStart, url.find_first_of("?#", pathStart) - pathStart);
   std::string leaf = path.substr(path.find_last_of('/') + 1);
   if (leaf.empty()) leaf = "index.htm";
   for (char& c : leaf) {
@@ -59,14 +58,12 @@ std::string FitName(const std::string& folder, std::string name) {
 UrlCacheEntry UrlCacheEntryFor(const std::string& url) {
   char hash[17];
   std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(Fnv1a(url)));
-  const std::string folder = std::string(kCacheFolder) + hash + "\\";
+  const std::string folder = WindowsDirectory() + "\\Temporary Internet Files\\" + hash + "\\";
+  ForceDirectories(folder);
   UrlCacheEntry entry;
   entry.windowsPath = folder + FitName(folder, LeafName(url));
   entry.hostPath = HostPath(entry.windowsPath);
   entry.partialHostPath = entry.hostPath + ".part" + std::to_string(getpid());
-  std::error_code ec;
-  std::filesystem::create_directories(std::filesystem::path(entry.hostPath).parent_path(), ec);
-  if (ec) throw Exception("Cannot create the download cache folder " + folder + ": " + ec.message());
   return entry;
 }
 

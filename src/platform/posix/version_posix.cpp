@@ -1,4 +1,5 @@
 // The version information of a file, read from the version resource of its PE image.
+#include <algorithm>
 #include <optional>
 
 #include "platform/files.h"

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "platform/files.h"
+#include "platform/pe_version.h"
 #include "support/pe_builder.h"
 #include "support/temp_dir.h"
 #include "util/exceptions.h"
@@ -73,6 +77,35 @@ TEST_F(FileVersion, MissingFixedPartIsFailureThree) {
   o.fileVersionText = "1.0";
   const std::string path = Write("nofixed.dll", o);
   EXPECT_EQ(FailureOf(path), Expected(path, 3));
+}
+
+// The portable reader, read through the file API, against GetFileVersion (version.dll on
+// Windows): both must see the same version, or no version, in the same files.
+TEST_F(FileVersion, ThePortableReaderAgreesWithGetFileVersion) {
+  std::vector<PeOptions> variants(6);
+  variants[0].fileVersion = MakeVersion(1, 2, 3, 4);
+  variants[1].fileVersion = MakeVersion(7, 0, 0, 1);
+  variants[1].pe32Plus = false;
+  variants[2].fileVersion = MakeVersion(2, 0, 0, 0);
+  variants[2].language = 0x405;
+  variants[2].fileVersionText = "2.0.0.0";
+  variants[3].fileVersion = MakeVersion(3, 0, 0, 0);
+  variants[3].resourceName = 2;
+  variants[4].fileVersion = MakeVersion(4, 0, 0, 0);
+  variants[4].language = 0;
+  for (size_t i = 0; i < variants.size(); ++i) {
+    const std::string path = Write("variant" + std::to_string(i) + ".dll", variants[i]);
+    const auto file = os::OpenFile(path, os::OpenMode::Read, os::ShareMode::DenyNone);
+    pe::FileImage image(*file);
+    const auto block = pe::ReadVersionResource(image);
+    const auto fixed = block ? pe::ParseFixedFileInfo(*block) : std::nullopt;
+    if (fixed) {
+      EXPECT_EQ(GetFileVersion(path), uint64_t{fixed->fileVersionMS} << 32 | fixed->fileVersionLS)
+          << i;
+    } else {
+      EXPECT_THROW(GetFileVersion(path), Exception) << i;
+    }
+  }
 }
 
 #ifdef CD_VERSIONED_DLL

@@ -29,6 +29,14 @@ TEST_F(Directories, ForceDirectoriesCreatesEveryMissingLevel) {
   EXPECT_TRUE(fs::is_directory(dir_.Path() / "A" / "B" / "C"));
 }
 
+TEST_F(Directories, ForceDirectoriesOfARelativeNameWithoutFolder) {
+  const fs::path previous = fs::current_path();
+  fs::current_path(dir_.Path());
+  EXPECT_NO_THROW(ForceDirectories("relative"));
+  fs::current_path(previous);
+  EXPECT_TRUE(fs::is_directory(dir_.Path() / "relative"));
+}
+
 TEST_F(Directories, ForceDirectoriesOfABareDriveDoesNothing) {
   EXPECT_NO_THROW(ForceDirectories("C:"));
   EXPECT_NO_THROW(ForceDirectories("C:\\"));
@@ -86,6 +94,7 @@ TEST_F(Directories, DeletingATreeNeverFollowsLinks) {
   StringToFile("precious", Base() + "Outside\\keep.txt");
   fs::create_directory_symlink(dir_.Path() / "Outside", dir_.Path() / "T" / "link");
   fs::create_symlink(dir_.Path() / "Outside" / "keep.txt", dir_.Path() / "T" / "filelink");
+  fs::create_symlink(dir_.Path() / "nowhere", dir_.Path() / "T" / "dangling");
   DeleteDirectoryTree(Base() + "T\\");
   EXPECT_FALSE(fs::exists(fs::symlink_status(dir_.Path() / "T")));
   EXPECT_EQ(FileToString(Base() + "Outside\\keep.txt"), "precious");

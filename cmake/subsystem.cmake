@@ -27,8 +27,10 @@ function(cd_unit_tests folder)
   target_include_directories(test_${folder} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(test_${folder} PRIVATE ${ARG_DEPS} cd_testsupport GTest::gtest_main)
   add_test(NAME ${folder} COMMAND test_${folder})
-  set_tests_properties(${folder} PROPERTIES ENVIRONMENT "CD_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}/data"
-                                            TIMEOUT 600)
+  # CDRUN_ROOT keeps the POSIX drive map of the tests (drive C: and the rest) in the build.
+  set_tests_properties(${folder} PROPERTIES ENVIRONMENT
+                       "CD_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}/data;CDRUN_ROOT=${CMAKE_BINARY_DIR}/cdrun-root"
+                       TIMEOUT 600)
 endfunction()
 
 # cd_fuzzer(name source DEPS lib...) : libFuzzer target fuzz_<name>

@@ -1,6 +1,8 @@
 // The application choice over the viewer entries of a configuration.
 #include "runner/multi_run_form.h"
 
+#include "config/collection.h"
+#include "install/viewer_item.h"
 #include "util/exceptions.h"
 #include "util/format.h"
 
@@ -27,6 +29,15 @@ void TMultiRunForm::AdjustInfo(const std::vector<TAppEntry>& viewers, TInfoResul
   const TAppEntry& item = *offered[static_cast<size_t>(chosen)];
   info.RunCommand = Format("%s %s", {item.Exe, item.DataName});
   info.RunTitle = item.Descr;
+}
+
+void TMultiRunForm::AdjustInfo(const TCollection& viewers, TInfoResult& info) {
+  std::vector<TAppEntry> entries;
+  for (int i = 0; i < viewers.Count(); ++i) {
+    const auto& item = dynamic_cast<const TViewerItem&>(*viewers.Items(i));
+    entries.push_back({item.Exe(), item.DataName(), item.Descr()});
+  }
+  AdjustInfo(entries, info);
 }
 
 }  // namespace cd

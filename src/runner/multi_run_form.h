@@ -10,6 +10,8 @@
 
 namespace cd {
 
+class TCollection;
+
 // The command line to start after the update and the title of the run.
 struct TInfoResult {
   std::string RunCommand;
@@ -31,6 +33,8 @@ class TMultiRunForm {
   // "Software Update". One: taken without a dialog. Several: the dialog, first entry
   // preselected; any close but OK raises EAbort.
   void AdjustInfo(const std::vector<TAppEntry>& viewers, TInfoResult& info);
+  // The same over a files manager's Viewers collection of TViewerItem.
+  void AdjustInfo(const TCollection& viewers, TInfoResult& info);
 
   // The descriptions offered by the last AdjustInfo, in order.
   const std::vector<std::string>& Apps() const { return apps_; }

@@ -1,12 +1,13 @@
 // pack, unpack and test: each works on whole files in memory, so that nothing is written
 // when the input cannot be read or decoded.
+#include "commands.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <memory>
 #include <string>
 
-#include "commands.h"
 #include "streams/dcl_explode.h"
 #include "streams/memory_stream.h"
 #include "streams/packed_stream.h"

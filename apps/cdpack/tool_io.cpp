@@ -7,8 +7,12 @@
 
 namespace cd::cdpack {
 
-std::string InputName(const std::string& name) { return name == "-" ? "<stdin>" : name; }
-std::string OutputName(const std::string& name) { return name == "-" ? "<stdout>" : name; }
+std::string InputName(const std::string& name) {
+  return name == "-" ? "<stdin>" : name;
+}
+std::string OutputName(const std::string& name) {
+  return name == "-" ? "<stdout>" : name;
+}
 
 std::string ReadInput(const std::string& name) {
   return name == "-" ? os::ReadStandardInput() : os::ReadWholeFile(name);

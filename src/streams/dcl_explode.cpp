@@ -58,11 +58,13 @@ void BuildAsciiLookup(TExplodeWork& w) {
     const uint32_t code = kAsciiLiterals[literal].code;
     const auto symbol = static_cast<uint8_t>(literal);
     if (bits <= 8) {
-      for (uint32_t at = code; at < 256; at += 1u << bits) w.asciiLookup[at] = {uint8_t(bits), symbol};
+      for (uint32_t at = code; at < 256; at += 1u << bits)
+        w.asciiLookup[at] = {uint8_t(bits), symbol};
       continue;
     }
     Entry& first = w.asciiLookup[code & 0xFF];
-    if (first.symbol == kNoGroup && groups < TExplodeWork::kLongGroups) first.symbol = uint8_t(groups++);
+    if (first.symbol == kNoGroup && groups < TExplodeWork::kLongGroups)
+      first.symbol = uint8_t(groups++);
     if (first.symbol == kNoGroup) continue;
     const uint32_t restBits = bits - 8;
     for (uint32_t at = code >> 8; at < 32; at += 1u << restBits) {

@@ -67,7 +67,9 @@ void WriteBits(W& w, uint32_t bits, uint32_t value) {
   if (w.outBytes >= W::kOutSize) FlushFullBuffer(w);
 }
 
-void WriteSymbol(W& w, uint32_t symbol) { WriteBits(w, w.symbolBits[symbol], w.symbolCodes[symbol]); }
+void WriteSymbol(W& w, uint32_t symbol) {
+  WriteBits(w, w.symbolBits[symbol], w.symbolCodes[symbol]);
+}
 
 void WriteDistanceCode(W& w, uint32_t upper) {
   WriteBits(w, dcl::kDistanceBits[upper], dcl::kDistanceCodes[upper]);
@@ -140,10 +142,14 @@ uint32_t EncodeBlock(W& w, uint32_t pos, uint32_t blockEnd, uint32_t dataEnd) {
 
 uint32_t DictionaryBits(uint32_t dictSize) {
   switch (dictSize) {
-    case 1024: return 4;
-    case 2048: return 5;
-    case 4096: return 6;
-    default: return 0;
+    case 1024:
+      return 4;
+    case 2048:
+      return 5;
+    case 4096:
+      return 6;
+    default:
+      return 0;
   }
 }
 

@@ -9,7 +9,9 @@ namespace {
 
 constexpr uint32_t kLongest = TImplodeWork::kLookAhead;
 
-uint32_t Hash(const uint8_t* at) { return at[0] * 4u + at[1] * 5u; }
+uint32_t Hash(const uint8_t* at) {
+  return at[0] * 4u + at[1] * 5u;
+}
 
 }  // namespace
 

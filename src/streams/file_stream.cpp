@@ -18,9 +18,12 @@ int64_t TFileStream::Write(const void* buffer, int64_t count) {
 
 int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin) {
   switch (origin) {
-    case TSeekOrigin::soBeginning: return file_->Seek(offset, 0);
-    case TSeekOrigin::soCurrent: return file_->Seek(offset, 1);
-    case TSeekOrigin::soEnd: return file_->Seek(offset, 2);
+    case TSeekOrigin::soBeginning:
+      return file_->Seek(offset, 0);
+    case TSeekOrigin::soCurrent:
+      return file_->Seek(offset, 1);
+    case TSeekOrigin::soEnd:
+      return file_->Seek(offset, 2);
   }
   return file_->Seek(0, 1);
 }

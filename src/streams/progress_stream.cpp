@@ -10,8 +10,7 @@ constexpr int32_t kReportStep = 2000;
 
 }  // namespace
 
-TProgressStream::TProgressStream(TStream& inner, TSetupTotals* totals,
-                                 TReadProgressProc progress)
+TProgressStream::TProgressStream(TStream& inner, TSetupTotals* totals, TReadProgressProc progress)
     : inner_(&inner),
       totals_(totals),
       progress_(std::move(progress)),

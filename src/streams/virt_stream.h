@@ -17,12 +17,8 @@ class TVirtStream : public TStream {
   explicit TVirtStream(std::unique_ptr<TStream> stream);
 
   int64_t Read(void* buffer, int64_t count) override { return inner_->Read(buffer, count); }
-  int64_t Write(const void* buffer, int64_t count) override {
-    return inner_->Write(buffer, count);
-  }
-  int64_t Seek(int64_t offset, TSeekOrigin origin) override {
-    return inner_->Seek(offset, origin);
-  }
+  int64_t Write(const void* buffer, int64_t count) override { return inner_->Write(buffer, count); }
+  int64_t Seek(int64_t offset, TSeekOrigin origin) override { return inner_->Seek(offset, origin); }
 
  private:
   std::unique_ptr<TStream> inner_;

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "streams/dcl.h"
 #include "streams/dcl_tables.h"
@@ -149,15 +151,39 @@ TEST(ExplodeAscii, DecodesEveryLiteralOfTheTextCode) {
   EXPECT_EQ(r.output, all + all.substr(0, 9));
 }
 
-TEST(ExplodeAscii, TextCodeIsACompletePrefixCode) {
+// True when no code is a prefix of another (read low bit first) and together they cover every
+// bit sequence, so that every 8-bit lookup entry has exactly one code.
+bool CompletePrefixCode(const std::vector<std::pair<uint32_t, uint32_t>>& codes) {
   double kraft = 0;
-  for (const dcl::TLiteralCode& code : dcl::kAsciiLiterals) {
-    ASSERT_GE(code.bits, 4);
-    ASSERT_LE(code.bits, 13);
-    ASSERT_LT(code.code, 1u << code.bits);
-    kraft += 1.0 / (1u << code.bits);
+  for (const auto& [bits, code] : codes) {
+    if (code >= (1u << bits)) return false;
+    kraft += 1.0 / (1u << bits);
+    for (const auto& [otherBits, other] : codes) {
+      if (&other != &code && otherBits >= bits && (other & ((1u << bits) - 1)) == code) {
+        return false;
+      }
+    }
   }
-  EXPECT_DOUBLE_EQ(kraft, 1.0);
+  return kraft == 1.0;
+}
+
+TEST(ExplodeTables, AreCompletePrefixCodes) {
+  std::vector<std::pair<uint32_t, uint32_t>> lengths, distances, literals;
+  for (const dcl::TLengthCode& c : dcl::kLengthCodes) lengths.emplace_back(c.bits, c.code);
+  for (int i = 0; i < dcl::kDistanceCodeCount; ++i) {
+    distances.emplace_back(dcl::kDistanceBits[i], dcl::kDistanceCodes[i]);
+  }
+  for (const dcl::TLiteralCode& c : dcl::kAsciiLiterals) literals.emplace_back(c.bits, c.code);
+  EXPECT_TRUE(CompletePrefixCode(lengths));
+  EXPECT_TRUE(CompletePrefixCode(distances));
+  EXPECT_TRUE(CompletePrefixCode(literals));
+}
+
+// The example stream of the format's documentation (zlib's contrib/blast).
+TEST(ExplodeTables, DecodesTheFormatsPublishedExample) {
+  const TExplodeResult r = ExplodeString(std::string("\x00\x04\x82\x24\x25\x8f\x80\x7f", 8));
+  EXPECT_EQ(r.code, kDclOk);
+  EXPECT_EQ(r.output, "AIAIAIAIAIAIA");
 }
 
 }  // namespace

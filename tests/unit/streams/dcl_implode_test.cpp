@@ -39,9 +39,13 @@ TEST(ImplodeEncoding, EmptyInputIsHeaderAndEndMarker) {
   EXPECT_EQ(ImplodeString("", 1, 1024), std::string("\x01\x04\x01\xFF", 4));
 }
 
+TEST(ImplodeEncoding, ReproducesTheFormatsPublishedExample) {
+  EXPECT_EQ(ImplodeString("AIAIAIAIAIAIA", 0, 1024),
+            std::string("\x00\x04\x82\x24\x25\x8f\x80\x7f", 8));
+}
+
 TEST(ImplodeEncoding, RunOfOneByteIsALiteralAndDistanceOneCopies) {
-  const std::string expected =
-      LiteralsOf("a").Copy(516, 1).Copy(516, 1).Copy(67, 1).End().Bytes();
+  const std::string expected = LiteralsOf("a").Copy(516, 1).Copy(516, 1).Copy(67, 1).End().Bytes();
   EXPECT_EQ(ImplodeString(std::string(1100, 'a')), expected);
 }
 
@@ -67,8 +71,11 @@ TEST(ImplodeEncoding, LengthTwoReachesBackAtMost256Bytes) {
 TEST(ImplodeEncoding, NextPositionLongerByTwoWins) {
   EXPECT_EQ(ImplodeString("abcXbcdefYabcdef"), LiteralsOf("abcX")
                                                    .Copy(2, 3)
-                                                   .Literal('d').Literal('e').Literal('f')
-                                                   .Literal('Y').Literal('a')
+                                                   .Literal('d')
+                                                   .Literal('e')
+                                                   .Literal('f')
+                                                   .Literal('Y')
+                                                   .Literal('a')
                                                    .Copy(5, 7)
                                                    .End()
                                                    .Bytes());
@@ -116,7 +123,8 @@ std::vector<TRoundTripCase> RoundTripCases() {
     cases.push_back({"text", SampleText(size)});
     cases.push_back({"random", RandomBytes(size, static_cast<uint32_t>(size))});
     cases.push_back({"zeros", std::string(size, '\0')});
-    cases.push_back({"pattern", std::string(size, 'q').replace(0, size / 3, RandomBytes(size / 3, 5))});
+    cases.push_back(
+        {"pattern", std::string(size, 'q').replace(0, size / 3, RandomBytes(size / 3, 5))});
   }
   return cases;
 }
@@ -127,8 +135,8 @@ TEST(ImplodeRoundTrip, EveryModeAndWindowRestoresTheInput) {
       for (const uint32_t dict : {1024u, 2048u, 4096u}) {
         const TExplodeResult r = ExplodeString(ImplodeString(c.data, mode, dict));
         ASSERT_EQ(r.code, kDclOk) << c.kind << " " << c.data.size();
-        ASSERT_EQ(r.output, c.data) << c.kind << " " << c.data.size() << " mode " << mode
-                                    << " window " << dict;
+        ASSERT_EQ(r.output, c.data)
+            << c.kind << " " << c.data.size() << " mode " << mode << " window " << dict;
       }
     }
   }

@@ -98,7 +98,9 @@ TDclBuilder& TDclBuilder::End() {
   return *this;
 }
 
-std::string TDclBuilder::Bytes() const { return bytes_; }
+std::string TDclBuilder::Bytes() const {
+  return bytes_;
+}
 
 std::string RandomBytes(size_t size, uint32_t seed) {
   std::mt19937 rng(seed);
@@ -108,8 +110,9 @@ std::string RandomBytes(size_t size, uint32_t seed) {
 }
 
 std::string SampleText(size_t size) {
-  static const char* const kWords[] = {"object", "TFileItem", "FileName", "=", "'C:\\Program'",
-                                       "end", "Version", "Time", "\r\n", "  ", "Flags", "[fg_"};
+  static const char* const kWords[] = {"object",        "TFileItem", "FileName", "=",
+                                       "'C:\\Program'", "end",       "Version",  "Time",
+                                       "\r\n",          "  ",        "Flags",    "[fg_"};
   std::mt19937 rng(7);
   std::string out;
   while (out.size() < size) out += kWords[rng() % 12], out += ' ';

@@ -77,17 +77,54 @@ void SetCommonOptions(CURL* curl, const std::string& url, FILE* sink) {
   // A server that stops sending for a minute ends the load instead of blocking for ever.
   curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
   curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, 60L);
+  curl_easy_setopt(curl, CURLOPT_BUFFERSIZE, 131072L);
   curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, OnData);
   curl_easy_setopt(curl, CURLOPT_WRITEDATA, sink);
 }
+
+// A transfer handle for one load. Each thread keeps one handle across loads (its DNS and TLS
+// session caches make the next load cheaper); a load started from inside another one's
+// progress handler gets a handle of its own.
+class HandleLease {
+ public:
+  HandleLease() {
+    IdleHandle& idle = Idle();
+    handle_ = idle.handle ? idle.handle : curl_easy_init();
+    idle.handle = nullptr;
+    if (handle_) curl_easy_reset(handle_);
+  }
+  ~HandleLease() {
+    if (!handle_) return;
+    IdleHandle& idle = Idle();
+    if (idle.handle) curl_easy_cleanup(idle.handle);
+    idle.handle = handle_;
+  }
+  HandleLease(const HandleLease&) = delete;
+  HandleLease& operator=(const HandleLease&) = delete;
+  CURL* get() const { return handle_; }
+
+ private:
+  struct IdleHandle {
+    CURL* handle = nullptr;
+    ~IdleHandle() {
+      if (handle) curl_easy_cleanup(handle);
+    }
+  };
+  static IdleHandle& Idle() {
+    thread_local IdleHandle idle;
+    return idle;
+  }
+
+  CURL* handle_ = nullptr;
+};
 
 // Fetches url into sink; false when the document cannot be loaded. A progress handler that
 // raises stops the transfer and its exception is raised here.
 bool Transfer(const std::string& url, FILE* sink, intptr_t userValue,
               const UrlProgressEvent& onProgress) {
   EnsureLoaded();
-  std::unique_ptr<CURL, void (*)(CURL*)> curl(curl_easy_init(), curl_easy_cleanup);
-  if (!curl) return false;
+  HandleLease curl;
+  if (!curl.get()) return false;
   SetCommonOptions(curl.get(), url, sink);
   ProgressState progress(onProgress, userValue);
   if (onProgress) {

@@ -37,15 +37,13 @@ HANDLE OpenShared(const std::string& path, DWORD access) {
                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
+// Creates the missing levels from the top; failures show in the final check of the caller.
 void CreateLevels(const std::string& path) {
   const std::string dir = ExcludeTrailingBackslash(path);
-  if (dir.size() < 3 || DirectoryExists(dir)) return;
+  if (dir.empty() || (IsDrivePath(dir) && dir.size() <= 2) || DirectoryExists(dir)) return;
   const std::string parent = ExtractFilePath(dir);
-  if (parent == dir) return;
-  if (!parent.empty()) CreateLevels(parent);
-  if (!CreateDirectoryA(dir.c_str(), nullptr) && !DirectoryExists(dir)) {
-    throw Exception("Unable to create directory \"" + dir + "\": " + win32::LastErrorText());
-  }
+  if (!parent.empty() && parent.size() < dir.size()) CreateLevels(parent);
+  CreateDirectoryA(dir.c_str(), nullptr);
 }
 
 }  // namespace
@@ -63,6 +61,9 @@ bool DirectoryExists(const std::string& path) {
 void ForceDirectories(const std::string& path) {
   if (path.empty()) throw Exception("Unable to create directory");
   CreateLevels(path);
+  if (!DirectoryExists(path)) {
+    throw Exception("Unable to create directory \"" + path + "\": " + win32::LastErrorText());
+  }
 }
 
 bool DeleteFile(const std::string& path) {

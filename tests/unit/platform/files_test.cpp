@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/dos_time.h"
 #include "platform/paths.h"
 #include "unit/platform/win_temp.h"
@@ -133,6 +135,18 @@ TEST(Files, DirectoriesAreNotFiles) {
   }
   WriteWholeFile(t.Name("file"), "x");
   EXPECT_THROW(ForceDirectories(t.Name("file\\sub")), Exception);
+}
+
+TEST(Files, RelativeNamesUseTheCurrentDirectory) {
+  WinTempDir t;
+  const std::filesystem::path saved = std::filesystem::current_path();
+  std::filesystem::current_path(t.Host().Path());
+  ForceDirectories("xy");
+  ForceDirectories("ab\\cd\\");
+  WriteWholeFile("ab\\cd\\f.txt", "x");
+  std::filesystem::current_path(saved);
+  EXPECT_TRUE(DirectoryExists(t.Name("xy")));
+  EXPECT_EQ(ReadWholeFile(t.Name("ab\\cd\\f.txt")), "x");
 }
 
 TEST(Files, NamesMatchWithoutRegardToCase) {

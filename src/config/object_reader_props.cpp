@@ -1,6 +1,8 @@
 // Stored property values of the binary form: qualified keys, each property kind, extra
 // values, collections and references, with the "Error reading" wrapping of failures.
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "config/collection.h"
 #include "config/object_reader.h"
@@ -45,6 +47,31 @@ TPersistent* Follow(TPersistent& current, const TPropInfo& prop, int itemIndex) 
     default:
       return nullptr;
   }
+}
+
+// Whether v is finite and within the range of the property's type (values are held as
+// doubles); object text has no form for infinities and NaNs, so no stored value may hold one.
+bool FitsFloatType(long double v, TFloatType type) {
+  if (!std::isfinite(v)) return false;
+  const long double magnitude = std::fabs(v);
+  switch (type) {
+    case TFloatType::Single:
+      return magnitude <= std::numeric_limits<float>::max();
+    case TFloatType::Currency:
+      return magnitude <= 922337203685477.0L;  // 64-bit count of ten-thousandths
+    default:
+      return magnitude <= std::numeric_limits<double>::max();
+  }
+}
+
+// Identifiers joined by ".", as a reference names an object.
+bool IsDottedName(std::string_view name) {
+  size_t start = 0;
+  for (size_t dot = name.find('.'); dot != std::string_view::npos; dot = name.find('.', start)) {
+    if (!IsValidIdent(name.substr(start, dot - start))) return false;
+    start = dot + 1;
+  }
+  return IsValidIdent(name.substr(start));
 }
 
 }  // namespace
@@ -106,9 +133,12 @@ void TObjectReader::ReadPropValue(TPersistent& target, const TPropInfo& prop) {
     case TPropKind::Set:
       prop.setOrd(target, ReadSetValue(prop));
       return;
-    case TPropKind::Float:
-      prop.setFloat(target, r_.ReadFloat());
+    case TPropKind::Float: {
+      const long double v = r_.ReadFloat();
+      if (!FitsFloatType(v, prop.floatType)) InvalidValue();
+      prop.setFloat(target, v);
       return;
+    }
     case TPropKind::String:
       prop.setStr(target, r_.ReadString());
       return;
@@ -128,7 +158,12 @@ void TObjectReader::ReadPropValue(TPersistent& target, const TPropInfo& prop) {
       return;
     case TPropKind::Event: {
       const std::string handler = r_.ReadIdent();
-      prop.setEvent(target, SameText(handler, "nil") ? std::string() : handler);
+      if (SameText(handler, "nil")) {
+        prop.setEvent(target, std::string());
+        return;
+      }
+      if (!IsValidIdent(handler)) InvalidValue();
+      prop.setEvent(target, handler);
       return;
     }
   }
@@ -185,6 +220,7 @@ void TObjectReader::ReadReference(TPersistent& target, const TPropInfo& prop) {
     prop.setRef(target, nullptr);
     return;
   }
+  if (!IsDottedName(name)) InvalidValue();
   fixups_.push_back({pathRoot_, path_, &prop, name});
 }
 

@@ -2,6 +2,8 @@
 // blocks, references, loaded notifications, failures and hostile nesting.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "config/binary_form.h"
 #include "config/class_registry.h"
 #include "config/config_io.h"
@@ -224,6 +226,43 @@ TEST_F(ReaderObjects, NestingIsBounded) {
   const std::string deep = DeepBinary(TObjectReader::kMaxDepth + 1);
   TObjectReader reader(deep);
   EXPECT_EQ(MessageOf([&] { reader.ReadRoot(); }), "Objects nested too deeply");
+}
+
+// Binary form of an unnamed TTestComponent with the one property that write adds.
+std::string OneProperty(const std::function<void(TBinaryWriter&)>& write) {
+  std::string binary;
+  TBinaryWriter w(binary);
+  w.WriteSignature();
+  w.WriteStr("TTestComponent");
+  w.WriteStr("");
+  write(w);
+  w.WriteListEnd();
+  w.WriteListEnd();
+  return binary;
+}
+
+std::string ReadError(const std::string& binary) {
+  TObjectReader reader(binary);
+  return MessageOf([&] { reader.ReadRoot(); });
+}
+
+TEST_F(ReaderObjects, ValuesThatObjectTextCannotHoldAreRefused) {
+  auto property = [](const char* key, auto value) {
+    return OneProperty([&](TBinaryWriter& w) {
+      w.WriteStr(key);
+      value(w);
+    });
+  };
+  EXPECT_EQ(ReadError(property("Ext", [](TBinaryWriter& w) { w.WriteExtended(1e308L * 10); })),
+            "Error reading TTestComponent.Ext: Invalid property value");
+  EXPECT_EQ(ReadError(property("Sgl", [](TBinaryWriter& w) { w.WriteExtended(1e39L); })),
+            "Error reading TTestComponent.Sgl: Invalid property value");
+  EXPECT_EQ(ReadError(property("Cur", [](TBinaryWriter& w) { w.WriteExtended(1e16L); })),
+            "Error reading TTestComponent.Cur: Invalid property value");
+  EXPECT_EQ(ReadError(property("OnChange", [](TBinaryWriter& w) { w.WriteIdent("D/It"); })),
+            "Error reading TTestComponent.OnChange: Invalid property value");
+  EXPECT_EQ(ReadError(property("Link", [](TBinaryWriter& w) { w.WriteIdent("A..B"); })),
+            "Error reading TTestComponent.Link: Invalid property value");
 }
 
 TEST_F(ReaderObjects, TruncatedBinaryFailsCleanly) {

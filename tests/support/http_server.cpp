@@ -96,6 +96,8 @@ void HttpServer::Serve(Socket client) {
     const int64_t n = client.Receive(buffer, sizeof buffer);
     if (n <= 0) return;
     request.append(buffer, static_cast<size_t>(n));
+    // Not HTTP at all (a TLS handshake, say): hang up at once instead of waiting for more.
+    if (request[0] < 'A' || request[0] > 'Z') return;
   }
   std::string body;
   bool headOnly = false;

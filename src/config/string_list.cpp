@@ -1,6 +1,9 @@
 // TStringList: entries, text forms and the stored extra value "Strings".
 #include "config/string_list.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "config/binary_form.h"
 #include "config/component.h"
 #include "config/list_value.h"
@@ -52,7 +55,59 @@ std::string ExtractQuoted(std::string_view text, size_t& pos) {
   return out;
 }
 
+int CompareNoCase(std::string_view a, std::string_view b) {
+  const size_t n = std::min(a.size(), b.size());
+  for (size_t i = 0; i < n; ++i) {
+    const int x = std::toupper(static_cast<unsigned char>(a[i]));
+    const int y = std::toupper(static_cast<unsigned char>(b[i]));
+    if (x != y) return x < y ? -1 : 1;
+  }
+  return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+// Inserts value in order; an entry equal without regard to case is kept instead.
+int AddSorted(std::vector<std::string>& items, const std::string& value) {
+  auto it = std::lower_bound(items.begin(), items.end(), value, [](const auto& a, const auto& b) {
+    return CompareNoCase(a, b) < 0;
+  });
+  if (it != items.end() && CompareNoCase(*it, value) == 0) return static_cast<int>(it - items.begin());
+  return static_cast<int>(items.insert(it, value) - items.begin());
+}
+
 }  // namespace
+
+int TStringList::IndexOfName(std::string_view name) const {
+  for (size_t i = 0; i < items_.size(); ++i) {
+    const size_t eq = items_[i].find('=');
+    if (eq != std::string::npos && SameText(std::string_view(items_[i]).substr(0, eq), name))
+      return static_cast<int>(i);
+  }
+  return -1;
+}
+
+std::string TStringList::Values(std::string_view name) const {
+  const int i = IndexOfName(name);
+  if (i < 0) return {};
+  const std::string& line = items_[static_cast<size_t>(i)];
+  return line.substr(line.find('=') + 1);
+}
+
+void TStringList::SetValue(const std::string& name, const std::string& value) {
+  const int i = IndexOfName(name);
+  if (i >= 0)
+    items_[static_cast<size_t>(i)] = name + "=" + value;
+  else
+    Add(name + "=" + value);
+}
+
+void TStringList::SetSorted(bool sorted) {
+  if (sorted && !sorted_) {
+    std::vector<std::string> old = std::move(items_);
+    items_.clear();
+    for (const auto& s : old) AddSorted(items_, s);
+  }
+  sorted_ = sorted;
+}
 
 const TClassInfo& TStringList::StaticClass() {
   static const TClassInfo info =
@@ -76,6 +131,7 @@ void TStringList::SetString(int index, const std::string& value) {
 }
 
 int TStringList::Add(const std::string& value) {
+  if (sorted_) return AddSorted(items_, value);
   items_.push_back(value);
   return Count() - 1;
 }

@@ -34,10 +34,22 @@ class TStringList : public TPersistent {
   std::string CommaText() const;
   void SetCommaText(std::string_view text);
   const std::vector<std::string>& Items() const { return items_; }
+
+  // Name=value lines: the value of the first line whose name equals name without regard to
+  // letter case (empty when none); SetValue replaces that line's value or appends a line.
+  int IndexOfName(std::string_view name) const;
+  std::string Values(std::string_view name) const;
+  void SetValue(const std::string& name, const std::string& value);
+
+  // A sorted list keeps its entries in ascending order without regard to letter case and
+  // ignores an Add of an entry it already holds.
+  bool Sorted() const { return sorted_; }
+  void SetSorted(bool sorted);
   void Assign(const TPersistent& source) override;
 
  private:
   std::vector<std::string> items_;
+  bool sorted_ = false;
 };
 
 }  // namespace cd

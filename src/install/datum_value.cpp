@@ -1,10 +1,37 @@
 // TDatumValue: stored keys and the readable form of the recorded time.
 #include "install/datum_value.h"
 
+#include "config/binary_form.h"
+#include "install/embedded_data.h"
 #include "platform/dos_time.h"
+#include "streams/file_stream.h"
+#include "streams/memory_stream.h"
+#include "streams/packed_stream.h"
 #include "util/format.h"
 
 namespace cd {
+namespace {
+
+// Reading embedded data installs the file at once.
+void ReadData(TDatumValue& item, TBinaryReader& reader) {
+  TMemoryStream data(reader.ReadBinary());
+  item.InstallData(data);
+}
+
+// The source file's contents, packed when the item asks for it inside a group.
+void WriteData(const TDatumValue& item, TBinaryWriter& writer) {
+  TFileStream source(item.GetFileName(kFileBuildSource), os::OpenMode::Read,
+                     os::ShareMode::DenyNone);
+  if (item.HasFlag(fg_GroupItemCompress)) {
+    TMemoryStream packed;
+    PackStream(source, packed);
+    writer.WriteBinary(packed.Data());
+  } else {
+    writer.WriteBinary(source.ReadRest());
+  }
+}
+
+}  // namespace
 
 const TClassInfo& TDatumValue::StaticClass() {
   static const TClassInfo info =
@@ -13,6 +40,8 @@ const TClassInfo& TDatumValue::StaticClass() {
                [](TDatumValue&, const std::string&) {})
           .Int("Time", &TDatumValue::time_, 0)
           .Bool("IgnoreUserInstallError", &TDatumValue::ignoreUserInstallError_, false)
+          .Extra("Data", &ReadData, &WriteData,
+                 [](const TDatumValue&) { return WritingEmbeddedData(); })
           .Build();
   return info;
 }

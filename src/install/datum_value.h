@@ -24,6 +24,22 @@ class TDatumValue : public TFileItem {
   bool IgnoreUserInstallError() const { return ignoreUserInstallError_; }
   void SetIgnoreUserInstallError(bool v) { ignoreUserInstallError_ = v; }
 
+  // Needed when the target is missing, unreadable or older than Time.
+  void CompareFile() override;
+  void StoreFileInfo() override;
+  // Phase 0 copies the file from the medium; failures become EViolationError naming the
+  // target unless IgnoreUserInstallError drops them.
+  void DoUserInstall(int phase) override;
+  void CheckConsistence() override;
+  // Installs the file from embedded data (the Data value of a group file).
+  virtual void InstallData(TStream& stream);
+
+ protected:
+  // The date rule: whether a target with date `date` (-1 when unreadable) is out of date.
+  bool OutOfDate(int32_t date) const { return date < 1 || date < time_; }
+  // Copies source into the target, which is replaced as a whole, and dates it.
+  void CopyToTarget(TStream& source, const std::string& target) const;
+
  private:
   int32_t time_ = 0;
   bool ignoreUserInstallError_ = false;

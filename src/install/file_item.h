@@ -3,15 +3,24 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "install/e_item.h"
 #include "install/file_flags.h"
+#include "install/setup_callback.h"
 
 namespace cd {
 
 class TFilesManager;
+class TStream;
+
+// The four uses of a file item's name (GetFileName).
+inline constexpr int kFileBuildSource = 0;
+inline constexpr int kFileBuildDest = 1;
+inline constexpr int kFileMediumSource = 2;
+inline constexpr int kFileTarget = 3;
 
 class TFileItem : public TEItem {
  public:
@@ -49,6 +58,26 @@ class TFileItem : public TEItem {
   std::string DestName() const;
   // Needed, or else IsNeeded of any member.
   bool IsNeeded() const;
+
+  // The full name of the file for one use: kFileBuildSource, kFileBuildDest, kFileMediumSource
+  // or kFileTarget.
+  std::string GetFileName(int kind) const;
+  // The files manager the item belongs to: FilesManagerLink, the owner's files manager, the
+  // owning files manager, or the first manager up the owner chain.
+  TFilesManager* FilesManager() const;
+
+  // Build time: put the file onto the distribution (copied, or packed when larger than the
+  // stored limit) and record its size there.
+  virtual void PackFile();
+  // Build time: record the date (and version) of the source file.
+  virtual void StoreFileInfo();
+  // Install time: decide whether the file is out of date (a plain item asks its members).
+  virtual void CompareFile();
+  // Install time: phase 0 installs, 1 registers, 2 finishes special installations.
+  virtual void DoUserInstall(int phase);
+  // Opens the file's source on the medium as a stream of the unpacked contents, reporting
+  // progress; the caller owns the stream.
+  std::unique_ptr<TStream> OpenSource(TSetupTotals* totals, const TProgressProc& progress) const;
 
  private:
   std::string path_;

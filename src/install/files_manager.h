@@ -3,8 +3,10 @@
 // the files on the medium and the named destination directories.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "config/collection.h"
 #include "config/string_list.h"
@@ -14,6 +16,14 @@
 namespace cd {
 
 class ISetupCallBack;
+class TFileItem;
+class TStream;
+
+// Kinds of GetDirectory: the Windows directory, the system directory, the Windows directory
+// followed by "Vok\".
+inline constexpr int kDirWindows = 0;
+inline constexpr int kDirSystem = 1;
+inline constexpr int kDirWindowsVok = 2;
 
 class TFilesManager : public TEManager {
  public:
@@ -50,6 +60,28 @@ class TFilesManager : public TEManager {
   void SetRunCommand(const std::string& v) { runCommand_ = v; }
   const std::string& RunTitle() const { return runTitle_; }
   void SetRunTitle(const std::string& v) { runTitle_ = v; }
+
+  // Reads a files manager from the object text of stream and computes PrgPath from
+  // PrgPrefixPath, or from the folder of configName, followed by PrgSubpath.
+  static std::unique_ptr<TFilesManager> CreateFromStream(TStream& stream,
+                                                         const std::string& configName);
+  // A directory of kind kDirWindows, kDirSystem or kDirWindowsVok, ending with a backslash.
+  static std::string GetDirectory(int kind);
+  // The first file item (a child, or a member of a child) whose Path equals name without
+  // regard to letter case; nullptr when none.
+  TFileItem* FindItem(std::string_view name) const;
+  // Every name must be found, else "TFilesManager.CheckList: Item \"%s\" does not exist".
+  void CheckList(const TStringList& names) const;
+  // Asks for the destination, carries the network settings over, decides every item and
+  // returns the bytes to copy.
+  int32_t PrepareUpdate(ISetupCallBack* callback);
+  // The update run: installs, registers and finishes the needed items, then starts the
+  // chosen program or asks for a restart.
+  void Update(ISetupCallBack* callback);
+  // Build time: marks the named items, then keeps only the items needed.
+  void KeepListed(const TStringList& names);
+  void StoreAllFileInfo();
+  void PackAll();
 
  private:
   std::string prgSubpath_;

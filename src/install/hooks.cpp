@@ -23,6 +23,11 @@ std::string& CurrentConfigName() {
   return name;
 }
 
+std::string& MessageTitle() {
+  static std::string title;
+  return title;
+}
+
 std::string TranslateText(const std::string& text) {
   const TTranslateHook& translate = OnTranslate();
   return translate ? translate(text) : text;

@@ -26,6 +26,10 @@ TTranslateHook& OnTranslate();
 // The name (file or URL) of the configuration being run.
 std::string& CurrentConfigName();
 
+// The caption of the engine's own message boxes: the runner keeps it equal to the
+// application title.
+std::string& MessageTitle();
+
 // OnTranslate applied to text, or text itself while no translation is set.
 std::string TranslateText(const std::string& text);
 

@@ -25,6 +25,14 @@ class TVersionValue : public TDatumValue {
   bool RegisterDLL() const { return registerDLL_; }
   void SetRegisterDLL(bool v) { registerDLL_ = v; }
 
+  // Missing target: needed; same version: the date rule; otherwise needed when the item's
+  // version is higher than the installed one.
+  void CompareFile() override;
+  void StoreFileInfo() override;
+  // Phase 1 registers the library when RegisterDLL is set.
+  void DoUserInstall(int phase) override;
+  void CheckConsistence() override;
+
   // Ver2 in the high, Ver1 in the low 32 bits.
   int64_t Version64() const;
   void SetVersion64(int64_t v);

@@ -1,0 +1,117 @@
+// TDatumValue: the date decision, recording at build time, the copy of a file from the medium
+// and the installation of embedded data.
+#include <vector>
+
+#include "install/datum_value.h"
+#include "install/files_manager.h"
+#include "install/hooks.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "platform/replace_file.h"
+#include "streams/memory_stream.h"
+#include "streams/packed_stream.h"
+#include "util/directories.h"
+#include "util/exceptions.h"
+#include "util/file_properties.h"
+#include "util/format.h"
+
+namespace cd {
+namespace {
+
+constexpr int64_t kCopyBlock = 61440;
+
+// Writes the embedded data into the target in the form the flags ask for.
+void WriteEmbedded(TStream& stream, TStream& out, bool packed, TFileFlags flags) {
+  if (HasFileFlag(flags, fg_GroupItemCompressToUserDisk)) {
+    if (packed)
+      out.CopyFrom(stream, stream.Size() - stream.Position());
+    else
+      PackStream(stream, out);
+  } else if (HasFileFlag(flags, fg_GroupItemDeompressToUserDisk) && packed) {
+    stream.Seek(4, TSeekOrigin::soCurrent);
+    UnpackStream(stream, out);
+  } else {
+    out.CopyFrom(stream, stream.Size() - stream.Position());
+  }
+}
+
+}  // namespace
+
+void TDatumValue::CompareFile() { SetNeeded(OutOfDate(GetFileDate(GetFileName(kFileTarget)))); }
+
+void TDatumValue::StoreFileInfo() { time_ = GetFileDate(GetFileName(kFileBuildSource)); }
+
+void TDatumValue::CheckConsistence() {
+  TFileItem::CheckConsistence();
+  const std::string source = GetFileName(kFileBuildSource);
+  if (!os::FileExists(source))
+    throw Exception(Format("%s: File \"%s\" does not exist!", {"TDatumValue.CheckConsistence", source}));
+}
+
+void TDatumValue::CopyToTarget(TStream& source, const std::string& target) const {
+  ForceDirectories(os::ExtractFilePath(target));
+  {
+    os::ReplacementFile replacement(target);
+    std::vector<char> block(kCopyBlock);
+    for (;;) {
+      const int64_t n = source.Read(block.data(), kCopyBlock);
+      if (n <= 0) break;
+      if (replacement.File().Write(block.data(), n) != n)
+        throw EWriteError(Format("Cannot write \"%s\"", {target}));
+    }
+    replacement.Commit();
+  }
+  try {
+    SetFileDate(target, time_);
+  } catch (const Exception&) {
+    // A target that cannot be opened for writing keeps its date.
+  }
+}
+
+void TDatumValue::DoUserInstall(int phase) {
+  if (phase != 0) return;
+  TFilesManager* manager = FilesManager();
+  ISetupCallBack* callback = manager ? manager->Callback() : nullptr;
+  TProgressProc progress = callback ? callback->GetProgressProc() : TProgressProc();
+  TSetupTotals* totals = callback ? callback->GetTotals() : nullptr;
+  std::unique_ptr<TStream> source = OpenSource(totals, progress);
+  std::string target;
+  try {
+    target = GetFileName(kFileTarget);
+    if (HasFlag(fg_ErrorIfExists) && os::FileExists(target))
+      throw Exception(Format("TDatumValue.DoUserInstall: File already exists (\"%s\")", {target}));
+    CopyToTarget(*source, target);
+  } catch (const Exception&) {
+    if (IgnoreUserInstallError()) return;
+    throw EViolationError(target);
+  }
+}
+
+void TDatumValue::InstallData(TStream& stream) {
+  const std::string target = GetFileName(kFileTarget);
+  if (HasFlag(fg_ErrorIfExists) && os::FileExists(target)) {
+    os::ShowMessageBox(Format("File \"%s\" on your hard disk already exists. To complete the "
+                              "installation, delete it first!",
+                              {target}),
+                       MessageTitle());
+    throw EAbort();
+  }
+  try {
+    ForceDirectories(os::ExtractFilePath(target));
+    const int64_t start = stream.Position();
+    const bool packed = IsPacked(stream);
+    stream.SetPosition(start);
+    TMemoryStream data;
+    WriteEmbedded(stream, data, packed, Flags());
+    data.SetPosition(0);
+    CopyToTarget(data, target);
+  } catch (const EAbort&) {
+    throw;
+  } catch (const Exception&) {
+    os::ShowMessageBox(Format("Cannot Install file \"%s\"", {target}), MessageTitle());
+    throw EAbort();
+  }
+}
+
+}  // namespace cd

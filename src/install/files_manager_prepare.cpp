@@ -1,0 +1,112 @@
+// TFilesManager at install time: creation from a configuration, directories, look-ups, the
+// name check and the preparation of an update.
+#include <algorithm>
+
+#include "config/config_io.h"
+#include "install/file_item.h"
+#include "install/files_manager.h"
+#include "install/hooks.h"
+#include "install/install_manager_link.h"
+#include "library/book_card.h"
+#include "library/vok_net_carry.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "platform/system_dirs.h"
+#include "util/exceptions.h"
+#include "util/format.h"
+#include "util/whole_file.h"
+
+namespace cd {
+namespace {
+
+// The directory texts are taken into a buffer of 255 characters.
+std::string Cut255(std::string text) {
+  if (text.size() > 255) text.resize(255);
+  return text;
+}
+
+// The chosen library destination: the MediumId of the "_Editpla" card when it names one,
+// otherwise the user's answer to OnAskDestination.
+std::string AskLibraryDestination(const TFilesManagerRunData& runData) {
+  const std::string cardName = Format("%sVokMnger\\bookcard\\_Editpla.%s",
+                                      {TFilesManager::GetDirectory(kDirWindowsVok),
+                                       runData.AskPathName()});
+  std::string path;
+  if (os::FileExists(cardName)) {
+    std::unique_ptr<TComponent> object = StringToObject(FileToString(cardName));
+    auto* card = dynamic_cast<TBookCard*>(object.get());
+    if (!card) throw EInvalidCast();
+    path = card->MediumId();
+  }
+  if (path.empty() && OnAskDestination()) OnAskDestination()(runData.AskPathNameDescr(), path);
+  return path;
+}
+
+}  // namespace
+
+std::unique_ptr<TFilesManager> TFilesManager::CreateFromStream(TStream& stream,
+                                                               const std::string& configName) {
+  auto manager = std::make_unique<TFilesManager>(nullptr);
+  ReadObject(stream, *manager);
+  if (!manager->PrgPrefixPath().empty()) {
+    manager->SetPrgPath(manager->PrgPrefixPath() + manager->PrgSubpath());
+  } else {
+    const size_t slash = configName.find_last_of("/\\");
+    const std::string folder = slash == std::string::npos ? configName : configName.substr(0, slash + 1);
+    manager->SetPrgPath(folder + manager->PrgSubpath());
+  }
+  return manager;
+}
+
+std::string TFilesManager::GetDirectory(int kind) {
+  switch (kind) {
+    case kDirWindows:
+      return os::IncludeTrailingBackslash(Cut255(os::WindowsDirectory()));
+    case kDirSystem:
+      return os::IncludeTrailingBackslash(Cut255(os::SystemDirectory()));
+    case kDirWindowsVok:
+      return os::IncludeTrailingBackslash(Cut255(os::WindowsDirectory())) + "Vok\\";
+    default:
+      throw Exception(Format("TFilesManager.GetDirectory: Unknown kind %d", {kind}));
+  }
+}
+
+TFileItem* TFilesManager::FindItem(std::string_view name) const {
+  for (int i = 0; i < ChildCount(); ++i) {
+    auto* item = dynamic_cast<TFileItem*>(Child(i));
+    if (!item) continue;
+    if (SameText(item->Path(), name)) return item;
+    for (int j = 0; j < item->ChildCount(); ++j) {
+      auto* member = dynamic_cast<TFileItem*>(item->Child(j));
+      if (member && SameText(member->Path(), name)) return member;
+    }
+  }
+  return nullptr;
+}
+
+void TFilesManager::CheckList(const TStringList& names) const {
+  for (const std::string& name : names.Items())
+    if (!FindItem(name))
+      throw Exception(Format("TFilesManager.CheckList: Item \"%s\" does not exist", {name}));
+}
+
+int32_t TFilesManager::PrepareUpdate(ISetupCallBack*) {
+  if (!RunData().AskPathName().empty()) {
+    const std::string path = AskLibraryDestination(RunData());
+    if (!path.empty()) Targets().SetValue(RunData().AskPathName(), path);
+  }
+  CarryNetEnvir(CurrentConfigName(), GetDirectory(kDirWindowsVok));
+
+  for (int i = 0; i < ChildCount(); ++i)
+    if (auto* item = dynamic_cast<TFileItem*>(Child(i))) item->CompareFile();
+
+  // Byte counts are signed 32-bit throughout the update.
+  uint32_t total = 0;
+  for (int i = 0; i < ChildCount(); ++i) {
+    auto* item = dynamic_cast<TFileItem*>(Child(i));
+    if (item && item->IsNeeded()) total += static_cast<uint32_t>(item->DestSize());
+  }
+  return static_cast<int32_t>(total);
+}
+
+}  // namespace cd

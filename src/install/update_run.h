@@ -1,0 +1,20 @@
+// Starting outside programs from the update run: waiting for a registration or setup program,
+// and starting the chosen application at the end.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "install/setup_callback.h"
+
+namespace cd {
+
+// Runs "commandLine params" and waits for it, calling tick (when set) and handling window
+// messages every 100 ms; returns its exit code, or 0x80004005 when it cannot be started.
+uint32_t RunAndWait(const std::string& commandLine, const std::string& params,
+                    const TStepProc& tick);
+
+// Starts commandLine as a new process shown normally, without waiting.
+void StartProgram(const std::string& commandLine);
+
+}  // namespace cd

@@ -11,6 +11,14 @@ class TFileGroup : public TFileItem {
   using TFileItem::TFileItem;
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
+
+  // Build time: each member records its source; the group file is written with every
+  // member's contents embedded, packed as a whole unless fg_GroupNotCompress is set.
+  void StoreFileInfo() override;
+  void PackFile() override;
+  // Phase 0 reads the group file from the medium, installing every member while it is read;
+  // phases 1 and 2 go to the members of the configuration.
+  void DoUserInstall(int phase) override;
 };
 
 }  // namespace cd

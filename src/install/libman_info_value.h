@@ -10,6 +10,12 @@ class TLibmanInfoValue : public TDatumValue {
   using TDatumValue::TDatumValue;
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
+
+  // A library card is always handed to the installation, which decides by date itself.
+  void CompareFile() override { SetNeeded(true); }
+  // Merges the delivered card with the one on the disk, keeping the user's language and
+  // parameters; anything unreadable is installed as a plain file instead.
+  void InstallData(TStream& stream) override;
 };
 
 }  // namespace cd

@@ -12,6 +12,12 @@ class TMediaViewerValue : public TVersionValue {
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
 
+  // The version rule, then the player test: a player that can be created makes the setup
+  // unnecessary and clears ro_InstallMediaPlayer.
+  void CompareFile() override;
+  // Phase 2 runs the player's quiet setup when the player is missing and the run asks for it.
+  void DoUserInstall(int phase) override;
+
   // The media player control could be created on this machine.
   bool PlayerPresent() const { return playerPresent_; }
   void SetPlayerPresent(bool v) { playerPresent_ = v; }

@@ -10,6 +10,9 @@ class TRegistrationValue : public TVersionValue {
   using TVersionValue::TVersionValue;
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
+
+  // Phase 1 runs the program with "-regserver" and waits for it; RegisterDLL is not consulted.
+  void DoUserInstall(int phase) override;
 };
 
 }  // namespace cd

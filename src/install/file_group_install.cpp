@@ -1,0 +1,68 @@
+// TFileGroup: writing a group file at build time and installing its members from it.
+#include "config/object_reader.h"
+#include "config/object_writer.h"
+#include "install/embedded_data.h"
+#include "install/file_group.h"
+#include "install/files_manager.h"
+#include "install/hooks.h"
+#include "platform/dialogs.h"
+#include "platform/paths.h"
+#include "streams/file_stream.h"
+#include "streams/memory_stream.h"
+#include "streams/packed_stream.h"
+#include "util/directories.h"
+#include "util/exceptions.h"
+#include "util/file_properties.h"
+#include "util/format.h"
+
+namespace cd {
+
+void TFileGroup::StoreFileInfo() {
+  for (int i = 0; i < ChildCount(); ++i)
+    if (auto* member = dynamic_cast<TFileItem*>(Child(i))) member->StoreFileInfo();
+}
+
+void TFileGroup::PackFile() {
+  const std::string dest = GetFileName(kFileBuildDest);
+  ForceDirectories(os::ExtractFilePath(dest));
+  std::string binary;
+  {
+    TEmbeddedDataScope embedding;
+    TObjectWriter(binary).WriteRoot(*this);
+  }
+  {
+    TFileStream out(dest, os::OpenMode::Create);
+    TMemoryStream buffer(std::move(binary));
+    if (HasFlag(fg_GroupNotCompress))
+      out.CopyFrom(buffer, 0);
+    else
+      PackStream(buffer, out);
+  }
+  SetDestSize(GetFileSizeByName(dest));
+}
+
+void TFileGroup::DoUserInstall(int phase) {
+  if (phase != 0) {
+    TFileItem::DoUserInstall(phase);
+    return;
+  }
+  TFilesManager* manager = FilesManager();
+  ISetupCallBack* callback = manager ? manager->Callback() : nullptr;
+  std::unique_ptr<TStream> source = OpenSource(callback ? callback->GetTotals() : nullptr,
+                                               callback ? callback->GetProgressProc() : TProgressProc());
+  try {
+    const std::string binary = source->ReadRest();
+    TFileGroup temporary(nullptr);
+    temporary.SetFilesManagerLink(manager);
+    TObjectReader(binary).ReadRootInto(temporary);
+  } catch (const EAbort&) {
+    throw;
+  } catch (const Exception& failure) {
+    // A damaged group file would otherwise end the run without a word.
+    os::ShowMessageBox(Format("Cannot install group file \"%s\": %s", {Path(), failure.Message()}),
+                       MessageTitle());
+    throw EAbort();
+  }
+}
+
+}  // namespace cd

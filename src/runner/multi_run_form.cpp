@@ -22,13 +22,20 @@ void TMultiRunForm::AdjustInfo(const std::vector<TAppEntry>& viewers, TInfoResul
 
   int chosen = 0;
   if (offered.size() > 1) {
-    chosen = view_->Choose(apps_, 0);
+    chosen = view_->Choose(Shown(), 0);
     // An OK without a selected entry cannot name an application; it ends the run like Cancel.
     if (chosen < 0 || chosen >= static_cast<int>(offered.size())) throw EAbort();
   }
   const TAppEntry& item = *offered[static_cast<size_t>(chosen)];
   info.RunCommand = Format("%s %s", {item.Exe, item.DataName});
   info.RunTitle = item.Descr;
+}
+
+std::vector<std::string> TMultiRunForm::Shown() const {
+  if (!translate_) return apps_;
+  std::vector<std::string> shown;
+  for (const std::string& descr : apps_) shown.push_back(translate_(descr));
+  return shown;
 }
 
 void TMultiRunForm::AdjustInfo(const TCollection& viewers, TInfoResult& info) {

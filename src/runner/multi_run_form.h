@@ -2,6 +2,7 @@
 // only when the medium offers several.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,7 +28,12 @@ struct TAppEntry {
 
 class TMultiRunForm {
  public:
-  explicit TMultiRunForm(std::unique_ptr<os::ChoiceView> view) : view_(std::move(view)) {}
+  using Translator = std::function<std::string(const std::string&)>;
+
+  // translate turns the descriptions into the installation language for display; without it
+  // they are shown as written.
+  explicit TMultiRunForm(std::unique_ptr<os::ChoiceView> view, Translator translate = {})
+      : view_(std::move(view)), translate_(std::move(translate)) {}
 
   // Entries with an empty Exe are never offered. None offered: no command, title
   // "Software Update". One: taken without a dialog. Several: the dialog, first entry
@@ -36,11 +42,14 @@ class TMultiRunForm {
   // The same over a files manager's Viewers collection of TViewerItem.
   void AdjustInfo(const TCollection& viewers, TInfoResult& info);
 
-  // The descriptions offered by the last AdjustInfo, in order.
+  // The descriptions offered by the last AdjustInfo, in order, as written.
   const std::vector<std::string>& Apps() const { return apps_; }
 
  private:
+  std::vector<std::string> Shown() const;
+
   std::unique_ptr<os::ChoiceView> view_;
+  Translator translate_;
   std::vector<std::string> apps_;
 };
 

@@ -46,7 +46,8 @@ void TSetupProgress::SetRange(int32_t min, int32_t max) {
 void TSetupProgress::ShowRestartMessage(const std::string& appTitle) {
   // The title is passed twice: when the installation language has no variant the whole
   // two-language text, with two "%s", is shown rather than failing to fill it.
-  view_->ShowInformation(title_, Format(translate_(kRestartText), {appTitle, appTitle}));
+  const std::string title = translate_(appTitle);
+  view_->ShowInformation(title_, Format(translate_(kRestartText), {title, title}));
 }
 
 bool TSetupProgress::Progress(int32_t code, int32_t /*size*/, TSetupTotals* totals) {

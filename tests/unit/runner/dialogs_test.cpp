@@ -68,6 +68,16 @@ TEST_F(MultiRunFormTest, EqualDescriptionsAreNotMerged) {
   EXPECT_EQ(info.RunCommand, "b.exe 2");
 }
 
+TEST_F(MultiRunFormTest, DescriptionsAreShownTranslatedAndKeptAsWritten) {
+  TMultiRunForm form(std::make_unique<test::FakeChoiceView>(0, shown_, calls_),
+                     [](const std::string& text) { return "<" + text + ">"; });
+  TInfoResult info;
+  form.AdjustInfo({{"a.exe", "", "A"}, {"b.exe", "", "B"}}, info);
+  EXPECT_EQ(shown_, (std::vector<std::string>{"<A>", "<B>", "selected=0"}));
+  EXPECT_EQ(form.Apps(), (std::vector<std::string>{"A", "B"}));
+  EXPECT_EQ(info.RunTitle, "A");
+}
+
 TEST(DestinationTest, PathRule) {
   EXPECT_EQ(DestinationPath("d:\\courses"), "d:\\courses\\");
   EXPECT_EQ(DestinationPath("d:\\courses\\"), "d:\\courses\\");

@@ -141,6 +141,13 @@ TEST_F(SetupProgressTest, RestartNoticeNamesTheApplication) {
             "please restart Windows.");
 }
 
+TEST_F(SetupProgressTest, RestartNoticeTranslatesAMultilingualTitle) {
+  TSetupProgress progress = MakeProgress("CZ");
+  progress.ShowRestartMessage("\"CZ=Kurz\",\"EN=Course\"");
+  ASSERT_EQ(shown_.notices.size(), 1u);
+  EXPECT_NE(shown_.notices[0].find("spu\x9At\xECn\xEDm 'Kurz' je"), std::string::npos);
+}
+
 TEST_F(SetupProgressTest, RestartNoticeInAnUnknownLanguageShowsBothVariants) {
   TSetupProgress progress = MakeProgress("DE");
   progress.ShowRestartMessage("Course");

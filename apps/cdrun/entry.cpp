@@ -1,0 +1,51 @@
+// The program entry of cdrun: single-instance test, configuration name, the run in one
+// handler that shows every failure.
+#include "entry.h"
+
+#include "config/config_classes.h"
+#include "install/install_classes.h"
+#include "library/library_classes.h"
+#include "media/media_classes.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "runner/application.h"
+#include "runner/run_rules.h"
+#include "runner/runner.h"
+#include "runner/runner_classes.h"
+#include "util/exceptions.h"
+
+namespace cd {
+
+namespace {
+
+// The class of the window that another start-up program shows while it asks for its disc.
+constexpr const char* kInsertCDRomClass = "TInsertCDRomForm";
+
+void RegisterAllClasses() {
+  RegisterConfigClasses();
+  RegisterLibraryClasses();
+  RegisterInstallClasses();
+  RegisterMediaClasses();
+  RegisterRunnerClasses();
+}
+
+}  // namespace
+
+EntryOutcome RunEntry(const std::vector<std::string>& args) {
+  if (os::TopLevelWindowExists(kInsertCDRomClass)) return EntryOutcome::AnotherInstance;
+  const std::string configName = ResolveConfigName(args, os::ProgramFolder());
+  RegisterAllClasses();
+  TRunner runner;
+  InstallRunnerHooks(runner);
+  try {
+    runner.Run(configName);
+  } catch (const EAbort&) {
+    return EntryOutcome::Cancelled;
+  } catch (const std::exception& failure) {
+    ShowException(failure);
+    return EntryOutcome::Failed;
+  }
+  return EntryOutcome::Done;
+}
+
+}  // namespace cd

@@ -1,0 +1,17 @@
+// The program entry of cdrun shared by the Windows program and the POSIX console front end.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace cd {
+
+enum class EntryOutcome { Done, AnotherInstance, Cancelled, Failed };
+
+// Ends at once when a window of class "TInsertCDRomForm" exists; otherwise registers the
+// classes, sets the run hooks, resolves the configuration name from args (the first argument,
+// or "run.cfg" beside the program) and runs it, showing any failure with the standard error
+// display.
+EntryOutcome RunEntry(const std::vector<std::string>& args);
+
+}  // namespace cd

@@ -1,0 +1,73 @@
+// cdrun on POSIX: the console front end. The configuration may be given as a host path, whose
+// folder is then mounted as a drive; exit codes tell scripts how the run ended.
+#ifndef _WIN32
+
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "entry.h"
+#include "platform/drive_map.h"
+#include "runner/run_rules.h"
+
+namespace {
+
+constexpr const char* kHelp =
+    "Usage: cdrun [CONFIGURATION]\n"
+    "\n"
+    "Runs a CD-ROM run configuration: lets you choose the course application, brings the\n"
+    "installed files up to date and starts the chosen viewer.\n"
+    "\n"
+    "CONFIGURATION  a drive path (C:\\cd\\run.cfg), an http:// address, or a host path whose\n"
+    "               folder is mounted as a drive; default: run.cfg beside the program.\n"
+    "\n"
+    "Drives: the drive map lives in $CDRUN_ROOT (default ~/.cdrun); C: is <root>/drive_c.\n"
+    "\n"
+    "Questions are asked on the terminal. When standard input is not a terminal, the answers\n"
+    "are read from it line by line:\n"
+    "  application choice   a number, an empty line for the preselected entry, q to cancel\n"
+    "  destination          a directory, an empty line to keep the one shown, - for none\n"
+    "Progress goes to standard output, messages and failures to standard error.\n"
+    "\n"
+    "Exit status: 0 done (or another start-up program is showing its window), 1 the run\n"
+    "failed (the message is on standard error), 2 the user cancelled.\n";
+
+// A host path becomes the Windows path of the file on the drive its folder is mounted as.
+std::string ConfigArgument(const std::string& arg) {
+  if (cd::ClassifyConfigName(arg) != cd::TConfigSource::Invalid) return arg;
+  std::error_code ec;
+  const std::filesystem::path host = std::filesystem::absolute(arg, ec);
+  return ec ? arg : cd::os::WindowsPath(host.string());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
+    std::fputs(kHelp, stdout);
+    return 0;
+  }
+  cd::EntryOutcome outcome;
+  try {
+    if (!args.empty()) args[0] = ConfigArgument(args[0]);
+    outcome = cd::RunEntry(args);
+  } catch (const std::exception& failure) {
+    std::fprintf(stderr, "cdrun: %s\n", failure.what());
+    return 1;
+  }
+  switch (outcome) {
+    case cd::EntryOutcome::Done:
+    case cd::EntryOutcome::AnotherInstance:
+      return 0;
+    case cd::EntryOutcome::Cancelled:
+      return 2;
+    case cd::EntryOutcome::Failed:
+      break;
+  }
+  return 1;
+}
+
+#endif

@@ -1,0 +1,99 @@
+// The run sequence: load, choose, prepare, update with or without the window, free.
+#include "runner/runner.h"
+
+#include "config/create_stream.h"
+#include "install/files_manager.h"
+#include "install/hooks.h"
+#include "install/run_options.h"
+#include "runner/application.h"
+#include "runner/ask_medium_id_form.h"
+#include "runner/run_rules.h"
+#include "streams/virt_stream.h"
+#include "util/exceptions.h"
+#include "util/lang_string.h"
+
+namespace cd {
+
+TRunner::TRunner(TRunnerViews views)
+    : views_(std::move(views)),
+      progress_(views_.progress(), [this](const std::string& text) { return Translate(text); }) {}
+
+TRunner::~TRunner() = default;
+
+void TRunner::Run(const std::string& configName) {
+  configName_ = configName;
+  CurrentConfigName() = configName;
+  *progress_.GetTotals() = TSetupTotals{};
+  LoadFilesManager();
+  // The files manager goes with the end of the run, whatever its outcome.
+  struct FreeFilesManager {
+    std::unique_ptr<TFilesManager>& filesManager;
+    ~FreeFilesManager() { filesManager.reset(); }
+  } freeFilesManager{filesManager_};
+
+  progress_.GetTotals()->Total = filesManager_->PrepareUpdate(&progress_);
+  if (!NeedsWindow()) {
+    filesManager_->Update(&progress_);
+    return;
+  }
+  // Inside the window a failure is shown there and ends only the update.
+  progress_.RunModal([this] {
+    try {
+      filesManager_->Update(&progress_);
+    } catch (const std::exception& failure) {
+      ShowFailure(failure);
+    }
+  });
+}
+
+void TRunner::LoadFilesManager() {
+  if (filesManager_) return;
+  {
+    TVirtStream stream(CreateStream(configName_, 0, nullptr));
+    filesManager_ = TFilesManager::CreateFromStream(stream, configName_);
+  }
+  ChooseApplication();
+}
+
+void TRunner::ChooseApplication() {
+  if (!multiRunForm_) {
+    multiRunForm_ = std::make_unique<TMultiRunForm>(
+        views_.choice(), [this](const std::string& text) { return Translate(text); });
+  }
+  TInfoResult info;
+  multiRunForm_->AdjustInfo(filesManager_->Viewers(), info);
+  filesManager_->SetRunCommand(info.RunCommand);
+  filesManager_->SetRunTitle(info.RunTitle);
+  // The title is shown, so it is translated like every text shown.
+  ApplicationTitle() = SetupTitle(Translate(info.RunTitle));
+  progress_.SetTitle(ApplicationTitle());
+}
+
+std::string TRunner::Translate(const std::string& text) {
+  LoadFilesManager();
+  return LowLangString(text, filesManager_->RunData().InstallLang());
+}
+
+bool TRunner::Local() const { return IsLocalConfig(configName_); }
+
+bool TRunner::NeedsWindow() {
+  const TRunOptions options = filesManager_->RunData().Options();
+  const bool installsComponents = HasRunOption(options, ro_InstallDirectX) ||
+                                  HasRunOption(options, ro_InstallMediaPlayer);
+  return NeedsProgressWindow(installsComponents, Local(), progress_.GetTotals()->Total);
+}
+
+void TRunner::ShowFailure(const std::exception& failure) {
+  if (views_.showError) {
+    views_.showError(failure);
+  } else {
+    ShowException(failure);
+  }
+}
+
+void InstallRunnerHooks(TRunner& runner) {
+  OnTranslate() = [&runner](const std::string& text) { return runner.Translate(text); };
+  InstallAskDestination();
+}
+
+}  // namespace cd

@@ -1,0 +1,64 @@
+// TRunner: the run sequence for one configuration, from reading it to the start of the chosen
+// viewer, with the progress window when the update is large or installs components.
+#pragma once
+
+#include <exception>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/views.h"
+#include "runner/multi_run_form.h"
+#include "runner/setup_progress.h"
+
+namespace cd {
+
+class TFilesManager;
+
+// The views and the error display a runner uses: the platform's unless a test gives others.
+struct TRunnerViews {
+  std::function<std::unique_ptr<os::ProgressView>()> progress = &os::CreateProgressView;
+  std::function<std::unique_ptr<os::ChoiceView>()> choice = &os::CreateChoiceView;
+  std::function<void(const std::exception&)> showError;  // ShowException when empty
+};
+
+class TRunner {
+ public:
+  explicit TRunner(TRunnerViews views = {});
+  ~TRunner();
+  TRunner(const TRunner&) = delete;
+  TRunner& operator=(const TRunner&) = delete;
+
+  // Loads configName, chooses the application, prepares and runs the update (in the progress
+  // window when NeedsWindow) and frees the files manager. Failures pass to the caller, except
+  // those of an update inside the window, which the window shows itself.
+  void Run(const std::string& configName);
+  // Reads the configuration and chooses the application, unless already loaded.
+  void LoadFilesManager();
+  // text in the installation language of the configuration (loading it first).
+  std::string Translate(const std::string& text);
+  // True for a configuration on a drive, false for a URL; fails for anything else.
+  bool Local() const;
+  // Whether the update shows the progress window.
+  bool NeedsWindow();
+
+  const std::string& ConfigName() const { return configName_; }
+  TFilesManager* FilesManager() const { return filesManager_.get(); }
+  TSetupProgress& CallBack() { return progress_; }
+
+ private:
+  void ChooseApplication();
+  void ShowFailure(const std::exception& failure);
+
+  TRunnerViews views_;
+  std::string configName_;
+  std::unique_ptr<TFilesManager> filesManager_;
+  TSetupProgress progress_;
+  std::unique_ptr<TMultiRunForm> multiRunForm_;
+};
+
+// Sets the process-wide hooks at program start: OnTranslate to runner's Translate and
+// OnAskDestination to the destination dialog.
+void InstallRunnerHooks(TRunner& runner);
+
+}  // namespace cd

@@ -66,6 +66,7 @@ void TRunner::ChooseApplication() {
   filesManager_->SetRunTitle(info.RunTitle);
   // The title is shown, so it is translated like every text shown.
   ApplicationTitle() = SetupTitle(Translate(info.RunTitle));
+  MessageTitle() = ApplicationTitle();
   progress_.SetTitle(ApplicationTitle());
 }
 

@@ -85,6 +85,7 @@ TEST_F(RunnerTest, LoadingChoosesTheApplicationOnceAndSetsTheTitle) {
   EXPECT_EQ(choiceCalls_, 1);
   EXPECT_EQ(ApplicationTitle(), "Second (Setup)");
   EXPECT_EQ(runner->CallBack().Title(), "Second (Setup)");
+  EXPECT_EQ(MessageTitle(), "Second (Setup)");
   EXPECT_EQ(runner->FilesManager(), nullptr);  // freed at the end of the run
 
   runner->LoadFilesManager();

@@ -57,7 +57,12 @@ std::string ObjectTextToBinaryAll(std::string_view text) {
   std::string binary;
   binary.reserve(text.size() / 2);
   TTextToBinary converter(text, 0, binary);
-  while (!converter.AtEnd()) converter.ConvertBlock();
+  // As a stream is read block by block: while anything is left, and a zero byte ends it all.
+  size_t position = 0;
+  while (position < text.size()) {
+    converter.ConvertBlock();
+    position = converter.AtEnd() ? text.size() : static_cast<size_t>(converter.Offset());
+  }
   return binary;
 }
 

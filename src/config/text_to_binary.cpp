@@ -101,10 +101,8 @@ void TTextToBinary::ConvertValue(int depth, bool inList) {
       return;
     }
     case TToken::String:
-      ConvertString();
-      return;
     case TToken::WString:
-      ConvertWideString();
+      ConvertString();
       return;
     case TToken::Integer:
       writer_.WriteInteger(lex_.TokenInt());
@@ -138,25 +136,33 @@ void TTextToBinary::ConvertValue(int depth, bool inList) {
   lex_.Error("Invalid property value");
 }
 
-// Pieces joined by "+" must all be single-byte strings (or all wide, below).
+// Pieces joined by "+" make one string; it is wide when any piece is. The writer cuts a long
+// wide string into lines of which some may hold only single-byte characters, so pieces of
+// both widths must join for its output to read back.
 void TTextToBinary::ConvertString() {
-  joined_.assign(lex_.TokenString());
-  while (lex_.NextToken() == TToken::Char && TokenIs('+')) {
-    lex_.NextToken();
-    lex_.CheckToken(TToken::String);
-    joined_.append(lex_.TokenString());
+  bool wide = false;
+  joined_.clear();
+  for (;;) {
+    if (lex_.Token() == TToken::WString && !wide) {
+      wide = true;
+      joinedWide_.clear();
+      for (char c : joined_) joinedWide_.push_back(static_cast<unsigned char>(c));
+    }
+    if (lex_.Token() == TToken::WString) {
+      joinedWide_.append(lex_.TokenWideString());
+    } else if (wide) {
+      for (char c : lex_.TokenString()) joinedWide_.push_back(static_cast<unsigned char>(c));
+    } else {
+      joined_.append(lex_.TokenString());
+    }
+    if (lex_.NextToken() != TToken::Char || !TokenIs('+')) break;
+    if (lex_.NextToken() != TToken::WString) lex_.CheckToken(TToken::String);
   }
-  writer_.WriteString(joined_);
-}
-
-void TTextToBinary::ConvertWideString() {
-  joinedWide_.assign(lex_.TokenWideString());
-  while (lex_.NextToken() == TToken::Char && TokenIs('+')) {
-    lex_.NextToken();
-    lex_.CheckToken(TToken::WString);
-    joinedWide_.append(lex_.TokenWideString());
+  if (wide) {
+    writer_.WriteWideString(joinedWide_);
+  } else {
+    writer_.WriteString(joined_);
   }
-  writer_.WriteWideString(joinedWide_);
 }
 
 void TTextToBinary::ConvertFloat() {

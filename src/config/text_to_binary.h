@@ -30,7 +30,6 @@ class TTextToBinary {
   void ConvertProperty(int depth);
   void ConvertValue(int depth, bool inList);
   void ConvertString();
-  void ConvertWideString();
   void ConvertFloat();
   void ConvertSet();
   void ConvertList(int depth);

@@ -95,6 +95,20 @@ TEST(NotationBinaryToText, WideStringsKeepSurrogatePairsOnOneLine) {
             Object("  W = \r\n    '" + std::string(63, 'x') + "'#55357#56832 +\r\n    'y'\r\n"));
 }
 
+TEST(NotationBinaryToText, LongWideStringsReadBackWhateverTheirLinesHold) {
+  // The first line holds single-byte characters only, the second a wide one.
+  const std::u16string s = std::u16string(70, u'a') + u"\u0141";
+  std::string bin;
+  TBinaryWriter w(bin);
+  w.WriteSignature();
+  w.WriteObjectHeader(0, -1, "T", "");
+  w.WriteStr("W");
+  w.WriteWideString(s);
+  w.WriteListEnd();
+  w.WriteListEnd();
+  EXPECT_EQ(ObjectTextToBinaryAll(ObjectBinaryToTextAll(bin)), bin);
+}
+
 TEST(NotationBinaryToText, NumbersAndIdentifiers) {
   EXPECT_EQ(TextOf([](auto& w) {
               w.WriteStr("I");

@@ -2,6 +2,7 @@
 // length-2 rule, long runs), its output blocks, and round trips through Explode.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -109,6 +110,89 @@ TEST(ImplodeOutput, FindsRepetitionsAcrossBlocks) {
   std::string input;
   for (int i = 0; i < 6; ++i) input += piece;
   EXPECT_LT(ImplodeString(input).size(), 3000u * 9 / 8 + 400);
+}
+
+// The encoding written out from the rules alone, by brute force over the whole input: blocks
+// of 4096 bytes whose last 516 are look-ahead (except in the last block), the longest earlier
+// repetition with the nearest winning ties, and the literal-or-repetition choices.
+class TReferenceEncoder {
+ public:
+  TReferenceEncoder(const std::string& data, int mode, uint32_t dictSize)
+      : data_(data),
+        dictSize_(dictSize),
+        out_(mode, dictSize == 1024   ? 4
+                   : dictSize == 2048 ? 5
+                                      : 6) {}
+
+  std::string Encode() {
+    size_t pos = 0;
+    while (pos < data_.size()) {
+      TRepetition rep = Find(pos);
+      while (Usable(rep) && rep.length < 8 && pos + 1 < BlockEnd(pos)) {
+        const TRepetition next = Find(pos + 1);
+        if (!(next.length >= rep.length + 2 ||
+              (next.length == rep.length + 1 && rep.distance >= 130))) {
+          break;
+        }
+        out_.Literal(static_cast<uint8_t>(data_[pos++]));
+        rep = next;
+      }
+      if (Usable(rep)) {
+        out_.Copy(static_cast<uint32_t>(rep.length), static_cast<uint32_t>(rep.distance));
+        pos += rep.length;
+      } else {
+        out_.Literal(static_cast<uint8_t>(data_[pos++]));
+      }
+    }
+    return out_.End().Bytes();
+  }
+
+ private:
+  struct TRepetition {
+    size_t length = 0;
+    size_t distance = 0;  // bytes back
+  };
+
+  static bool Usable(const TRepetition& r) {
+    return r.length >= 3 || (r.length == 2 && r.distance <= 256);
+  }
+
+  // The end of the block that encodes pos: the last block ends with the data.
+  size_t BlockEnd(size_t pos) const {
+    const size_t lastBlock = data_.size() / 4096;
+    const size_t block = (pos + 516) / 4096;
+    return block >= lastBlock ? data_.size() : 4096 * (block + 1) - 516;
+  }
+
+  TRepetition Find(size_t pos) const {
+    const size_t limit = std::min<size_t>(516, data_.size() - pos);
+    TRepetition best{1, 0};
+    for (size_t back = 1; back < dictSize_ && back <= pos && limit >= 2; ++back) {
+      size_t length = 0;
+      while (length < limit && data_[pos - back + length] == data_[pos + length]) ++length;
+      if (length > best.length) best = {length, back};
+      if (best.length == limit) break;
+    }
+    return best.length >= 2 ? best : TRepetition{};
+  }
+
+  const std::string& data_;
+  size_t dictSize_;
+  TDclBuilder out_;
+};
+
+TEST(ImplodeEncoding, MatchesTheRulesWrittenOutByBruteForce) {
+  for (const size_t size : {600u, 3579u, 3580u, 4096u, 7676u, 12289u}) {
+    std::string data = SampleText(size);
+    for (size_t i = 0; i < size; i += 97) data[i] = static_cast<char>('a' + i % 7);
+    data.replace(size / 2, size / 8, RandomBytes(size / 8, static_cast<uint32_t>(size)));
+    for (const int mode : {kDclBinary, kDclAscii}) {
+      for (const uint32_t dict : {1024u, 4096u}) {
+        ASSERT_EQ(ImplodeString(data, mode, dict), TReferenceEncoder(data, mode, dict).Encode())
+            << size << " mode " << mode << " window " << dict;
+      }
+    }
+  }
 }
 
 struct TRoundTripCase {

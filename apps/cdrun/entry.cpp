@@ -45,7 +45,7 @@ EntryOutcome RunEntry(const std::vector<std::string>& args) {
     ShowException(failure);
     return EntryOutcome::Failed;
   }
-  return EntryOutcome::Done;
+  return runner.UpdateFailedInWindow() ? EntryOutcome::Failed : EntryOutcome::Done;
 }
 
 }  // namespace cd

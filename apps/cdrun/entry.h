@@ -11,7 +11,8 @@ enum class EntryOutcome { Done, AnotherInstance, Cancelled, Failed };
 // Ends at once when a window of class "TInsertCDRomForm" exists; otherwise registers the
 // classes, sets the run hooks, resolves the configuration name from args (the first argument,
 // or "run.cfg" beside the program) and runs it, showing any failure with the standard error
-// display.
+// display. A failure of the update inside the progress window, shown there, also counts as
+// Failed.
 EntryOutcome RunEntry(const std::vector<std::string>& args);
 
 }  // namespace cd

@@ -24,6 +24,7 @@ void TRunner::Run(const std::string& configName) {
   configName_ = configName;
   CurrentConfigName() = configName;
   *progress_.GetTotals() = TSetupTotals{};
+  updateFailedInWindow_ = false;
   LoadFilesManager();
   // The files manager goes with the end of the run, whatever its outcome.
   struct FreeFilesManager {
@@ -41,6 +42,7 @@ void TRunner::Run(const std::string& configName) {
     try {
       filesManager_->Update(&progress_);
     } catch (const std::exception& failure) {
+      updateFailedInWindow_ = true;
       ShowFailure(failure);
     }
   });

@@ -42,6 +42,9 @@ class TRunner {
   // Whether the update shows the progress window.
   bool NeedsWindow();
 
+  // Whether the last Run's update failed inside the progress window (shown there, not raised).
+  bool UpdateFailedInWindow() const { return updateFailedInWindow_; }
+
   const std::string& ConfigName() const { return configName_; }
   TFilesManager* FilesManager() const { return filesManager_.get(); }
   TSetupProgress& CallBack() { return progress_; }
@@ -55,6 +58,7 @@ class TRunner {
   std::unique_ptr<TFilesManager> filesManager_;
   TSetupProgress progress_;
   std::unique_ptr<TMultiRunForm> multiRunForm_;
+  bool updateFailedInWindow_ = false;
 };
 
 // Sets the process-wide hooks at program start: OnTranslate to runner's Translate and

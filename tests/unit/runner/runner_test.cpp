@@ -125,6 +125,7 @@ TEST_F(RunnerTest, DirectXAlwaysShowsTheWindow) {
   EXPECT_EQ(shown_.modalRuns, 1);
   EXPECT_EQ(shown_.messageLog.front(), "Updating files ...");
   EXPECT_TRUE(errors_.empty());
+  EXPECT_FALSE(runner->UpdateFailedInWindow());
 }
 
 TEST_F(RunnerTest, CancelInTheChoiceIsTheSilentAbort) {
@@ -140,6 +141,7 @@ TEST_F(RunnerTest, FailureInsideTheWindowIsShownThereAndEndsTheRunNormally) {
   ASSERT_EQ(errors_.size(), 1u);
   EXPECT_NE(errors_[0].find("missing.dat"), std::string::npos) << errors_[0];
   EXPECT_EQ(runner->FilesManager(), nullptr);
+  EXPECT_TRUE(runner->UpdateFailedInWindow());
 }
 
 TEST_F(RunnerTest, FailureWithoutTheWindowPassesOn) {

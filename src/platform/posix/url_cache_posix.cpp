@@ -25,7 +25,7 @@ uint64_t Fnv1a(const std::string& text) {
 }
 
 // The last component of the URL's path ("index.htm" for a folder), with every character
-// outside letters, digits, ".", "-" and "_" replaced by "_", and no leading dot.
+// outside letters, digits, ".", "-" and "_" replaced by "_".
 std::string LeafName(const std::string& url) {
   const size_t scheme = url.find("://");
   const size_t pathStart = url.find('/', scheme == std::string::npos ? 0 : scheme + 3);
@@ -39,14 +39,13 @@ std::string LeafName(const std::string& url) {
                       c == '.' || c == '-' || c == '_';
     if (!safe) c = '_';
   }
-  if (leaf[0] == '.') leaf[0] = '_';
   return leaf;
 }
 
 // Shortens name so that folder + name fits in kMaxName characters, keeping its extension.
 std::string FitName(const std::string& folder, std::string name) {
   if (folder.size() + name.size() <= kMaxName) return name;
-  const size_t room = kMaxName - folder.size();
+  const size_t room = folder.size() < kMaxName ? kMaxName - folder.size() : 1;
   const size_t dot = name.find_last_of('.');
   std::string ext = dot == std::string::npos ? "" : name.substr(dot);
   if (ext.size() > room / 2) ext.clear();
@@ -55,13 +54,21 @@ std::string FitName(const std::string& folder, std::string name) {
 
 }  // namespace
 
+std::string UrlCacheFileName(const std::string& folder, const std::string& url) {
+  std::string name = FitName(folder, LeafName(url));
+  // No name that Windows would read as "." or "..", or whose trailing dot it would drop.
+  if (name.front() == '.') name.front() = '_';
+  if (name.back() == '.') name.back() = '_';
+  return folder + name;
+}
+
 UrlCacheEntry UrlCacheEntryFor(const std::string& url) {
   char hash[17];
   std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(Fnv1a(url)));
   const std::string folder = WindowsDirectory() + "\\Temporary Internet Files\\" + hash + "\\";
   ForceDirectories(folder);
   UrlCacheEntry entry;
-  entry.windowsPath = folder + FitName(folder, LeafName(url));
+  entry.windowsPath = UrlCacheFileName(folder, url);
   entry.hostPath = HostPath(entry.windowsPath);
   entry.partialHostPath = entry.hostPath + ".part" + std::to_string(getpid());
   return entry;

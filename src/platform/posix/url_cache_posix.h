@@ -16,4 +16,9 @@ struct UrlCacheEntry {
 // folder created. The same URL always gives the same entry.
 UrlCacheEntry UrlCacheEntryFor(const std::string& url);
 
+// The name of the URL's cache file in folder (which ends in "\"): folder followed by one
+// component of letters, digits, ".", "-" and "_" that is neither "." nor "..", the whole at
+// most 255 characters when folder leaves room for a name.
+std::string UrlCacheFileName(const std::string& folder, const std::string& url);
+
 }  // namespace cd::os

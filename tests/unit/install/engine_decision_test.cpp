@@ -1,0 +1,149 @@
+// The update decision: dates, versions, totals and the look-ups of a files manager.
+#include <gtest/gtest.h>
+
+#include "engine_fixture.h"
+#include "install/datum_value.h"
+#include "install/file_group.h"
+#include "install/version_value.h"
+#include "support/pe_builder.h"
+#include "install/hooks.h"
+#include "util/exceptions.h"
+
+namespace cd::test {
+namespace {
+
+class DecisionTest : public ::testing::Test {
+ protected:
+  TDatumValue* Datum(const std::string& path, int32_t time, int32_t destSize = 10) {
+    auto* item = new TDatumValue(manager_.get(), path);
+    item->SetInstalTarget("Disk");
+    item->SetTime(time);
+    item->SetDestSize(destSize);
+    return item;
+  }
+
+  EngineFixture fx_;
+  std::unique_ptr<TFilesManager> manager_ = fx_.NewFilesManager();
+};
+
+TEST_F(DecisionTest, DateRuleReplacesOnlyMissingOrOlderFiles) {
+  TDatumValue* missing = Datum("missing.txt", EngineFixture::Day(10));
+  TDatumValue* older = Datum("older.txt", EngineFixture::Day(10));
+  TDatumValue* same = Datum("same.txt", EngineFixture::Day(10));
+  TDatumValue* newer = Datum("newer.txt", EngineFixture::Day(10));
+  TDatumValue* neverRecorded = Datum("norecord.txt", 0);
+  EngineFixture::WriteFile(fx_.DiskFile("older.txt"), "x", EngineFixture::Day(9));
+  EngineFixture::WriteFile(fx_.DiskFile("same.txt"), "x", EngineFixture::Day(10));
+  EngineFixture::WriteFile(fx_.DiskFile("newer.txt"), "x", EngineFixture::Day(11));
+  EngineFixture::WriteFile(fx_.DiskFile("norecord.txt"), "x", EngineFixture::Day(1));
+
+  EXPECT_EQ(manager_->PrepareUpdate(nullptr), 20);
+  EXPECT_TRUE(missing->Needed());
+  EXPECT_TRUE(older->Needed());
+  EXPECT_FALSE(same->Needed());
+  EXPECT_FALSE(newer->Needed());
+  EXPECT_FALSE(neverRecorded->Needed());
+}
+
+TEST_F(DecisionTest, VersionRuleBeatsDates) {
+  PeOptions options;
+  options.fileVersion = MakeVersion(1, 2, 3, 4);
+  const std::string image = BuildPeImage(options);
+  auto* sameVersion = new TVersionValue(manager_.get(), "same.dll");
+  auto* higherOnDisk = new TVersionValue(manager_.get(), "higher.dll");
+  auto* lowerOnDisk = new TVersionValue(manager_.get(), "lower.dll");
+  for (TVersionValue* item : {sameVersion, higherOnDisk, lowerOnDisk}) {
+    item->SetInstalTarget("Disk");
+    item->SetTime(EngineFixture::Day(20));
+  }
+  sameVersion->SetVersion64(0x0001000200030004LL);
+  higherOnDisk->SetVersion64(0x0001000100000000LL);
+  lowerOnDisk->SetVersion64(0x0002000000000000LL);
+  // All disk copies are older than recorded: only the version may keep them.
+  for (const char* name : {"same.dll", "higher.dll", "lower.dll"})
+    EngineFixture::WriteFile(fx_.DiskFile(name), image, EngineFixture::Day(5));
+
+  manager_->PrepareUpdate(nullptr);
+  EXPECT_TRUE(sameVersion->Needed());
+  EXPECT_FALSE(higherOnDisk->Needed());
+  EXPECT_TRUE(lowerOnDisk->Needed());
+}
+
+TEST_F(DecisionTest, InstalledFileWithoutVersionFailsThePreparation) {
+  auto* item = new TVersionValue(manager_.get(), "plain.dll");
+  item->SetInstalTarget("Disk");
+  EngineFixture::WriteFile(fx_.DiskFile("plain.dll"), "not a program", EngineFixture::Day(5));
+  EXPECT_THROW(manager_->PrepareUpdate(nullptr), Exception);
+}
+
+TEST_F(DecisionTest, GroupCountsWithItsOwnSizeWhenAnyMemberIsNeeded) {
+  auto* group = new TFileGroup(manager_.get(), "g.grp");
+  group->SetDestSize(500);
+  auto* member = new TDatumValue(group, "member.txt");
+  member->SetInstalTarget("Disk");
+  member->SetDestSize(7);
+  EXPECT_EQ(manager_->PrepareUpdate(nullptr), 500);
+  EXPECT_FALSE(group->Needed());
+  EXPECT_TRUE(group->IsNeeded());
+}
+
+TEST_F(DecisionTest, FindItemAndCheckListSeeGroupMembers) {
+  auto* group = new TFileGroup(manager_.get(), "g.grp");
+  new TDatumValue(group, "Lib\\Member.txt");
+  EXPECT_EQ(manager_->FindItem("LIB\\MEMBER.TXT"), group->Child(0));
+  TStringList names;
+  names.Add("g.grp");
+  names.Add("lib\\member.txt");
+  EXPECT_NO_THROW(manager_->CheckList(names));
+  names.Add("absent.txt");
+  try {
+    manager_->CheckList(names);
+    FAIL();
+  } catch (const Exception& e) {
+    EXPECT_STREQ(e.what(), "TFilesManager.CheckList: Item \"absent.txt\" does not exist");
+  }
+}
+
+TEST_F(DecisionTest, AskedDestinationBecomesATarget) {
+  manager_->RunData().SetAskPathName("Course");
+  manager_->RunData().SetAskPathNameDescr("\"EN=Where?\"");
+  std::string asked;
+  OnAskDestination() = [&](const std::string& prompt, std::string& path) {
+    asked = prompt;
+    path = "D:\\Courses\\";
+  };
+  manager_->PrepareUpdate(nullptr);
+  OnAskDestination() = nullptr;
+  EXPECT_EQ(asked, "\"EN=Where?\"");
+  EXPECT_EQ(manager_->Targets().Values("Course"), "D:\\Courses\\");
+}
+
+TEST(FileNames, FourNamesOfAnItem) {
+  EngineFixture fx;
+  auto manager = fx.NewFilesManager();
+  auto* item = new TDatumValue(manager.get(), "a.exe=bin\\b.exe");
+  item->SetInstalTarget("Disk");
+  EXPECT_EQ(item->SourceName(), "a.exe");
+  EXPECT_EQ(item->GetFileName(kFileTarget), fx.DiskPath() + "bin\\b.exe");
+  std::string medium = fx.MediumPath() + "bin/b.ex_";
+  for (char& c : medium)
+    if (c == '\\') c = '/';
+  EXPECT_EQ(item->GetFileName(kFileMediumSource), medium);
+  item->SetInstalTarget("BasicPrgPath");
+  EXPECT_EQ(item->GetFileName(kFileTarget), fx.MediumPath() + "bin\\b.exe");
+  item->SetInstalTarget("Unknown");
+  EXPECT_EQ(item->GetFileName(kFileTarget), "bin\\b.exe");
+}
+
+TEST(FileNames, NamesThatEscapeTheirFolderAreRefused) {
+  EngineFixture fx;
+  auto manager = fx.NewFilesManager();
+  for (const char* path : {"..\\evil.txt", "C:\\evil.txt", "\\evil.txt", "a\\..\\..\\evil.txt"}) {
+    auto* item = new TDatumValue(manager.get(), path);
+    item->SetInstalTarget("Disk");
+    EXPECT_THROW(item->GetFileName(kFileTarget), Exception) << path;
+  }
+}
+
+}  // namespace
+}  // namespace cd::test

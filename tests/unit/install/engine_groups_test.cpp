@@ -1,0 +1,201 @@
+// Group files (built and installed), file list expansion, and the library card merge.
+#include <gtest/gtest.h>
+
+#include "config/config_io.h"
+#include "config/string_list.h"
+#include "engine_fixture.h"
+#include "install/component_list.h"
+#include "install/datum_value.h"
+#include "install/file_group.h"
+#include "install/file_list.h"
+#include "install/file_list_manager.h"
+#include "install/install_classes.h"
+#include "install/install_manager_link.h"
+#include "install/libman_info_value.h"
+#include "library/book_card.h"
+#include "library/library_classes.h"
+#include "streams/memory_stream.h"
+#include "util/exceptions.h"
+
+namespace cd::test {
+namespace {
+
+// The build side's view of an install manager: sources in one folder, output in another.
+class BuildRoot : public TComponentList, public IInstallManager {
+ public:
+  BuildRoot(std::string source, std::string dest)
+      : TComponentList(nullptr), source_(std::move(source)), dest_(std::move(dest)) {}
+  TComponentList& AsList() override { return *this; }
+  const std::string& SourcePrgPath() const override { return source_; }
+  const std::string& DestPrgPath() const override { return dest_; }
+  void Step() override { ++steps; }
+  int steps = 0;
+
+ private:
+  std::string source_;
+  std::string dest_;
+};
+
+class GroupTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RegisterInstallClasses();
+    RegisterLibraryClasses();
+  }
+  // Builds a group of members onto the medium from sources in the disk fixture's folder.
+  TFileGroup* BuildGroup(TFileFlags groupFlags) {
+    BuildRoot root(build_.DiskPath() + "src\\", build_.MediumPath());
+    auto* files = new TFilesManager(&root);
+    auto* group = new TFileGroup(files, "cards.grp");
+    group->SetFlags(groupFlags);
+    for (const char* name : {"one.txt", "two.txt"}) {
+      auto* member = new TDatumValue(group, name);
+      member->SetInstalTarget("Disk");
+      EngineFixture::WriteFile(build_.DiskFile(std::string("src/") + name), std::string(700, name[1]),
+                               EngineFixture::Day(3));
+    }
+    files->StoreAllFileInfo();
+    files->PackAll();
+    EXPECT_EQ(root.steps, 2);  // one step before each item, in both build steps
+    // Hand the built group over to the installing files manager.
+    std::unique_ptr<TComponent> copy = CloneObject(group);
+    auto* installed = static_cast<TFileGroup*>(copy.release());
+    installed->SetDestSize(group->DestSize());
+    install_->InsertComponent(std::unique_ptr<TComponent>(installed));
+    return installed;
+  }
+
+  EngineFixture build_;
+  std::unique_ptr<TFilesManager> install_ = [this] {
+    auto m = std::make_unique<TFilesManager>(nullptr);
+    m->SetPrgPath(build_.MediumPath());
+    m->Targets().Add("Disk=" + build_.DiskPath() + "target\\");
+    return m;
+  }();
+  RecordingCallback callback_;
+};
+
+TEST_F(GroupTest, PackedGroupInstallsEveryMember) {
+  TFileGroup* group = BuildGroup(0);
+  EXPECT_GT(group->DestSize(), 0);
+  EXPECT_LT(group->DestSize(), 1400);  // packed: both members together take 1400 bytes
+  install_->PrepareUpdate(&callback_);
+  EXPECT_TRUE(group->IsNeeded());
+  install_->Update(&callback_);
+  EXPECT_EQ(EngineFixture::ReadFile(build_.DiskFile("target/one.txt")), std::string(700, 'n'));
+  EXPECT_EQ(EngineFixture::ReadFile(build_.DiskFile("target/two.txt")), std::string(700, 'w'));
+}
+
+TEST_F(GroupTest, UnpackedGroupIsReadTheSameWay) {
+  TFileGroup* group = BuildGroup(FileFlagBit(fg_GroupNotCompress));
+  EXPECT_GT(group->DestSize(), 1400);
+  install_->PrepareUpdate(&callback_);
+  install_->Update(&callback_);
+  EXPECT_EQ(EngineFixture::ReadFile(build_.DiskFile("target/two.txt")), std::string(700, 'w'));
+}
+
+TEST_F(GroupTest, DamagedGroupEndsTheRunSilently) {
+  auto* group = new TFileGroup(install_.get(), "bad.grp");
+  new TDatumValue(group, "x.txt");
+  group->SetNeeded(true);
+  EngineFixture::WriteFile(build_.MediumFile("bad.grp"), "TPF0\x09TFileGroup", 0);
+  EXPECT_THROW(install_->Update(&callback_), EAbort);
+}
+
+class FileListTest : public ::testing::Test {
+ protected:
+  TFileList* List(const std::string& name, std::initializer_list<const char*> lines) {
+    auto* list = new TFileList(&manager_);
+    list->SetName(name);
+    for (const char* line : lines) list->Files().Add(line);
+    return list;
+  }
+  std::string Expand(TFileList& list) {
+    TStringList names;
+    names.SetSorted(true);
+    Append(list, list.Files(), names);
+    return names.CommaText();
+  }
+  TFileListManager manager_{nullptr};
+};
+
+TEST_F(FileListTest, ReferencesExpandInPlaceAndDuplicatesCollapse) {
+  TFileList* a = List("A", {"b.txt", "@B", "a.txt"});
+  List("B", {"c.txt", "A.TXT"});
+  // The first spelling of a name stays; the list is sorted without regard to case.
+  EXPECT_EQ(Expand(*a), "A.TXT,b.txt,c.txt");
+}
+
+TEST_F(FileListTest, CircularReferencesFailInsteadOfRecursing) {
+  TFileList* self = List("Self", {"@self"});
+  TFileList* a = List("A", {"@B"});
+  List("B", {"@C"});
+  List("C", {"@B"});
+  try {
+    Expand(*self);
+    FAIL();
+  } catch (const Exception& e) {
+    EXPECT_STREQ(e.what(), "TFileList.Append: Circular reference in \"Self\"");
+  }
+  try {
+    Expand(*a);
+    FAIL();
+  } catch (const Exception& e) {
+    EXPECT_STREQ(e.what(), "TFileList.Append: Circular reference in \"A\"");
+  }
+}
+
+TEST_F(FileListTest, MissingListIsNamed) {
+  TFileList* a = List("A", {"@Nowhere"});
+  try {
+    Expand(*a);
+    FAIL();
+  } catch (const Exception& e) {
+    EXPECT_STREQ(e.what(), "TFileList.Append: Item \"@Nowhere\" in \"A\" does not exist");
+  }
+}
+
+TEST(CardMerge, KeepsTheUsersSettingsAndTakesTheRestFromTheMedium) {
+  RegisterLibraryClasses();
+  EngineFixture fx;
+  auto manager = fx.NewFilesManager();
+  manager->Targets().Add("Course1=E:\\Courses\\One\\");
+  auto* card = new TLibmanInfoValue(manager.get(), "card.a01");
+  card->SetInstalTarget("Disk");
+  card->SetTime(EngineFixture::Day(20));
+
+  TBookCard old(nullptr);
+  old.SetLanguage("CZ");
+  old.SetLastLanguages("CZ,EN");
+  old.SetPars("user=1");
+  old.SetMediumId("old");
+  EngineFixture::WriteFile(fx.DiskFile("card.a01"), ObjectToString(&old), EngineFixture::Day(1));
+
+  TBookCard delivered(nullptr);
+  delivered.SetLanguage("EN");
+  delivered.SetMediumId("Course1");
+  TMemoryStream data(ObjectToString(&delivered));
+  card->InstallData(data);
+
+  std::unique_ptr<TComponent> merged = StringToObject(EngineFixture::ReadFile(fx.DiskFile("card.a01")));
+  auto* result = dynamic_cast<TBookCard*>(merged.get());
+  ASSERT_NE(result, nullptr);
+  EXPECT_EQ(result->Language(), "CZ");
+  EXPECT_EQ(result->LastLanguages(), "CZ,EN");
+  EXPECT_EQ(result->Pars(), "user=1");
+  EXPECT_EQ(result->MediumId(), "E:\\Courses\\One\\");
+}
+
+TEST(CardMerge, UnreadableCardIsInstalledAsAPlainFile) {
+  RegisterLibraryClasses();
+  EngineFixture fx;
+  auto manager = fx.NewFilesManager();
+  auto* card = new TLibmanInfoValue(manager.get(), "card.a02");
+  card->SetInstalTarget("Disk");
+  TMemoryStream data(std::string("not object text"));
+  card->InstallData(data);
+  EXPECT_EQ(EngineFixture::ReadFile(fx.DiskFile("card.a02")), "not object text");
+}
+
+}  // namespace
+}  // namespace cd::test

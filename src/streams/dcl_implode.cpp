@@ -164,7 +164,7 @@ void EncodeInput(W& w) {
     const bool last = loaded < W::kBlock;
     const uint32_t dataEnd = keep + loaded;
     const uint32_t blockEnd = last ? dataEnd : dataEnd - W::kLookAhead;
-    dcl::BuildIndex(w, first ? keep : 0, std::min(blockEnd, dataEnd - 1));
+    dcl::BuildIndex(w, first ? keep : 0, std::min(blockEnd, dataEnd - 1), dataEnd);
     pos = EncodeBlock(w, pos, blockEnd, dataEnd);
     if (last) return;
     std::memmove(w.buf, w.buf + W::kBlock, keep);

@@ -17,6 +17,8 @@ struct TImplodeWork {
   static constexpr uint32_t kHashCount = 255 * 4 + 255 * 5 + 1;
   static constexpr uint32_t kSymbolCount = 774;
   static constexpr uint32_t kOutSize = 2048;
+  static constexpr uint32_t kChainHashBits = 13;
+  static constexpr uint16_t kNoPosition = 0xFFFF;
 
   TDclReadBuf readBuf = nullptr;
   TDclWriteBuf writeBuf = nullptr;
@@ -39,6 +41,10 @@ struct TImplodeWork {
   uint16_t hashStart[kHashCount + 1];
   uint16_t hashCursor[kHashCount];
   uint16_t positions[kBufSize];
+  // Chains of the positions that begin with the same 4 bytes (by a hash of them), newest
+  // first: the candidates for repetitions of 4 bytes or more.
+  uint16_t chainHead[1u << kChainHashBits];
+  uint16_t chainPrev[kBufSize];
 
   uint8_t out[kOutSize + 2];
   uint32_t outBytes = 0;  // complete bytes

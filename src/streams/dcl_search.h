@@ -13,8 +13,9 @@ struct TRepetition {
   uint32_t distance = 0;  // bytes back minus 1
 };
 
-// Enters every buffer position in [from, to) under the hash of the two bytes there.
-void BuildIndex(TImplodeWork& w, uint32_t from, uint32_t to);
+// Enters every buffer position in [from, to) under the hash of the two bytes there, and
+// those whose 4 bytes end before dataEnd in the 4-byte chains.
+void BuildIndex(TImplodeWork& w, uint32_t from, uint32_t to, uint32_t dataEnd);
 
 // The longest earlier repetition of the bytes at pos, looking no further than dataEnd and at
 // most 516 bytes, and at most dictionary size - 1 bytes back; among equal lengths the nearest

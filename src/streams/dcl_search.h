@@ -1,5 +1,5 @@
-// The encoder's repetition search: the position index by 2-byte hash and the longest-match
-// search over it.
+// The encoder's repetition search: the position index by 2-byte hash, chains of equal 4-byte
+// prefixes, and the longest-match search over them.
 #pragma once
 
 #include <cstdint>

@@ -140,6 +140,19 @@ TEST_F(UrlLoaderTest, HandlerExceptionStopsLoadAndPassesOn) {
   EXPECT_THROW(DownloadUrlToCache(server_.Url("big.dat"), 0, cancel), EAbort);
 }
 
+// Progress handlers pump messages, so another load may start while one is running.
+TEST_F(UrlLoaderTest, LoadStartedFromProgressHandlerWorks) {
+  const std::string outer = Pattern(1024 * 1024), inner = "inner document";
+  WriteFile(root_, "outer.dat", outer);
+  WriteFile(root_, "inner.txt", inner);
+  std::string nested;
+  const TLoadProgressEvent nest = [&](int64_t, int64_t, intptr_t) {
+    if (nested.empty()) nested = ReadAll(*OpenUrlStream(server_.Url("inner.txt"), 0, nullptr));
+  };
+  EXPECT_EQ(os::ReadWholeFile(DownloadUrlToCache(server_.Url("outer.dat"), 0, nest)), outer);
+  EXPECT_EQ(nested, inner);
+}
+
 TEST(UrlLibrary, ProgramStartDoesNotLoadIt) {
   if (test::RunAsChild("UrlLibrary.ProgramStartDoesNotLoadIt")) {
     EXPECT_FALSE(test::UrlLibraryInProcess());

@@ -75,6 +75,15 @@ void TComponent::InsertComponent(std::unique_ptr<TComponent> component) {
   components_.push_back(std::move(component));
 }
 
+void TComponent::InsertComponentAt(int index, std::unique_ptr<TComponent> component) {
+  InsertComponent(std::move(component));
+  auto it = components_.end() - 1;
+  std::unique_ptr<TComponent> moved = std::move(*it);
+  components_.erase(it);
+  const int at = std::clamp(index, 0, ComponentCount());
+  components_.insert(components_.begin() + at, std::move(moved));
+}
+
 std::unique_ptr<TComponent> TComponent::RemoveComponent(TComponent* component) {
   auto it = std::find_if(components_.begin(), components_.end(),
                          [component](const auto& p) { return p.get() == component; });

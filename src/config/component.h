@@ -36,6 +36,8 @@ class TComponent : public TPersistent {
 
   // Takes ownership of component (appended last); it must have no owner.
   void InsertComponent(std::unique_ptr<TComponent> component);
+  // The same at position index of the owned components.
+  void InsertComponentAt(int index, std::unique_ptr<TComponent> component);
   // Gives up ownership of component; the caller owns the result.
   std::unique_ptr<TComponent> RemoveComponent(TComponent* component);
   void DestroyComponents();

@@ -12,8 +12,9 @@
 namespace cd {
 namespace {
 
-void AppendLines(const TFileList& list, const TStringList& lines, TStringList& names,
-                 std::vector<const TFileList*>& underWay) {
+// underWay holds the names of the lists whose expansion is in progress.
+void AppendLines(const TFileListManager* manager, const std::string& listName,
+                 const TStringList& lines, TStringList& names, std::vector<std::string>& underWay) {
   for (const std::string& line : lines.Items()) {
     if (line.empty() || line[0] != '@') {
       names.Add(line);
@@ -21,16 +22,15 @@ void AppendLines(const TFileList& list, const TStringList& lines, TStringList& n
     }
     const std::string ref = line.substr(1);
     const bool circular = std::any_of(underWay.begin(), underWay.end(),
-                                      [&](const TFileList* l) { return SameText(l->Name(), ref); });
+                                      [&](const std::string& n) { return SameText(n, ref); });
     if (circular)
-      throw Exception(Format("TFileList.Append: Circular reference in \"%s\"", {list.Name()}));
-    auto* manager = dynamic_cast<TFileListManager*>(GetManager(const_cast<TFileList*>(&list)));
+      throw Exception(Format("TFileList.Append: Circular reference in \"%s\"", {listName}));
     const TFileList* sub = manager ? manager->FindList(ref) : nullptr;
     if (!sub)
       throw Exception(
-          Format("TFileList.Append: Item \"@%s\" in \"%s\" does not exist", {ref, list.Name()}));
-    underWay.push_back(sub);
-    AppendLines(list, sub->Files(), names, underWay);
+          Format("TFileList.Append: Item \"@%s\" in \"%s\" does not exist", {ref, listName}));
+    underWay.push_back(sub->Name());
+    AppendLines(manager, listName, sub->Files(), names, underWay);
     underWay.pop_back();
   }
 }
@@ -38,8 +38,15 @@ void AppendLines(const TFileList& list, const TStringList& lines, TStringList& n
 }  // namespace
 
 void Append(const TFileList& list, const TStringList& lines, TStringList& names) {
-  std::vector<const TFileList*> underWay{&list};
-  AppendLines(list, lines, names, underWay);
+  auto* manager = dynamic_cast<TFileListManager*>(GetManager(const_cast<TFileList*>(&list)));
+  std::vector<std::string> underWay{list.Name()};
+  AppendLines(manager, list.Name(), lines, names, underWay);
+}
+
+void AppendFor(const TFileListManager& manager, const std::string& listName,
+               const TStringList& lines, TStringList& names) {
+  std::vector<std::string> underWay{listName};
+  AppendLines(&manager, listName, lines, names, underWay);
 }
 
 TFileList* TFileListManager::FindList(std::string_view name) const {

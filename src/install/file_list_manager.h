@@ -1,6 +1,7 @@
 // TFileListManager: the managing item that holds the named file lists (TFileList children).
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "install/e_item.h"
@@ -27,5 +28,9 @@ class TFileListManager : public TEManager {
 // "TFileList.Append: Circular reference in \"%s\"" or
 // "TFileList.Append: Item \"@%s\" in \"%s\" does not exist".
 void Append(const TFileList& list, const TStringList& lines, TStringList& names);
+// The same expansion on behalf of a list named listName of manager that is not one of its
+// children (a medium's Files).
+void AppendFor(const TFileListManager& manager, const std::string& listName,
+               const TStringList& lines, TStringList& names);
 
 }  // namespace cd

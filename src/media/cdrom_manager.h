@@ -10,6 +10,10 @@ class TCDRomManager : public TEManager {
   explicit TCDRomManager(TComponent* owner) : TEManager(owner) {}
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
+
+  // The media's checks, then no two media may share a volume label:
+  // "Duplicitni Vol Lab (%s) in CD ROM \"%s\"".
+  void CheckConsistence() override;
 };
 
 }  // namespace cd

@@ -12,6 +12,9 @@
 
 namespace cd {
 
+class TBookCard;
+class TCollection;
+
 class TRunCDRom : public TEItem {
  public:
   // Creates the empty Instances, Files and RunData; RunData's InstallLang is "EN".
@@ -19,6 +22,16 @@ class TRunCDRom : public TEItem {
   ~TRunCDRom() override;
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
+
+  // Every instance must exist and every file named (lists expanded) must be a file item.
+  void CheckConsistence() override;
+  // The library card of the instance at position index of Instances, and its file name
+  // "_Editpla.a%2.2d". The player's own instance also writes the languages file.
+  std::unique_ptr<TBookCard> CreateBookCard(int index, std::string& fileName) const;
+  // One application entry per ordinary instance, appended to viewers.
+  void AddViewerItems(TCollection& viewers) const;
+  // The names of Files with the lists expanded, sorted, without duplicates.
+  void ExpandFiles(TStringList& names) const;
 
   // Volume label of the disc, or a location (a drive path or "http://" name).
   const std::string& MediumId() const { return mediumId_; }

@@ -10,6 +10,9 @@ class TViewerManager : public TEManager {
   explicit TViewerManager(TComponent* owner) : TEManager(owner) {}
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
+
+  // The children's checks, then every instance Id must be unique: "Duplicitni Id (%d)".
+  void CheckConsistence() override;
 };
 
 }  // namespace cd

@@ -19,4 +19,14 @@ void TConvertFilter::Step() {
   if (observer_) observer_->Notify(*this);
 }
 
+void TConvertFilter::Execute() {
+  for (int i = 0; i < ChildCount(); ++i) {
+    auto* child = dynamic_cast<TConvertFilter*>(Child(i));
+    if (!child || child->Ignore()) continue;
+    child->BeforeExecute();
+    child->SetObserver(observer_);
+    child->Execute();
+  }
+}
+
 }  // namespace cd

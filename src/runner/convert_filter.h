@@ -43,6 +43,12 @@ class TConvertFilter : public TComponentList {
   // One step of the work loop: notifies the observer once, when there is one.
   virtual void Step();
 
+  // Called by the parent converter right before Execute; nothing by default.
+  virtual void BeforeExecute() {}
+  // Runs the child converters in order: each one not Ignored gets BeforeExecute, this
+  // converter's observer, and Execute.
+  virtual void Execute();
+
  private:
   std::string descr_;
   std::string inputBasicPath_;

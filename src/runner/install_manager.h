@@ -39,6 +39,11 @@ class TInstallManager : public TConvertFilter, public IInstallManager {
   TComponentList& AsList() override { return *this; }
   void Step() override { TConvertFilter::Step(); }
 
+  // Checks every run item of the description.
+  void BeforeExecute() override;
+  // Builds the run configuration of the medium that OnAdjustInstaller chooses.
+  void Execute() override;
+
  private:
   std::string sourcePrgPath_;
   std::string destPrgPath_;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <thread>
 
 #include "config/config_io.h"
 #include "streams/memory_stream.h"
@@ -86,6 +87,22 @@ TEST_F(ConfigIo, PCharToObjectWantsExactlyOneObject) {
               PCharToObject("object A: TTestComponent end object B: TTestComponent end");
             }),
             "PCharToObject: Not single component");
+}
+
+TEST_F(ConfigIo, ThreadsReadAndWriteAtTheSameTime) {
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t)
+    threads.emplace_back([t] {
+      for (int i = 0; i < 20; ++i) {
+        const std::string text = "object R" + std::to_string(t) +
+                                 ": TTestComponent\n Number = " + std::to_string(i) +
+                                 "\n object C: TTestLeaf end\nend\n";
+        auto o = StringToObject(text);
+        ASSERT_EQ(static_cast<TTestComponent&>(*o).number, i);
+        ASSERT_EQ(ObjectToString(o.get()).size(), ObjectToString(CloneObject(o.get()).get()).size());
+      }
+    });
+  for (auto& th : threads) th.join();
 }
 
 TEST_F(ConfigIo, FloatsIgnoreTheCLocale) {

@@ -40,7 +40,9 @@ class ChoiceView {
 };
 
 // The destination dialog shows its OK button exactly while the edit field is not empty.
-inline bool DestinationOkVisible(const std::string& fieldText) { return !fieldText.empty(); }
+inline bool DestinationOkVisible(const std::string& fieldText) {
+  return !fieldText.empty();
+}
 
 // The destination question ("Choose destination directory").
 class DestinationView {

@@ -77,12 +77,14 @@ std::string TRunner::Translate(const std::string& text) {
   return LowLangString(text, filesManager_->RunData().InstallLang());
 }
 
-bool TRunner::Local() const { return IsLocalConfig(configName_); }
+bool TRunner::Local() const {
+  return IsLocalConfig(configName_);
+}
 
 bool TRunner::NeedsWindow() {
   const TRunOptions options = filesManager_->RunData().Options();
-  const bool installsComponents = HasRunOption(options, ro_InstallDirectX) ||
-                                  HasRunOption(options, ro_InstallMediaPlayer);
+  const bool installsComponents =
+      HasRunOption(options, ro_InstallDirectX) || HasRunOption(options, ro_InstallMediaPlayer);
   return NeedsProgressWindow(installsComponents, Local(), progress_.GetTotals()->Total);
 }
 

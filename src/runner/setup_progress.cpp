@@ -86,6 +86,8 @@ void TSetupProgress::SetBarPosition(int32_t position) {
   barPosition_ = barMin_ <= barMax_ ? std::clamp(position, barMin_, barMax_) : position;
 }
 
-void TSetupProgress::ShowBar() { view_->SetBar(barMin_, barMax_, barPosition_); }
+void TSetupProgress::ShowBar() {
+  view_->SetBar(barMin_, barMax_, barPosition_);
+}
 
 }  // namespace cd

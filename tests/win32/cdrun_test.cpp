@@ -67,8 +67,8 @@ std::string MessageBoxText(HWND box) {
 }
 
 std::string WriteConfig(const test::TempDir& dir, const std::string& body) {
-  std::ofstream(dir.File("run.cfg"), std::ios::binary)
-      << "object FilesManager: TFilesManager\n" << body << "end\n";
+  std::ofstream(dir.File("run.cfg"), std::ios::binary) << "object FilesManager: TFilesManager\n"
+                                                       << body << "end\n";
   return WinPath(dir.File("run.cfg"));
 }
 
@@ -78,8 +78,8 @@ TEST(CdrunTest, EndsSilentlyWhileAnInsertCDRomWindowExists) {
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.lpszClassName = "TInsertCDRomForm";
   RegisterClassA(&wc);
-  HWND other = CreateWindowA("TInsertCDRomForm", "Insert CD", WS_OVERLAPPEDWINDOW, 0, 0, 100,
-                             100, nullptr, nullptr, wc.hInstance, nullptr);
+  HWND other = CreateWindowA("TInsertCDRomForm", "Insert CD", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                             nullptr, nullptr, wc.hInstance, nullptr);
   ASSERT_TRUE(other);
   // Without the test the missing configuration would show a message box and never end.
   EXPECT_EQ(RunCdrun("C:\\no such folder\\run.cfg"), 0u);
@@ -89,8 +89,7 @@ TEST(CdrunTest, EndsSilentlyWhileAnInsertCDRomWindowExists) {
 TEST(CdrunTest, FailureIsShownInABoxTitledWithTheApplicationTitle) {
   WindowDriver driver("#32770", [](HWND box) {
     EXPECT_EQ(WindowText(box), "cdrun");
-    EXPECT_NE(MessageBoxText(box).find("no such folder"), std::string::npos)
-        << MessageBoxText(box);
+    EXPECT_NE(MessageBoxText(box).find("no such folder"), std::string::npos) << MessageBoxText(box);
     Click(GetDlgItem(box, IDOK) ? GetDlgItem(box, IDOK) : GetDlgItem(box, IDCANCEL));
   });
   EXPECT_EQ(RunCdrun("C:\\no such folder\\run.cfg"), 0u);
@@ -129,8 +128,7 @@ TEST(CdrunTest, CancelInTheChoiceEndsSilently) {
                                          "    item\n"
                                          "      Exe = 'b.exe'\n"
                                          "    end>\n");
-  WindowDriver driver("TMultiRunForm",
-                      [](HWND form) { Click(GetDlgItem(form, IDCANCEL)); });
+  WindowDriver driver("TMultiRunForm", [](HWND form) { Click(GetDlgItem(form, IDCANCEL)); });
   EXPECT_EQ(RunCdrun(config), 0u);
   EXPECT_TRUE(driver.Found());
   EXPECT_EQ(FindWindowA("#32770", nullptr), nullptr);
@@ -147,8 +145,7 @@ TEST(CdrunTest, FailureInsideTheProgressWindowIsShownAndTheWindowCloses) {
   bool progressShown = false;
   WindowDriver driver("#32770", [&](HWND box) {
     progressShown = IsWindowVisible(FindWindowA("TQXMainSetupForm", nullptr));
-    EXPECT_NE(MessageBoxText(box).find("missing.dat"), std::string::npos)
-        << MessageBoxText(box);
+    EXPECT_NE(MessageBoxText(box).find("missing.dat"), std::string::npos) << MessageBoxText(box);
     Click(GetDlgItem(box, IDOK) ? GetDlgItem(box, IDOK) : GetDlgItem(box, IDCANCEL));
   });
   EXPECT_EQ(RunCdrun(config), 0u);

@@ -2,7 +2,7 @@
 // give when a second thread presses their buttons.
 #include <gtest/gtest.h>
 #include <windows.h>
-
+// commctrl.h needs the types of windows.h.
 #include <commctrl.h>
 
 #include "platform/views.h"
@@ -26,8 +26,7 @@ void ExpectPlacement(HWND hwnd, int left, int top, int width, int height) {
 
 void ExpectFormFont(HWND control, LONG weight = FW_NORMAL) {
   LOGFONTA font{};
-  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font,
-             &font);
+  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);
   EXPECT_STREQ(font.lfFaceName, "MS Sans Serif");
   EXPECT_EQ(font.lfHeight, -11);
   EXPECT_EQ(font.lfWeight, weight);
@@ -205,8 +204,7 @@ TEST(ProgressWindowTest, UpdateRunsInsideTheShownWindow) {
 
 TEST(ProgressWindowTest, FailureClosesTheWindowAndIsRaisedAfterwards) {
   auto view = os::CreateProgressView();
-  EXPECT_THROW(view->RunModal([] { throw std::runtime_error("copy failed"); }),
-               std::runtime_error);
+  EXPECT_THROW(view->RunModal([] { throw std::runtime_error("copy failed"); }), std::runtime_error);
   EXPECT_FALSE(IsWindowVisible(FindWindowA("TQXMainSetupForm", nullptr)));
 }
 

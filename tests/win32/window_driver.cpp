@@ -31,7 +31,9 @@ WindowDriver::WindowDriver(const char* className, std::function<void(HWND)> act)
         if (IsWindowVisible(hwnd)) PostMessageA(hwnd, WM_CLOSE, 0, 0);
       }) {}
 
-WindowDriver::~WindowDriver() { thread_.join(); }
+WindowDriver::~WindowDriver() {
+  thread_.join();
+}
 
 std::string WindowText(HWND hwnd) {
   char text[512] = {};
@@ -42,10 +44,13 @@ std::string WindowText(HWND hwnd) {
 RECT PlacementOf(HWND hwnd) {
   RECT r;
   GetWindowRect(hwnd, &r);
-  if (HWND parent = GetParent(hwnd)) MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+  if (HWND parent = GetParent(hwnd))
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
   return r;
 }
 
-void Click(HWND button) { SendMessageA(button, BM_CLICK, 0, 0); }
+void Click(HWND button) {
+  SendMessageA(button, BM_CLICK, 0, 0);
+}
 
 }  // namespace cd::test

@@ -40,6 +40,8 @@ class ConsoleChoiceView : public ChoiceView {
 
 }  // namespace
 
-std::unique_ptr<ChoiceView> CreateChoiceView() { return std::make_unique<ConsoleChoiceView>(); }
+std::unique_ptr<ChoiceView> CreateChoiceView() {
+  return std::make_unique<ConsoleChoiceView>();
+}
 
 }  // namespace cd::os

@@ -37,11 +37,19 @@ std::string Convert(const std::string& text, const char* to, const char* from) {
 
 }  // namespace
 
-bool InputIsTerminal() { return isatty(STDIN_FILENO) == 1; }
-bool OutputIsTerminal() { return isatty(STDOUT_FILENO) == 1; }
+bool InputIsTerminal() {
+  return isatty(STDIN_FILENO) == 1;
+}
+bool OutputIsTerminal() {
+  return isatty(STDOUT_FILENO) == 1;
+}
 
-std::string ToTerminal(const std::string& ansi) { return Convert(ansi, "UTF-8", "CP1250"); }
-std::string FromTerminal(const std::string& utf8) { return Convert(utf8, "CP1250", "UTF-8"); }
+std::string ToTerminal(const std::string& ansi) {
+  return Convert(ansi, "UTF-8", "CP1250");
+}
+std::string FromTerminal(const std::string& utf8) {
+  return Convert(utf8, "CP1250", "UTF-8");
+}
 
 std::optional<std::string> ReadAnswer(const std::string& prompt) {
   std::cout << prompt << std::flush;

@@ -42,16 +42,15 @@ class ChoiceWindow : public ChoiceView {
  private:
   void Create() {
     if (hwnd_) return;
-    hwnd_ = CreateForm(L"TMultiRunForm", &Proc, "CD ROM with multiple VOK Applications:",
-                       WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, 353, 231, 321,
-                       187, this);
+    hwnd_ = CreateForm(L"TMultiRunForm", &Proc,
+                       "CD ROM with multiple VOK Applications:", WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                       WS_EX_DLGMODALFRAME, 353, 231, 321, 187, this);
     // Created in tab order: OK, Cancel, the list.
     AddControl(hwnd_, L"BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 72, 120, 75, 25, IDOK);
-    AddControl(hwnd_, L"BUTTON", "Cancel", BS_PUSHBUTTON | WS_TABSTOP, 168, 120, 75, 25,
-               IDCANCEL);
-    HWND apps = AddControl(hwnd_, L"LISTBOX", "", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
-                                                      WS_VSCROLL | WS_TABSTOP,
-                           16, 16, 281, 97, kAppsId);
+    AddControl(hwnd_, L"BUTTON", "Cancel", BS_PUSHBUTTON | WS_TABSTOP, 168, 120, 75, 25, IDCANCEL);
+    HWND apps = AddControl(hwnd_, L"LISTBOX", "",
+                           LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, 16, 16, 281,
+                           97, kAppsId);
     SendMessageW(apps, LB_SETITEMHEIGHT, 0, 13);
   }
 
@@ -88,6 +87,8 @@ class ChoiceWindow : public ChoiceView {
 
 }  // namespace
 
-std::unique_ptr<ChoiceView> CreateChoiceView() { return std::make_unique<ChoiceWindow>(); }
+std::unique_ptr<ChoiceView> CreateChoiceView() {
+  return std::make_unique<ChoiceWindow>();
+}
 
 }  // namespace cd::os

@@ -44,11 +44,10 @@ class DestinationWindow : public DestinationView {
     AddControl(hwnd_, L"STATIC", "", SS_CENTER | SS_NOPREFIX, 8, 8, 313, 13, kPromptId,
                FormFont(true));
     AddControl(hwnd_, L"STATIC",
-               "Please enter then directory where you would like to install then data.",
-               SS_CENTER, 3, 31, 326, 13, kHintId);
+               "Please enter then directory where you would like to install then data.", SS_CENTER,
+               3, 31, 326, 13, kHintId);
     // Created in tab order: the field, then OK.
-    AddControl(hwnd_, L"EDIT", "c:\\VokData", ES_AUTOHSCROLL | WS_TABSTOP, 8, 64, 313, 21,
-               kPathId);
+    AddControl(hwnd_, L"EDIT", "c:\\VokData", ES_AUTOHSCROLL | WS_TABSTOP, 8, 64, 313, 21, kPathId);
     AddControl(hwnd_, L"BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 247, 96, 75, 25, IDOK);
   }
 

@@ -13,8 +13,8 @@ constexpr UINT kCodePage = 1250;
 
 std::wstring ToWide(const std::string& ansi) {
   if (ansi.empty()) return std::wstring();
-  const int n = MultiByteToWideChar(kCodePage, 0, ansi.data(), static_cast<int>(ansi.size()),
-                                    nullptr, 0);
+  const int n =
+      MultiByteToWideChar(kCodePage, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
   std::wstring wide(static_cast<size_t>(n), L'\0');
   MultiByteToWideChar(kCodePage, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), n);
   return wide;
@@ -49,8 +49,8 @@ void RememberForm(HWND hwnd, UINT msg, LPARAM lParam) {
   SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
 }
 
-HWND CreateForm(const wchar_t* className, WNDPROC proc, const std::string& caption,
-                DWORD style, DWORD exStyle, int x, int y, int w, int h, void* self) {
+HWND CreateForm(const wchar_t* className, WNDPROC proc, const std::string& caption, DWORD style,
+                DWORD exStyle, int x, int y, int w, int h, void* self) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW wc{};
   if (!GetClassInfoExW(instance, className, &wc)) {
@@ -62,20 +62,17 @@ HWND CreateForm(const wchar_t* className, WNDPROC proc, const std::string& capti
     wc.lpszClassName = className;
     RegisterClassExW(&wc);
   }
-  return CreateWindowExW(exStyle | WS_EX_CONTROLPARENT, className,
-                         ToWide(caption).c_str(), style, x, y, w, h, nullptr, nullptr, instance,
-                         self);
+  return CreateWindowExW(exStyle | WS_EX_CONTROLPARENT, className, ToWide(caption).c_str(), style,
+                         x, y, w, h, nullptr, nullptr, instance, self);
 }
 
-HWND AddControl(HWND parent, const wchar_t* className, const std::string& text, DWORD style,
-                int x, int y, int w, int h, int id, HFONT font) {
-  const DWORD exStyle = wcscmp(className, L"EDIT") == 0 || wcscmp(className, L"LISTBOX") == 0
-                            ? WS_EX_CLIENTEDGE
-                            : 0;
-  HWND control = CreateWindowExW(exStyle, className, ToWide(text).c_str(),
-                                 WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                 GetModuleHandleW(nullptr), nullptr);
+HWND AddControl(HWND parent, const wchar_t* className, const std::string& text, DWORD style, int x,
+                int y, int w, int h, int id, HFONT font) {
+  const DWORD exStyle =
+      wcscmp(className, L"EDIT") == 0 || wcscmp(className, L"LISTBOX") == 0 ? WS_EX_CLIENTEDGE : 0;
+  HWND control = CreateWindowExW(
+      exStyle, className, ToWide(text).c_str(), WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font ? font : FormFont()), FALSE);
   return control;
 }
@@ -97,8 +94,8 @@ void SetTextNow(HWND control, const std::string& text) {
 
 std::string TextOf(HWND control) {
   std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(),
-                                                 static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
   return FromWide(text);
 }
 

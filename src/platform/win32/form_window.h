@@ -19,8 +19,8 @@ HFONT FormFont(bool bold = false);
 // A top-level window of class className (registered on first use with proc and the
 // button-face background) at x, y with the outer size w x h. self is handed to proc with
 // WM_NCCREATE and kept in GWLP_USERDATA; FormOf reads it back.
-HWND CreateForm(const wchar_t* className, WNDPROC proc, const std::string& caption,
-                DWORD style, DWORD exStyle, int x, int y, int w, int h, void* self);
+HWND CreateForm(const wchar_t* className, WNDPROC proc, const std::string& caption, DWORD style,
+                DWORD exStyle, int x, int y, int w, int h, void* self);
 template <class T>
 T* FormOf(HWND hwnd) {
   return reinterpret_cast<T*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
@@ -29,8 +29,8 @@ T* FormOf(HWND hwnd) {
 void RememberForm(HWND hwnd, UINT msg, LPARAM lParam);
 
 // A child control at client position x, y, size w x h, in the form font.
-HWND AddControl(HWND parent, const wchar_t* className, const std::string& text, DWORD style,
-                int x, int y, int w, int h, int id, HFONT font = nullptr);
+HWND AddControl(HWND parent, const wchar_t* className, const std::string& text, DWORD style, int x,
+                int y, int w, int h, int id, HFONT font = nullptr);
 
 void CenterOnScreen(HWND hwnd);
 // Sets a control's text and repaints it at once.

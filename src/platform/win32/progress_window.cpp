@@ -1,6 +1,10 @@
 // The update window "Installer" (class TQXMainSetupForm): message and file-name lines, the
 // bar and the two totals. The update runs inside its modal loop, started by the message the
 // window posts to itself once it is shown.
+#include <windows.h>
+// commctrl.h needs the types of windows.h.
+#include <commctrl.h>
+
 #include <exception>
 #include <memory>
 
@@ -8,8 +12,6 @@
 #include "platform/messages.h"
 #include "platform/views.h"
 #include "platform/win32/form_window.h"
-
-#include <commctrl.h>
 
 namespace cd::os {
 
@@ -115,6 +117,8 @@ class ProgressWindow : public ProgressView {
 
 }  // namespace
 
-std::unique_ptr<ProgressView> CreateProgressView() { return std::make_unique<ProgressWindow>(); }
+std::unique_ptr<ProgressView> CreateProgressView() {
+  return std::make_unique<ProgressWindow>();
+}
 
 }  // namespace cd::os

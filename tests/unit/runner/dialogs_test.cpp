@@ -22,8 +22,8 @@ class MultiRunFormTest : public ::testing::Test {
 TEST_F(MultiRunFormTest, EntriesWithoutExeAreNeverOffered) {
   TMultiRunForm form = MakeForm(1);
   TInfoResult info;
-  form.AdjustInfo({{"a\\a.exe", "A_A1", "First"}, {"", "B_A2", "Second"}, {"c.exe", "C_A3", "Third"}},
-                  info);
+  form.AdjustInfo(
+      {{"a\\a.exe", "A_A1", "First"}, {"", "B_A2", "Second"}, {"c.exe", "C_A3", "Third"}}, info);
   EXPECT_EQ(shown_, (std::vector<std::string>{"First", "Third", "selected=0"}));
   EXPECT_EQ(info.RunCommand, "c.exe C_A3");
   EXPECT_EQ(info.RunTitle, "Third");

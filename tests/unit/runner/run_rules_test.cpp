@@ -51,8 +51,7 @@ TEST(RunRulesTest, SetupTitle) {
 
 TEST(RunRulesTest, ConfigNameDefaultsToRunCfgBesideTheProgram) {
   EXPECT_EQ(ResolveConfigName({}, "D:\\cd\\"), "D:\\cd\\run.cfg");
-  EXPECT_EQ(ResolveConfigName({"HTTP://host/x.cfg", "ignored"}, "D:\\cd\\"),
-            "HTTP://host/x.cfg");
+  EXPECT_EQ(ResolveConfigName({"HTTP://host/x.cfg", "ignored"}, "D:\\cd\\"), "HTTP://host/x.cfg");
 }
 
 TEST(RunRulesTest, ConfigNameIsCutTo255Characters) {

@@ -6,11 +6,11 @@
 
 #include <fstream>
 
+#include "config/config_classes.h"
 #include "fake_views.h"
 #include "install/files_manager.h"
 #include "install/hooks.h"
 #include "install/install_classes.h"
-#include "config/config_classes.h"
 #include "library/library_classes.h"
 #include "media/media_classes.h"
 #include "platform/drive_map.h"

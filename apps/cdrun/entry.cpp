@@ -35,7 +35,8 @@ EntryOutcome RunEntry(const std::vector<std::string>& args) {
   if (os::TopLevelWindowExists(kInsertCDRomClass)) return EntryOutcome::AnotherInstance;
   const std::string configName = ResolveConfigName(args, os::ProgramFolder());
   RegisterAllClasses();
-  TRunner runner;
+  // One runner for the process: the hooks it sets stay valid until the program ends.
+  static TRunner runner;
   InstallRunnerHooks(runner);
   try {
     runner.Run(configName);

@@ -2,51 +2,74 @@
 // and the object writer.
 #include "config/config_io.h"
 
+#include <algorithm>
 #include <cstring>
-#include <optional>
 
 #include "config/object_reader.h"
 #include "config/object_text.h"
 #include "config/object_writer.h"
+#include "config/text_to_binary.h"
 #include "streams/memory_stream.h"
 #include "util/exceptions.h"
 #include "util/format.h"
 
 namespace cd {
 
-std::string ConfigTextToBinary(TStream& stream, int& blockCount) {
-  // The converter works on memory; another stream is read once from its position, and
-  // positions in the copy are reported as positions in the stream.
-  auto* memory = dynamic_cast<TMemoryStream*>(&stream);
-  std::optional<TMemoryStream> copy;
-  int64_t base = 0;
-  if (!memory) {
-    base = stream.Position();
-    memory = &copy.emplace(stream.ReadRest());
-  }
-  TMemoryStream binary;
+namespace {
+
+// Every block of text, whose first byte is at offset base of the caller's stream. Converting
+// straight from the caller's bytes keeps the text from being copied.
+std::string ConvertBlocks(std::string_view text, int64_t base, int& blockCount) {
+  std::string binary;
+  TTextToBinary converter(text, base, binary);
   blockCount = 0;
-  while (memory->Position() < memory->Size()) {
+  while (!converter.AtEnd()) {
     try {
-      ObjectTextToBinary(*memory, binary);
+      converter.ConvertBlock();
     } catch (const Exception& e) {
       const auto* parser = dynamic_cast<const EParserError*>(&e);
-      const int64_t position = base + (parser ? parser->Position() : memory->Position());
+      const int64_t position = parser ? parser->Position() : converter.Offset();
       throw EReadError(
           Format("StreamReadConfigEx.ObjectTextToBinary: OK Object Num = %d, StreamPosition=%d",
                  {blockCount, static_cast<long long>(position)}));
     }
     ++blockCount;
   }
-  return binary.TakeData();
+  return binary;
+}
+
+void ReadRoots(const std::string& binary, TObjectList& list) {
+  TObjectReader reader(binary);
+  while (!reader.AtEnd()) list.push_back(reader.ReadRoot());
+}
+
+std::unique_ptr<TComponent> SingleObject(TObjectList& list, const char* message) {
+  if (list.size() != 1) throw EReadError(message);
+  return std::move(list.front());
+}
+
+}  // namespace
+
+std::string ConfigTextToBinary(TStream& stream, int& blockCount) {
+  const int64_t base = stream.Position();
+  std::string holder;
+  std::string_view text;
+  if (auto* memory = dynamic_cast<TMemoryStream*>(&stream)) {
+    text = memory->Data();
+    text.remove_prefix(std::min(static_cast<size_t>(base), text.size()));
+  } else {
+    holder = stream.ReadRest();
+    text = holder;
+  }
+  std::string binary = ConvertBlocks(text, base, blockCount);
+  stream.Seek(0, TSeekOrigin::soEnd);
+  return binary;
 }
 
 void StreamReadConfigEx(TStream& stream, TObjectList* list) {
   if (!list) return;
   int count = 0;
-  const std::string binary = ConfigTextToBinary(stream, count);
-  TObjectReader reader(binary);
-  while (!reader.AtEnd()) list->push_back(reader.ReadRoot());
+  ReadRoots(ConfigTextToBinary(stream, count), *list);
 }
 
 int StreamReadConfigEx(TStream& stream, TComponent& instance) {
@@ -62,8 +85,7 @@ void StreamReadConfig(TStream& stream, TObjectList* list) { StreamReadConfigEx(s
 std::unique_ptr<TComponent> ReadObject(TStream& stream) {
   TObjectList list;
   StreamReadConfigEx(stream, &list);
-  if (list.size() != 1) throw EReadError("VMConfig.ReadObject: L.count<>1");
-  return std::move(list.front());
+  return SingleObject(list, "VMConfig.ReadObject: L.count<>1");
 }
 
 void ReadObject(TStream& stream, TComponent& instance) {
@@ -73,8 +95,10 @@ void ReadObject(TStream& stream, TComponent& instance) {
 
 std::unique_ptr<TComponent> StringToObject(std::string_view text) {
   if (text.empty()) return nullptr;
-  TMemoryStream stream{std::string(text)};
-  return ReadObject(stream);
+  int count = 0;
+  TObjectList list;
+  ReadRoots(ConvertBlocks(text, 0, count), list);
+  return SingleObject(list, "VMConfig.ReadObject: L.count<>1");
 }
 
 void StringToObject(std::string_view text, TComponent& instance) {
@@ -85,15 +109,14 @@ void StringToObject(std::string_view text, TComponent& instance) {
 
 void PCharToObjects(const char* text, TObjectList* list) {
   if (!text || !*text || !list) return;
-  TMemoryStream stream{std::string(text, std::strlen(text))};
-  StreamReadConfigEx(stream, list);
+  int count = 0;
+  ReadRoots(ConvertBlocks(std::string_view(text, std::strlen(text)), 0, count), *list);
 }
 
 std::unique_ptr<TComponent> PCharToObject(const char* text) {
   TObjectList list;
   PCharToObjects(text, &list);
-  if (list.size() != 1) throw EReadError("PCharToObject: Not single component");
-  return std::move(list.front());
+  return SingleObject(list, "PCharToObject: Not single component");
 }
 
 void WriteObjects(TStream& stream, const std::vector<const TComponent*>& list) {

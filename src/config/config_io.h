@@ -15,9 +15,9 @@ namespace cd {
 
 using TObjectList = std::vector<std::unique_ptr<TComponent>>;
 
-// Every object block from the stream's position to its end, as binary form. A failure in
-// block n (counted from 0) becomes "StreamReadConfigEx.ObjectTextToBinary: OK Object Num =
-// n, StreamPosition=<offset of the token where parsing stopped>".
+// Every object block from the stream's position to its end, as binary form; the stream is
+// left at its end. A failure in block n (counted from 0) becomes "StreamReadConfigEx.
+// ObjectTextToBinary: OK Object Num = n, StreamPosition=<offset of the failing token>".
 std::string ConfigTextToBinary(TStream& stream, int& blockCount);
 
 // Appends one new object per block, in text order; does nothing when list is null.

@@ -8,6 +8,20 @@
 
 namespace cd {
 
+namespace {
+
+// Components of one owner are looked up through an index from this many on.
+constexpr size_t kIndexThreshold = 32;
+
+std::string UpperName(std::string_view name) {
+  std::string key(name);
+  for (char& c : key)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+  return key;
+}
+
+}  // namespace
+
 bool SameText(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
@@ -57,11 +71,21 @@ void TComponent::SetName(const std::string& newName) {
     if (other && other != this)
       throw Exception(Format("A component named %s already exists", {newName}));
   }
+  if (owner_) owner_->UnindexName(this);
   name_ = newName;
+  if (owner_) owner_->IndexName(this);
 }
 
 TComponent* TComponent::FindComponent(std::string_view componentName) const {
   if (componentName.empty()) return nullptr;
+  if (components_.size() >= kIndexThreshold) {
+    if (!nameIndex_) {
+      nameIndex_ = std::make_unique<std::unordered_map<std::string, TComponent*>>();
+      for (const auto& c : components_) IndexName(c.get());
+    }
+    auto it = nameIndex_->find(UpperName(componentName));
+    return it == nameIndex_->end() ? nullptr : it->second;
+  }
   for (const auto& c : components_)
     if (SameText(c->name_, componentName)) return c.get();
   return nullptr;
@@ -72,6 +96,7 @@ void TComponent::InsertComponent(std::unique_ptr<TComponent> component) {
   if (!component->name_.empty() && FindComponent(component->name_))
     throw Exception(Format("A component named %s already exists", {component->name_}));
   component->owner_ = this;
+  IndexName(component.get());
   components_.push_back(std::move(component));
 }
 
@@ -90,11 +115,13 @@ std::unique_ptr<TComponent> TComponent::RemoveComponent(TComponent* component) {
   if (it == components_.end()) return nullptr;
   std::unique_ptr<TComponent> result = std::move(*it);
   components_.erase(it);
+  UnindexName(component);
   result->owner_ = nullptr;
   return result;
 }
 
 void TComponent::DestroyComponents() {
+  nameIndex_.reset();
   while (!components_.empty()) {
     std::unique_ptr<TComponent> last = std::move(components_.back());
     components_.pop_back();
@@ -103,5 +130,16 @@ void TComponent::DestroyComponents() {
 }
 
 void TComponent::GetChildren(const std::function<void(TComponent*)>&) const {}
+
+void TComponent::IndexName(TComponent* component) const {
+  if (nameIndex_ && !component->name_.empty())
+    nameIndex_->emplace(UpperName(component->name_), component);
+}
+
+void TComponent::UnindexName(const TComponent* component) const {
+  if (!nameIndex_ || component->name_.empty()) return;
+  auto it = nameIndex_->find(UpperName(component->name_));
+  if (it != nameIndex_->end() && it->second == component) nameIndex_->erase(it);
+}
 
 }  // namespace cd

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "config/persistent.h"
@@ -58,6 +59,12 @@ class TComponent : public TPersistent {
   int32_t tag_ = 0;
   TComponent* owner_ = nullptr;
   std::vector<std::unique_ptr<TComponent>> components_;
+  // Upper-cased name -> owned component, built once a component owns many (a configuration
+  // may hold tens of thousands of items under one owner, and every name is checked).
+  mutable std::unique_ptr<std::unordered_map<std::string, TComponent*>> nameIndex_;
+
+  void IndexName(TComponent* component) const;
+  void UnindexName(const TComponent* component) const;
 };
 
 // A valid identifier: a letter or "_" followed by letters, digits and "_".

@@ -21,6 +21,9 @@ namespace {
 // straight from the caller's bytes keeps the text from being copied.
 std::string ConvertBlocks(std::string_view text, int64_t base, int& blockCount) {
   std::string binary;
+  // The binary form is rarely longer than the text; pages reserved and not written cost
+  // nothing, while growing by copying would hold two buffers at once.
+  binary.reserve(text.size());
   TTextToBinary converter(text, base, binary);
   blockCount = 0;
   while (!converter.AtEnd()) {

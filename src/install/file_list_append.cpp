@@ -45,7 +45,8 @@ void Append(const TFileList& list, const TStringList& lines, TStringList& names)
 
 void AppendFor(const TFileListManager& manager, const std::string& listName,
                const TStringList& lines, TStringList& names) {
-  std::vector<std::string> underWay{listName};
+  // Not a list of the manager: its name is only for messages and cannot be referenced.
+  std::vector<std::string> underWay;
   AppendLines(&manager, listName, lines, names, underWay);
 }
 

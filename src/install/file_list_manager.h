@@ -28,8 +28,8 @@ class TFileListManager : public TEManager {
 // "TFileList.Append: Circular reference in \"%s\"" or
 // "TFileList.Append: Item \"@%s\" in \"%s\" does not exist".
 void Append(const TFileList& list, const TStringList& lines, TStringList& names);
-// The same expansion on behalf of a list named listName of manager that is not one of its
-// children (a medium's Files).
+// The same expansion for lines that are not one of manager's lists (a medium's Files);
+// listName only names them in the messages.
 void AppendFor(const TFileListManager& manager, const std::string& listName,
                const TStringList& lines, TStringList& names);
 

@@ -13,6 +13,7 @@
 #include "media/run_viewer.h"
 #include "platform/paths.h"
 #include "runner/install_manager.h"
+#include "runner/output_folder_check.h"
 #include "streams/file_stream.h"
 #include "streams/memory_stream.h"
 #include "streams/packed_stream.h"
@@ -26,13 +27,6 @@ namespace {
 
 constexpr size_t kLargestTextConfig = 4096;
 constexpr const char* kCardGroupPath = "VokMnger\\Bookcard\\bookcard.grp";
-
-// Emptying the output folder is only safe for a real folder below a drive's root.
-void CheckOutputFolder(const std::string& dest) {
-  const std::vector<std::string> parts = os::SplitPathComponents(dest);
-  if (dest.empty() || parts.size() < 2)
-    throw Exception(Format("TInstallManager.Execute: Unsafe DestPrgPath \"%s\"", {dest}));
-}
 
 // Writes the cards of the medium's instances and lists them as members of the card group.
 void WriteCards(TInstallManager& manager, TRunCDRom& medium, TFileGroup& group) {
@@ -50,6 +44,8 @@ void WriteCards(TInstallManager& manager, TRunCDRom& medium, TFileGroup& group) 
 
 void WriteConfiguration(const TFilesManager& files, const std::string& configFileName) {
   const std::string text = ObjectToString(&files);
+  const std::string folder = os::ExtractFilePath(configFileName);
+  if (!folder.empty()) ForceDirectories(folder);
   if (text.size() <= kLargestTextConfig) {
     StringToFile(text, configFileName);
     return;
@@ -80,7 +76,7 @@ void TInstallManager::Execute() {
   if (!medium->DestPrgPath().empty()) SetDestPrgPath(medium->DestPrgPath());
   if (!medium->ConfigFileName().empty()) SetConfigFileName(medium->ConfigFileName());
 
-  CheckOutputFolder(DestPrgPath());
+  CheckOutputFolder(DestPrgPath(), SourcePrgPath());
   ForceDirectories(DestPrgPath());
   DeleteDirectoryContents(DestPrgPath());
 

@@ -1,0 +1,85 @@
+// cdbuild: builds the distribution medium of an installation description, or lists its media.
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "config/config_classes.h"
+#include "description.h"
+#include "install/install_classes.h"
+#include "library/library_classes.h"
+#include "media/media_classes.h"
+#include "media/run_cdrom.h"
+#include "options.h"
+#include "progress_bar.h"
+#include "runner/runner_classes.h"
+#include "summary.h"
+#include "util/exceptions.h"
+
+namespace {
+
+using namespace cd;
+
+void RegisterAllClasses() {
+  RegisterConfigClasses();
+  RegisterLibraryClasses();
+  RegisterInstallClasses();
+  RegisterMediaClasses();
+  RegisterRunnerClasses();
+}
+
+void ListMedia(TInstallManager& manager) {
+  int index = 0;
+  for (TRunCDRom* medium : build::MediaOf(manager))
+    std::printf("%d\t%s\t%s\n", ++index, medium->MediumId().c_str(), medium->Descr().c_str());
+}
+
+// Runs the description as the child of a converter, the way the framework runs converters:
+// the whole description is checked (BeforeExecute) before the medium is built.
+void BuildMedium(std::unique_ptr<TInstallManager> description, const std::string& wanted) {
+  TRunCDRom* medium = build::ChooseMedium(*description, wanted);
+  if (description->Ignore()) throw Exception("the description is marked Ignore; nothing to build");
+  OnAdjustInstaller() = [medium](TInstallManager& manager) { manager.SetCDRom(medium); };
+  TInstallManager& manager = *description;
+  TConvertFilter host(nullptr);
+  host.InsertComponent(std::move(description));
+  build::ProgressBar bar;
+  host.SetObserver(&bar);
+  try {
+    host.Execute();
+  } catch (...) {
+    bar.Finish();
+    throw;
+  }
+  bar.Finish();
+  std::fputs(build::SummaryText(manager, build::Summarize(manager)).c_str(), stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  build::Options options;
+  try {
+    options = build::ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const std::exception& failure) {
+    std::fprintf(stderr, "cdbuild: %s (see cdbuild --help)\n", failure.what());
+    return 2;
+  }
+  if (options.help) {
+    std::fputs(build::kHelp, stdout);
+    return 0;
+  }
+  try {
+    RegisterAllClasses();
+    const std::string path = build::PrepareDrives(options.description, options.maps);
+    std::unique_ptr<TInstallManager> description = build::ReadDescription(path);
+    if (options.list)
+      ListMedia(*description);
+    else
+      BuildMedium(std::move(description), options.medium);
+  } catch (const std::exception& failure) {
+    std::fprintf(stderr, "cdbuild: %s\n", failure.what());
+    return 1;
+  }
+  return 0;
+}

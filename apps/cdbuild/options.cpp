@@ -1,0 +1,74 @@
+// Parsing cdbuild's arguments.
+#include "options.h"
+
+#include <cctype>
+
+#include "util/exceptions.h"
+
+namespace cd::build {
+
+const char* const kHelp =
+    "Usage: cdbuild DESCRIPTION --list\n"
+    "       cdbuild DESCRIPTION --medium NAME|INDEX [--map X=HOSTDIR]...\n"
+    "\n"
+    "Builds the distribution medium of an installation description (object text whose root\n"
+    "is a TInstallManager): checks the whole description, empties the output folder, puts\n"
+    "the medium's files onto it (packed where the description asks for it), writes one\n"
+    "library card per data instance and the medium's run configuration.\n"
+    "\n"
+    "  --list             list the media of the description: index, MediumId, Descr\n"
+    "  --medium NAME      build the medium whose MediumId, Descr or name is NAME (letter\n"
+    "                     case ignored), or the one at INDEX (1 is the first) of --list\n"
+    "  --map X=HOSTDIR    drive X: of the description's paths is the host folder HOSTDIR\n"
+    "                     (POSIX only; repeatable; on Windows drives are real)\n"
+    "  --help             show this text\n"
+    "\n"
+    "The folder of the description becomes the current folder, so relative paths of the\n"
+    "description (SourcePrgPath, DestPrgPath, ConfigFileName) are relative to it. On POSIX\n"
+    "that folder is also given a drive letter. Progress is drawn on standard error, the\n"
+    "summary goes to standard output. Exit status: 0 built or listed, 1 the build failed\n"
+    "(the message is on standard error), 2 wrong arguments.\n";
+
+namespace {
+
+std::pair<char, std::string> ParseMap(const std::string& value) {
+  if (value.size() < 3 || !std::isalpha(static_cast<unsigned char>(value[0])) || value[1] != '=')
+    throw Exception("--map needs X=HOSTDIR, a drive letter and a folder, not \"" + value + "\"");
+  return {static_cast<char>(std::toupper(static_cast<unsigned char>(value[0]))), value.substr(2)};
+}
+
+}  // namespace
+
+Options ParseOptions(const std::vector<std::string>& args) {
+  Options options;
+  bool haveMedium = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    auto value = [&]() -> const std::string& {
+      if (i + 1 >= args.size()) throw Exception(arg + " needs a value");
+      return args[++i];
+    };
+    if (arg == "--help" || arg == "-h") {
+      options.help = true;
+    } else if (arg == "--list") {
+      options.list = true;
+    } else if (arg == "--medium") {
+      options.medium = value();
+      haveMedium = true;
+    } else if (arg == "--map") {
+      options.maps.push_back(ParseMap(value()));
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      throw Exception("unknown option " + arg);
+    } else if (options.description.empty()) {
+      options.description = arg;
+    } else {
+      throw Exception("more than one description given: " + arg);
+    }
+  }
+  if (options.help) return options;
+  if (options.description.empty()) throw Exception("no description given");
+  if (options.list == haveMedium) throw Exception("give either --list or --medium NAME|INDEX");
+  return options;
+}
+
+}  // namespace cd::build

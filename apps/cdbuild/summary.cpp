@@ -1,0 +1,64 @@
+// Figures of a built medium, taken from the files on its output side.
+#include "summary.h"
+
+#include "install/file_item.h"
+#include "install/files_manager.h"
+#include "media/run_cdrom.h"
+#include "platform/files.h"
+#include "streams/file_stream.h"
+#include "streams/packed_stream.h"
+#include "util/format.h"
+
+namespace cd::build {
+namespace {
+
+bool FileIsPacked(const std::string& name) {
+  TFileStream stream(name, os::OpenMode::Read, os::ShareMode::DenyNone);
+  return IsPacked(stream);
+}
+
+// The size of an item's sources: its own file, or its members' files for a group.
+int64_t SourceBytes(const TFileItem& item) {
+  if (item.ChildCount() == 0) return std::max<int64_t>(0, os::FileSize(item.GetFileName(kFileBuildSource)));
+  int64_t bytes = 0;
+  for (int i = 0; i < item.ChildCount(); ++i)
+    if (auto* member = dynamic_cast<TFileItem*>(item.Child(i))) bytes += SourceBytes(*member);
+  return bytes;
+}
+
+}  // namespace
+
+Summary Summarize(TInstallManager& manager) {
+  Summary summary;
+  auto* files = GetOrCreateObjectAs<TFilesManager>(manager);
+  for (int i = 0; i < files->ChildCount(); ++i) {
+    auto* item = dynamic_cast<TFileItem*>(files->Child(i));
+    if (!item) continue;
+    ++summary.items;
+    const std::string dest = item->GetFileName(kFileBuildDest);
+    summary.bytesAfter += std::max<int64_t>(0, os::FileSize(dest));
+    summary.bytesBefore += SourceBytes(*item);
+    if (FileIsPacked(dest)) ++summary.packed;
+  }
+  summary.cards = manager.CDRom() ? manager.CDRom()->Instances().Count() : 0;
+  summary.configName = manager.ConfigFileName();
+  summary.configSize = os::FileSize(summary.configName);
+  summary.configPacked = FileIsPacked(summary.configName);
+  return summary;
+}
+
+std::string SummaryText(const TInstallManager& manager, const Summary& s) {
+  const TRunCDRom& medium = *manager.CDRom();
+  std::string text = Format("Built medium %s \"%s\" into %s\n",
+                            {medium.MediumId(), medium.Descr(), manager.DestPrgPath()});
+  text += Format("  files:          %d on the medium, %d packed, %d stored unchanged\n",
+                 {s.items, s.packed, s.items - s.packed});
+  text += Format("  bytes:          %s before, %s on the medium\n",
+                 {std::to_string(s.bytesBefore), std::to_string(s.bytesAfter)});
+  text += Format("  library cards:  %d written to %s\n", {s.cards, manager.SourcePrgPath()});
+  text += Format("  configuration:  %s, %s bytes, %s\n",
+                 {s.configName, std::to_string(s.configSize), s.configPacked ? "packed" : "text"});
+  return text;
+}
+
+}  // namespace cd::build

@@ -55,7 +55,8 @@ void ObjectBinaryToText(TStream& input, TStream& output) {
 
 std::string ObjectTextToBinaryAll(std::string_view text) {
   std::string binary;
-  binary.reserve(text.size() / 2);
+  // Address space only: pages are touched as the binary form grows, typically to 2/3 of the text.
+  binary.reserve(text.size());
   TTextToBinary converter(text, 0, binary);
   // As a stream is read block by block: while anything is left, and a zero byte ends it all.
   size_t position = 0;

@@ -15,6 +15,15 @@ namespace {
 // text written back for the deepest value still fits the 4096-byte line window.
 constexpr int kMaxDepth = 500;
 
+// Names are carried with a one-byte length: a longer one is cut to 255 characters, and a dot
+// left at the end of a cut dotted name goes too, so that the name still reads as one.
+std::string_view CutName(std::string_view name) {
+  if (name.size() <= 255) return name;
+  name = name.substr(0, 255);
+  while (!name.empty() && name.back() == '.') name.remove_suffix(1);
+  return name;
+}
+
 }  // namespace
 
 TTextToBinary::TTextToBinary(std::string_view text, int64_t baseOffset, std::string& out,
@@ -83,7 +92,7 @@ void TTextToBinary::ConvertProperty(int depth) {
     key_.append(lex_.TokenText());
     lex_.NextToken();
   }
-  writer_.WriteStr(key_);
+  writer_.WriteStr(CutName(key_));
   lex_.CheckChar('=');
   lex_.NextToken();
   ConvertValue(depth, false);
@@ -96,7 +105,7 @@ void TTextToBinary::ConvertValue(int depth, bool inList) {
       const std::string_view ident = lex_.TokenComponentIdent();
       // Null is stored as code 0, the end marker of a list: inside a list it would end it.
       if (inList && lex_.TokenSymbolIs("Null")) break;
-      writer_.WriteIdent(ident);
+      writer_.WriteIdent(CutName(ident));
       lex_.NextToken();
       return;
     }

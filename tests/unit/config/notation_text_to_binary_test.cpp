@@ -216,6 +216,15 @@ TEST(NotationTextToBinary, QualifiedKeysMayHaveBlanksAroundTheirDots) {
             }));
 }
 
+TEST(NotationTextToBinary, NamesAreCutTo255Characters) {
+  const std::string part(254, 'k');
+  EXPECT_EQ(Convert("object A: T " + part + ".x.y = " + part + "zz.w end"),
+            OneObject([&](TBinaryWriter& w) {
+              w.WriteStr(part);  // the dot left at the cut goes too
+              w.WriteIdent(part + "z");
+            }));
+}
+
 struct MessageCase {
   const char* text;
   const char* message;

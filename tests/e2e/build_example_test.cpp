@@ -1,0 +1,159 @@
+// The example medium built by the cdbuild program: its arguments and messages, the medium's
+// files one by one against the sources, and the run configuration read back.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "config/config_classes.h"
+#include "install/datum_value.h"
+#include "install/file_item.h"
+#include "install/files_manager.h"
+#include "install/install_classes.h"
+#include "install/viewer_item.h"
+#include "library/library_classes.h"
+#include "media/media_classes.h"
+#include "platform/drive_map.h"
+#include "platform/files.h"
+#include "runner/runner_classes.h"
+#include "streams/memory_stream.h"
+#include "streams/packed_stream.h"
+#include "streams/virt_stream.h"
+#include "support/temp_dir.h"
+
+namespace cd {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadHost(const fs::path& name) {
+  std::ifstream in(name, std::ios::binary);
+  std::ostringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+// The bytes as they are installed: unpacked when they carry the packing signature.
+std::string Unpacked(const std::string& bytes) {
+  TMemoryStream in(bytes);
+  if (!IsPacked(in)) return bytes;
+  TMemoryStream out;
+  UnpackStream(in, out);
+  return std::string(out.Data());
+}
+
+struct ToolRun {
+  int status;
+  std::string output;  // standard output and standard error together
+};
+
+class BuildExampleTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RegisterConfigClasses();
+    RegisterLibraryClasses();
+    RegisterInstallClasses();
+    RegisterMediaClasses();
+    RegisterRunnerClasses();
+    fs::copy(CD_EXAMPLE_SRC, src_, fs::copy_options::recursive);
+  }
+
+  // Runs cdbuild with the arguments through the shell, its output caught in a file.
+  ToolRun Cdbuild(const std::string& arguments) {
+    const fs::path log = root_.Path() / "cdbuild.log";
+    const std::string command =
+        "\"" + fs::path(CD_CDBUILD).make_preferred().string() + "\" " + arguments + " > \"" +
+        log.string() + "\" 2>&1";
+#ifdef _WIN32
+    const int status = std::system(("\"" + command + "\"").c_str());  // cmd.exe strips a pair
+#else
+    // The wait status: the exit code in the second byte when the low seven bits are 0.
+    const int raw = std::system(command.c_str());
+    const int status = (raw & 0x7F) == 0 ? (raw >> 8) & 0xFF : -1;
+#endif
+    return {status, ReadHost(log)};
+  }
+
+  std::string Description() const { return "\"" + (src_ / "install.otx").string() + "\""; }
+
+  test::TempDir root_;
+  const fs::path src_ = root_.Path() / "example-src";
+  const fs::path medium_ = root_.Path() / "example-medium";
+};
+
+TEST_F(BuildExampleTest, HelpListAndWrongArguments) {
+  ToolRun help = Cdbuild("--help");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.output.find("Usage: cdbuild DESCRIPTION --list"), std::string::npos);
+  ToolRun list = Cdbuild(Description() + " --list");
+  EXPECT_EQ(list.status, 0);
+  EXPECT_EQ(list.output, "1\tCDRUN_DEMO\tcdrun demo disc\n");
+  EXPECT_EQ(Cdbuild(Description()).status, 2);
+  ToolRun unknown = Cdbuild(Description() + " --medium NOSUCH");
+  EXPECT_EQ(unknown.status, 1);
+  EXPECT_NE(unknown.output.find("cdbuild: the description has no medium \"NOSUCH\""),
+            std::string::npos);
+  ToolRun missing = Cdbuild("\"" + (root_.Path() / "none.otx").string() + "\" --list");
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.output.find("cannot find the description"), std::string::npos);
+  EXPECT_FALSE(fs::exists(medium_));
+}
+
+TEST_F(BuildExampleTest, TheMediumFileByFile) {
+  ToolRun build = Cdbuild(Description() + " --medium 1");
+  ASSERT_EQ(build.status, 0) << build.output;
+  EXPECT_NE(build.output.find("Built medium CDRUN_DEMO"), std::string::npos) << build.output;
+  EXPECT_NE(build.output.find("library cards:  2 written"), std::string::npos) << build.output;
+
+  std::set<std::string> files;
+  for (const auto& entry : fs::recursive_directory_iterator(medium_))
+    if (entry.is_regular_file()) files.insert(fs::relative(entry.path(), medium_).generic_string());
+  EXPECT_EQ(files, (std::set<std::string>{
+                       "run.cfg", "prg/Viewer/demo_viewer.ex_", "prg/Viewer/demolib.dl_",
+                       "prg/Help/help.grp", "prg/Courses/English/lesson1.txt",
+                       "prg/Courses/English/lesson2.txt", "prg/Courses/German/lesson1.txt",
+                       "prg/VokMnger/Bookcard/bookcard.grp"}));
+  const fs::path prg = src_ / "prg";
+  EXPECT_EQ(Unpacked(ReadHost(medium_ / "prg/Viewer/demo_viewer.ex_")),
+            ReadHost(prg / "Viewer/demo_viewer.exe"));
+  EXPECT_EQ(Unpacked(ReadHost(medium_ / "prg/Viewer/demolib.dl_")), ReadHost(prg / "Viewer/demolib.dll"));
+  for (const char* course : {"English/lesson1.txt", "English/lesson2.txt", "German/lesson1.txt"})
+    EXPECT_EQ(Unpacked(ReadHost(medium_ / "prg/Courses" / course)), ReadHost(prg / "Courses" / course));
+  const std::string help = Unpacked(ReadHost(medium_ / "prg/Help/help.grp"));
+  EXPECT_NE(help.find(ReadHost(prg / "Help/index.txt")), std::string::npos);
+  EXPECT_NE(help.find(ReadHost(prg / "Help/about.txt")), std::string::npos);
+  const std::string cards = Unpacked(ReadHost(medium_ / "prg/VokMnger/Bookcard/bookcard.grp"));
+  EXPECT_NE(cards.find("English_A7"), std::string::npos);
+  EXPECT_NE(cards.find("German_A8"), std::string::npos);
+  EXPECT_TRUE(fs::exists(prg / "_Editpla.a07"));
+  EXPECT_TRUE(fs::exists(prg / "_Editpla.a08"));
+
+  const std::string config = os::WindowsPath((medium_ / "run.cfg").string());
+  std::unique_ptr<TVirtStream> stream = OpenVirtualFile(config);
+  std::unique_ptr<TFilesManager> read = TFilesManager::CreateFromStream(*stream, config);
+  ASSERT_EQ(read->Viewers().Count(), 2);
+  auto entry = [&](int i) { return static_cast<TViewerItem*>(read->Viewers().Items(i)); };
+  EXPECT_EQ(entry(0)->Exe(), "Viewer\\demo_viewer.exe");
+  EXPECT_EQ(entry(0)->DataName(), "English_A7");
+  EXPECT_EQ(entry(1)->DataName(), "German_A8");
+  EXPECT_EQ(read->RunData().AskPathName(), "DataPath");
+  ASSERT_EQ(read->ChildCount(), 7);
+  EXPECT_EQ(static_cast<TFileItem*>(read->Child(0))->Path(), "VokMnger\\Bookcard\\bookcard.grp");
+  for (int i = 0; i < read->ChildCount(); ++i) {
+    auto* item = static_cast<TFileItem*>(read->Child(i));
+    const std::string onMedium = item->GetFileName(kFileMediumSource);
+    EXPECT_EQ(item->DestSize(), os::FileSize(onMedium)) << item->Path();
+    auto* datum = dynamic_cast<TDatumValue*>(item);
+    if (!datum || item->ChildCount() > 0) continue;
+    std::string source = item->Path();
+    std::replace(source.begin(), source.end(), '\\', '/');
+    EXPECT_EQ(datum->Time(), os::FileAge(os::WindowsPath((prg / source).string()))) << source;
+  }
+}
+
+}  // namespace
+}  // namespace cd

@@ -2,6 +2,7 @@
 #include "description.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 
 #include "config/config_io.h"
@@ -35,8 +36,7 @@ std::string PrepareDrives(const std::string& description,
   if (ec || !fs::is_regular_file(host, ec))
     throw Exception("cannot find the description \"" + description + "\"");
   fs::current_path(host.parent_path(), ec);
-  if (ec)
-    throw Exception("cannot enter the folder of \"" + description + "\": " + ec.message());
+  if (ec) throw Exception("cannot enter the folder of \"" + description + "\": " + ec.message());
   return os::WindowsPath(host.string());
 }
 
@@ -47,6 +47,18 @@ std::unique_ptr<TInstallManager> ReadDescription(const std::string& windowsPath)
     throw Exception(windowsPath + ": the root object is a " + root->ClassName() +
                     ", not a TInstallManager");
   return std::unique_ptr<TInstallManager>(static_cast<TInstallManager*>(root.release()));
+}
+
+void CheckDrivesMapped(const TInstallManager& manager, const TRunCDRom& medium) {
+  for (const std::string* path :
+       {&manager.SourcePrgPath(), &manager.DestPrgPath(), &manager.ConfigFileName(),
+        &medium.DestPrgPath(), &medium.ConfigFileName()}) {
+    if (!os::IsDrivePath(*path) || !os::DriveHostFolder((*path)[0]).empty()) continue;
+    throw Exception(
+        "the drive of \"" + *path + "\" is not mapped (use --map " +
+        std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>((*path)[0])))) +
+        "=HOSTDIR)");
+  }
 }
 
 std::vector<TRunCDRom*> MediaOf(TInstallManager& manager) {

@@ -22,6 +22,10 @@ std::string PrepareDrives(const std::string& description,
 // Reads the description; its root must be a TInstallManager.
 std::unique_ptr<TInstallManager> ReadDescription(const std::string& windowsPath);
 
+// Fails naming the drive when a path of the install manager or of the medium lies on a drive
+// that is not mapped (POSIX; on Windows every drive letter counts as mapped).
+void CheckDrivesMapped(const TInstallManager& manager, const TRunCDRom& medium);
+
 // The media below the description's TCDRomManager, in order (none when it has no manager).
 std::vector<TRunCDRom*> MediaOf(TInstallManager& manager);
 

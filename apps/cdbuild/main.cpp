@@ -39,6 +39,7 @@ void ListMedia(TInstallManager& manager) {
 void BuildMedium(std::unique_ptr<TInstallManager> description, const std::string& wanted) {
   TRunCDRom* medium = build::ChooseMedium(*description, wanted);
   if (description->Ignore()) throw Exception("the description is marked Ignore; nothing to build");
+  build::CheckDrivesMapped(*description, *medium);
   OnAdjustInstaller() = [medium](TInstallManager& manager) { manager.SetCDRom(medium); };
   TInstallManager& manager = *description;
   TConvertFilter host(nullptr);

@@ -19,7 +19,8 @@ bool FileIsPacked(const std::string& name) {
 
 // The size of an item's sources: its own file, or its members' files for a group.
 int64_t SourceBytes(const TFileItem& item) {
-  if (item.ChildCount() == 0) return std::max<int64_t>(0, os::FileSize(item.GetFileName(kFileBuildSource)));
+  if (item.ChildCount() == 0)
+    return std::max<int64_t>(0, os::FileSize(item.GetFileName(kFileBuildSource)));
   int64_t bytes = 0;
   for (int i = 0; i < item.ChildCount(); ++i)
     if (auto* member = dynamic_cast<TFileItem*>(item.Child(i))) bytes += SourceBytes(*member);

@@ -9,8 +9,8 @@
 namespace cd::build {
 
 struct Summary {
-  int items = 0;          // file items put onto the medium (a group counts once)
-  int packed = 0;         // of them, lying packed on the medium
+  int items = 0;            // file items put onto the medium (a group counts once)
+  int packed = 0;           // of them, lying packed on the medium
   int64_t bytesBefore = 0;  // sizes of the source files (of every group member)
   int64_t bytesAfter = 0;   // sizes of the files on the medium
   int cards = 0;            // library cards written

@@ -66,7 +66,8 @@ void TFileListManager::CheckConsistence() {
     if (auto* list = dynamic_cast<TFileList*>(Child(i))) Append(*list, list->Files(), names);
   IInstallManager* installManager = GetInstallManager(*this);
   if (!installManager) return;
-  auto* files = dynamic_cast<TFilesManager*>(GetObject(installManager->AsList(), "", &TFilesManager::StaticClass()));
+  auto* files = dynamic_cast<TFilesManager*>(
+      GetObject(installManager->AsList(), "", &TFilesManager::StaticClass()));
   if (files) files->CheckList(names);
 }
 

@@ -13,9 +13,9 @@ namespace cd {
 namespace {
 
 struct Folder {
-  std::string anchor;               // "X:", "\\server\share", "\" or "" (relative)
-  std::vector<std::string> names;   // below the anchor, "." and ".." resolved
-  int climbs = 0;                   // ".." above the current folder of a relative name
+  std::string anchor;              // "X:", "\\server\share", "\" or "" (relative)
+  std::vector<std::string> names;  // below the anchor, "." and ".." resolved
+  int climbs = 0;                  // ".." above the current folder of a relative name
 };
 
 bool OnlyDots(const std::string& part) {
@@ -26,7 +26,8 @@ Folder Resolve(const std::string& path) {
   Folder folder;
   std::vector<std::string> parts = os::SplitPathComponents(path);
   size_t first = 0;
-  if (path.size() >= 2 && (path[0] == '\\' || path[0] == '/') && (path[1] == '\\' || path[1] == '/')) {
+  if (path.size() >= 2 && (path[0] == '\\' || path[0] == '/') &&
+      (path[1] == '\\' || path[1] == '/')) {
     first = std::min<size_t>(2, parts.size());
     folder.anchor = "\\\\";
     for (size_t i = 0; i < first; ++i) folder.anchor += parts[i] + "\\";
@@ -66,9 +67,10 @@ void CheckOutputFolder(const std::string& dest, const std::string& source) {
   if (dest.empty() || output.names.empty())
     throw Exception(Format("TInstallManager.Execute: Unsafe DestPrgPath \"%s\"", {dest}));
   if (!source.empty() && Holds(output, Resolve(source)))
-    throw Exception(Format("TInstallManager.Execute: Unsafe DestPrgPath \"%s\": it holds the "
-                           "SourcePrgPath \"%s\"",
-                           {dest, source}));
+    throw Exception(
+        Format("TInstallManager.Execute: Unsafe DestPrgPath \"%s\": it holds the "
+               "SourcePrgPath \"%s\"",
+               {dest, source}));
 }
 
 }  // namespace cd

@@ -65,9 +65,8 @@ class BuildExampleTest : public ::testing::Test {
   // Runs cdbuild with the arguments through the shell, its output caught in a file.
   ToolRun Cdbuild(const std::string& arguments) {
     const fs::path log = root_.Path() / "cdbuild.log";
-    const std::string command =
-        "\"" + fs::path(CD_CDBUILD).make_preferred().string() + "\" " + arguments + " > \"" +
-        log.string() + "\" 2>&1";
+    const std::string command = "\"" + fs::path(CD_CDBUILD).make_preferred().string() + "\" " +
+                                arguments + " > \"" + log.string() + "\" 2>&1";
 #ifdef _WIN32
     const int status = std::system(("\"" + command + "\"").c_str());  // cmd.exe strips a pair
 #else
@@ -78,7 +77,9 @@ class BuildExampleTest : public ::testing::Test {
     return {status, ReadHost(log)};
   }
 
-  std::string Description() const { return "\"" + (src_ / "install.otx").string() + "\""; }
+  std::string Description() const {
+    return "\"" + (src_ / "install.otx").string() + "\"";
+  }
 
   test::TempDir root_;
   const fs::path src_ = root_.Path() / "example-src";
@@ -120,9 +121,11 @@ TEST_F(BuildExampleTest, TheMediumFileByFile) {
   const fs::path prg = src_ / "prg";
   EXPECT_EQ(Unpacked(ReadHost(medium_ / "prg/Viewer/demo_viewer.ex_")),
             ReadHost(prg / "Viewer/demo_viewer.exe"));
-  EXPECT_EQ(Unpacked(ReadHost(medium_ / "prg/Viewer/demolib.dl_")), ReadHost(prg / "Viewer/demolib.dll"));
+  EXPECT_EQ(Unpacked(ReadHost(medium_ / "prg/Viewer/demolib.dl_")),
+            ReadHost(prg / "Viewer/demolib.dll"));
   for (const char* course : {"English/lesson1.txt", "English/lesson2.txt", "German/lesson1.txt"})
-    EXPECT_EQ(Unpacked(ReadHost(medium_ / "prg/Courses" / course)), ReadHost(prg / "Courses" / course));
+    EXPECT_EQ(Unpacked(ReadHost(medium_ / "prg/Courses" / course)),
+              ReadHost(prg / "Courses" / course));
   const std::string help = Unpacked(ReadHost(medium_ / "prg/Help/help.grp"));
   EXPECT_NE(help.find(ReadHost(prg / "Help/index.txt")), std::string::npos);
   EXPECT_NE(help.find(ReadHost(prg / "Help/about.txt")), std::string::npos);

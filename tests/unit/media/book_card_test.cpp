@@ -1,5 +1,7 @@
 // Library cards and application entries of a medium: the player's own instance and ordinary
 // instances, language fallbacks, the card file names and the order of the entries.
+#include "library/book_card.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,7 +10,6 @@
 #include "description_fixture.h"
 #include "install/files_manager.h"
 #include "install/viewer_item.h"
-#include "library/book_card.h"
 #include "media/run_cdrom.h"
 #include "media/run_data.h"
 #include "media/run_data_instance.h"

@@ -34,7 +34,9 @@ TViewerManager& DescriptionFixture::Viewers() {
   return *GetOrCreateObjectAs<TViewerManager>(manager_);
 }
 
-TFilesManager& DescriptionFixture::Files() { return *GetOrCreateObjectAs<TFilesManager>(manager_); }
+TFilesManager& DescriptionFixture::Files() {
+  return *GetOrCreateObjectAs<TFilesManager>(manager_);
+}
 
 TRunViewer* DescriptionFixture::AddViewer(const std::string& name) {
   auto* viewer = new TRunViewer(&Viewers());

@@ -96,8 +96,8 @@ TEST_F(InstallManagerBuildTest, RefusesToEmptyARootOrTheSources) {
   WriteSource("keep.txt", "x");
   TRunCDRom* medium = AddMedium("DISC1", {});
   const std::string src = Manager().SourcePrgPath();
-  for (const std::string& dest : {std::string(), src.substr(0, 3), src, src + "..\\", src + "sub\\..\\",
-                                  src.substr(0, src.size() - 4)}) {
+  for (const std::string& dest : {std::string(), src.substr(0, 3), src, src + "..\\",
+                                  src + "sub\\..\\", src.substr(0, src.size() - 4)}) {
     Manager().SetDestPrgPath(dest);
     EXPECT_NE(FailureOf([&] { Build(medium); }).find("TInstallManager.Execute: Unsafe DestPrgPath"),
               std::string::npos)
@@ -121,7 +121,7 @@ TEST_F(InstallManagerBuildTest, BuildsTheChosenMediumFileByFile) {
   EXPECT_FALSE(HostExists(OutFile("prg/Other")));
   EXPECT_EQ(Unpacked(ReadHost(OutFile("prg/Viewer/view.ex_"))), viewerExe);
   EXPECT_EQ(ReadHost(OutFile("prg/Help/small.txt")), smallHelp);  // 1000 bytes or less
-  EXPECT_EQ(ReadHost(OutFile("prg/Docs/manual.txt")), manual);     // fg_SingleNotCompress
+  EXPECT_EQ(ReadHost(OutFile("prg/Docs/manual.txt")), manual);    // fg_SingleNotCompress
   // The cards lie beside the sources; the medium lists them at the end, in Id order.
   auto card = StringToObject(ReadHost(SourceFile("_Editpla.a12")));
   ASSERT_NE(dynamic_cast<TBookCard*>(card.get()), nullptr);
@@ -142,11 +142,13 @@ TEST_F(InstallManagerBuildTest, BuildsTheChosenMediumFileByFile) {
   EXPECT_EQ(group->Path(), "VokMnger\\Bookcard\\bookcard.grp");
   ASSERT_EQ(group->ChildCount(), 2);
   EXPECT_NE(dynamic_cast<TLibmanInfoValue*>(group->Child(1)), nullptr);
-  EXPECT_EQ(group->DestSize(), static_cast<int32_t>(ReadHost(OutFile("prg/VokMnger/Bookcard/bookcard.grp")).size()));
+  EXPECT_EQ(group->DestSize(),
+            static_cast<int32_t>(ReadHost(OutFile("prg/VokMnger/Bookcard/bookcard.grp")).size()));
   auto* viewer = dynamic_cast<TDatumValue*>(read->FindItem("Viewer\\view.exe"));
   ASSERT_NE(viewer, nullptr);
   EXPECT_EQ(viewer->Time(), Day(3));
-  EXPECT_EQ(viewer->DestSize(), static_cast<int32_t>(ReadHost(OutFile("prg/Viewer/view.ex_")).size()));
+  EXPECT_EQ(viewer->DestSize(),
+            static_cast<int32_t>(ReadHost(OutFile("prg/Viewer/view.ex_")).size()));
   EXPECT_EQ(read->FindItem("Other\\unused.txt"), nullptr);
   ASSERT_EQ(read->Viewers().Count(), 2);
   auto entry = [&](int i) { return static_cast<TViewerItem*>(read->Viewers().Items(i)); };
@@ -287,9 +289,9 @@ TEST_F(InstallManagerBuildTest, ParentConverterChecksBeforeBuildingAndSkipsIgnor
     ++chosen;
     manager.SetCDRom(nullptr);
   };
-  EXPECT_EQ(FailureOf([&] { parent.Execute(); }),
-            "TDatumValue.CheckConsistence: File \"" + Manager().SourcePrgPath() +
-                "missing.txt\" does not exist!");
+  EXPECT_EQ(FailureOf([&] { parent.Execute(); }), "TDatumValue.CheckConsistence: File \"" +
+                                                      Manager().SourcePrgPath() +
+                                                      "missing.txt\" does not exist!");
   EXPECT_EQ(chosen, 0);
   EXPECT_TRUE(HostExists(OutFile("prg/stale.txt")));
 }

@@ -11,20 +11,20 @@
 
 #include "config/config_classes.h"
 #include "config/config_io.h"
-#include "install/install_classes.h"
-#include "library/library_classes.h"
-#include "media/cdrom_manager.h"
-#include "media/media_classes.h"
-#include "platform/paths.h"
-#include "runner/runner_classes.h"
 #include "install/files_manager.h"
+#include "install/install_classes.h"
 #include "install/version_value.h"
 #include "install/viewer_item.h"
 #include "install_manager_fixture.h"
 #include "library/book_card.h"
+#include "library/library_classes.h"
+#include "media/cdrom_manager.h"
+#include "media/media_classes.h"
 #include "media/run_cdrom.h"
 #include "platform/drive_map.h"
 #include "platform/files.h"
+#include "platform/paths.h"
+#include "runner/runner_classes.h"
 #include "streams/memory_stream.h"
 #include "streams/packed_stream.h"
 #include "streams/virt_stream.h"
@@ -62,7 +62,8 @@ class InstallManagerExampleTest : public ::testing::Test {
     RegisterRunnerClasses();
     fs::create_directories(src_ / "prg" / "Viewer");
     fs::copy(ExamplesFolder() / "files", src_ / "prg", fs::copy_options::recursive);
-    std::string text = InstallManagerFixture::ReadHost((ExamplesFolder() / "install.otx.in").string());
+    std::string text =
+        InstallManagerFixture::ReadHost((ExamplesFolder() / "install.otx.in").string());
     const size_t at = text.find("@DEMO_REGISTER_DLL@");
     ASSERT_NE(at, std::string::npos);
     description_ = text.replace(at, 19, "False");
@@ -113,8 +114,8 @@ TEST_F(InstallManagerExampleTest, BuildsEveryFileAndReadsBack) {
                        "prg/VokMnger/Bookcard/bookcard.grp"}));
   EXPECT_EQ(OnMedium("prg/Viewer/demo_viewer.ex_"), Source("Viewer/demo_viewer.exe"));
   EXPECT_EQ(OnMedium("prg/Viewer/demolib.dl_"), Source("Viewer/demolib.dll"));
-  for (const char* course : {"Courses/English/lesson1.txt", "Courses/English/lesson2.txt",
-                             "Courses/German/lesson1.txt"})
+  for (const char* course :
+       {"Courses/English/lesson1.txt", "Courses/English/lesson2.txt", "Courses/German/lesson1.txt"})
     EXPECT_EQ(OnMedium(std::string("prg/") + course), Source(course));
   const std::string help = OnMedium("prg/Help/help.grp");
   for (const char* page : {"Help/index.txt", "Help/about.txt"})
@@ -146,7 +147,8 @@ TEST_F(InstallManagerExampleTest, BuildsEveryFileAndReadsBack) {
   EXPECT_EQ(library->Version(), "1.2.0.5");
   EXPECT_FALSE(library->RegisterDLL());
   EXPECT_EQ(library->DestSize(), os::FileSize(library->GetFileName(kFileMediumSource)));
-  EXPECT_EQ(library->Time(), os::FileAge(os::WindowsPath((src_ / "prg/Viewer/demolib.dll").string())));
+  EXPECT_EQ(library->Time(),
+            os::FileAge(os::WindowsPath((src_ / "prg/Viewer/demolib.dll").string())));
 }
 
 }  // namespace

@@ -51,7 +51,9 @@ InstallManagerFixture::InstallManagerFixture() {
   manager_->SetConfigFileName(out + "run.cfg");
 }
 
-InstallManagerFixture::~InstallManagerFixture() { OnAdjustInstaller() = nullptr; }
+InstallManagerFixture::~InstallManagerFixture() {
+  OnAdjustInstaller() = nullptr;
+}
 
 TFilesManager& InstallManagerFixture::Files() {
   return *GetOrCreateObjectAs<TFilesManager>(*manager_);
@@ -122,7 +124,9 @@ void InstallManagerFixture::Build(TRunCDRom* medium) {
   manager_->Execute();
 }
 
-std::string InstallManagerFixture::ConfigBytes() const { return ReadHost(OutFile("run.cfg")); }
+std::string InstallManagerFixture::ConfigBytes() const {
+  return ReadHost(OutFile("run.cfg"));
+}
 
 std::unique_ptr<TFilesManager> InstallManagerFixture::ReadBack() const {
   const std::string name = manager_->ConfigFileName();

@@ -63,8 +63,25 @@ size_t OnData(char* data, size_t size, size_t count, void* userdata) {
   return std::fwrite(data, size, count, static_cast<FILE*>(userdata)) * size;
 }
 
+// libcurl refuses an address with spaces or control characters, which the system's loader
+// escapes; names on a medium ("Course Data\\read me.txt") have them. They are sent escaped.
+std::string EscapeForCurl(const std::string& url) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  for (unsigned char c : url) {
+    if (c > ' ' && c != 0x7f) {
+      out += static_cast<char>(c);
+      continue;
+    }
+    out += '%';
+    out += kHex[c >> 4];
+    out += kHex[c & 15];
+  }
+  return out;
+}
+
 void SetCommonOptions(CURL* curl, const std::string& url, FILE* sink) {
-  curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
+  curl_easy_setopt(curl, CURLOPT_URL, EscapeForCurl(url).c_str());
   curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
   curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
   curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);

@@ -182,6 +182,14 @@ TEST_F(WebUpdateTest, BackslashesInTheBaseAddressBecomeForwardSlashes) {
   EXPECT_EQ(EngineFixture::ReadFile(fx_.DiskFile("deep/er/file.exe")), Text(5000, 'e'));
 }
 
+// Names on a medium may hold spaces; the address sent to the server carries them escaped.
+TEST_F(WebUpdateTest, NamesWithSpacesLoad) {
+  Datum("Course Data\\read me.txt", "spaced");
+  manager_->PrepareUpdate(&callback_);
+  manager_->Update(&callback_);
+  EXPECT_EQ(EngineFixture::ReadFile(fx_.DiskFile("Course Data/read me.txt")), "spaced");
+}
+
 TEST_F(WebUpdateTest, MissingDocumentEndsTheRunAndKeepsTheOldFile) {
   Datum("first.txt", "first");
   auto* absent = new TDatumValue(manager_.get(), "absent.txt");

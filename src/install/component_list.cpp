@@ -18,7 +18,9 @@ TEditHook& EditHook() {
 // it fails, so an object is never left in its converting state.
 class TConvertingScope {
  public:
-  explicit TConvertingScope(TComponentList& object) : object_(object) { object_.SetConverting(true); }
+  explicit TConvertingScope(TComponentList& object) : object_(object) {
+    object_.SetConverting(true);
+  }
   ~TConvertingScope() { object_.SetConverting(false); }
   TConvertingScope(const TConvertingScope&) = delete;
   TConvertingScope& operator=(const TConvertingScope&) = delete;
@@ -29,7 +31,9 @@ class TConvertingScope {
 
 }  // namespace
 
-void SetEditHook(TEditHook hook) { EditHook() = std::move(hook); }
+void SetEditHook(TEditHook hook) {
+  EditHook() = std::move(hook);
+}
 
 const TClassInfo& TComponentList::StaticClass() {
   static const TClassInfo info =

@@ -10,8 +10,7 @@ const TClassInfo& TFileList::StaticClass() {
   return info;
 }
 
-TFileList::TFileList(TComponent* owner)
-    : TEItem(owner), files_(std::make_unique<TStringList>()) {}
+TFileList::TFileList(TComponent* owner) : TEItem(owner), files_(std::make_unique<TStringList>()) {}
 
 TFileList::~TFileList() = default;
 

@@ -14,11 +14,10 @@ namespace cd {
 
 void RegisterInstallClasses() {
   for (const TClassInfo* cls :
-       {&TFilesManager::StaticClass(), &TFileListManager::StaticClass(),
-        &TFileItem::StaticClass(), &TFileGroup::StaticClass(), &TDatumValue::StaticClass(),
-        &TVersionValue::StaticClass(), &TRegistrationValue::StaticClass(),
-        &TMediaViewerValue::StaticClass(), &TLibmanInfoValue::StaticClass(),
-        &TFileList::StaticClass()})
+       {&TFilesManager::StaticClass(), &TFileListManager::StaticClass(), &TFileItem::StaticClass(),
+        &TFileGroup::StaticClass(), &TDatumValue::StaticClass(), &TVersionValue::StaticClass(),
+        &TRegistrationValue::StaticClass(), &TMediaViewerValue::StaticClass(),
+        &TLibmanInfoValue::StaticClass(), &TFileList::StaticClass()})
     RegisterClass(*cls);
 }
 

@@ -1,4 +1,5 @@
-// TLibmanInfoValue: a library card file of the course library, merged with the card already on the disk.
+// TLibmanInfoValue: a library card file of the course library, merged with the card already on the
+// disk.
 #pragma once
 
 #include "install/datum_value.h"

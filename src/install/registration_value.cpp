@@ -5,7 +5,8 @@ namespace cd {
 
 const TClassInfo& TRegistrationValue::StaticClass() {
   static const TClassInfo info =
-      TClassBuilder<TRegistrationValue>("TRegistrationValue", &TVersionValue::StaticClass()).Build();
+      TClassBuilder<TRegistrationValue>("TRegistrationValue", &TVersionValue::StaticClass())
+          .Build();
   return info;
 }
 

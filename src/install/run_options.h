@@ -13,7 +13,9 @@ using TRunOptions = uint32_t;
 
 const TEnumTypeInfo& RunOptionType();
 
-constexpr TRunOptions RunOptionBit(TRunOption option) { return 1u << option; }
+constexpr TRunOptions RunOptionBit(TRunOption option) {
+  return 1u << option;
+}
 constexpr bool HasRunOption(TRunOptions options, TRunOption option) {
   return (options & RunOptionBit(option)) != 0;
 }

@@ -11,8 +11,9 @@ const TClassInfo& TDataSourceItem::StaticClass() {
           .Str("DataDescription", &TDataSourceItem::dataDescription_)
           .Str("CommandLine", &TDataSourceItem::commandLine_)
           // Read before Value, so the reader creates the right kind of value and then fills it.
-          .Int("DataSourceType", [](const TDataSourceItem& i) { return i.DataSourceType(); },
-               [](TDataSourceItem& i, int32_t v) { i.SetDataSourceType(v); }, 0)
+          .Int(
+              "DataSourceType", [](const TDataSourceItem& i) { return i.DataSourceType(); },
+              [](TDataSourceItem& i, int32_t v) { i.SetDataSourceType(v); }, 0)
           .Object("Value", [](TDataSourceItem& i) { return &i.Value(); })
           .Build();
   return info;

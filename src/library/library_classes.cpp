@@ -9,8 +9,8 @@ namespace cd {
 
 void RegisterLibraryClasses() {
   for (const TClassInfo* cls :
-       {&TBookCard::StaticClass(), &TVokNetEnvir::StaticClass(),
-        &TCDRomSourceValue::StaticClass(), &TDiscSourceValue::StaticClass()})
+       {&TBookCard::StaticClass(), &TVokNetEnvir::StaticClass(), &TCDRomSourceValue::StaticClass(),
+        &TDiscSourceValue::StaticClass()})
     RegisterClass(*cls);
 }
 

@@ -1,4 +1,5 @@
-// TCDRomManager: the managing item that holds the distribution media (TRunCDRom children) of an installation description.
+// TCDRomManager: the managing item that holds the distribution media (TRunCDRom children) of an
+// installation description.
 #pragma once
 
 #include "install/e_item.h"

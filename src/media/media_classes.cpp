@@ -14,8 +14,7 @@ namespace cd {
 void RegisterMediaClasses() {
   for (const TClassInfo* cls :
        {&TViewerManager::StaticClass(), &TRunViewer::StaticClass(), &TRunData::StaticClass(),
-        &TRunDataInstance::StaticClass(), &TCDRomManager::StaticClass(),
-        &TRunCDRom::StaticClass()})
+        &TRunDataInstance::StaticClass(), &TCDRomManager::StaticClass(), &TRunCDRom::StaticClass()})
     RegisterClass(*cls);
 }
 

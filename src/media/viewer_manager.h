@@ -1,4 +1,5 @@
-// TViewerManager: the managing item that holds the viewers (TRunViewer children) of an installation description.
+// TViewerManager: the managing item that holds the viewers (TRunViewer children) of an installation
+// description.
 #pragma once
 
 #include "install/e_item.h"

@@ -49,8 +49,8 @@ TEST_F(InstallRoundTripTest, FilesManagerWithRunDataViewersAndItems) {
   fm.SetName("FM");
   fm.SetTag(-3);
   fm.SetPrgSubpath("prg\\");
-  for (auto [exe, data, descr] : {std::tuple{"Player\\play.exe", "Course_A7", "Course"},
-                                  std::tuple{"", "", "Empty"}}) {
+  for (auto [exe, data, descr] :
+       {std::tuple{"Player\\play.exe", "Course_A7", "Course"}, std::tuple{"", "", "Empty"}}) {
     auto* item = static_cast<TViewerItem*>(fm.Viewers().Add());
     item->SetExe(exe);
     item->SetDataName(data);
@@ -138,8 +138,7 @@ TEST_F(InstallRoundTripTest, GroupsListsAndSpecialValuesKeepTheirMembers) {
   group->SetFlags(FileFlagBit(fg_GroupNotCompress));
   group->SetDestSize(812);
   auto* card = new TLibmanInfoValue(group, "_Editpla.a07=VokMnger\\Bookcard\\_Editpla.a07");
-  card->SetFlags(FileFlagBit(fg_GroupItemCompress) |
-                 FileFlagBit(fg_GroupItemCompressToUserDisk) |
+  card->SetFlags(FileFlagBit(fg_GroupItemCompress) | FileFlagBit(fg_GroupItemCompressToUserDisk) |
                  FileFlagBit(fg_GroupItemDeompressToUserDisk));
   auto* player = new TMediaViewerValue(&fm, "mpfull.exe");
   player->SetVer2(0x00060004);

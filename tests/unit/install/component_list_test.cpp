@@ -190,8 +190,9 @@ class ConvertingList : public TComponentList {
   static const TClassInfo& StaticClass() {
     static const TClassInfo info =
         TClassBuilder<ConvertingList>("TTestConvertingList", &TComponentList::StaticClass())
-            .Str("State", [](const ConvertingList& l) { return l.converting_ ? "on" : ""; },
-                 [](ConvertingList&, const std::string&) {})
+            .Str(
+                "State", [](const ConvertingList& l) { return l.converting_ ? "on" : ""; },
+                [](ConvertingList&, const std::string&) {})
             .Build();
     return info;
   }

@@ -74,7 +74,9 @@ class BuildExampleTest : public ::testing::Test {
     const int raw = std::system(command.c_str());
     const int status = (raw & 0x7F) == 0 ? (raw >> 8) & 0xFF : -1;
 #endif
-    return {status, ReadHost(log)};
+    std::string output = ReadHost(log);
+    std::erase(output, '\r');  // Windows writes its text output with CR LF
+    return {status, output};
   }
 
   std::string Description() const {

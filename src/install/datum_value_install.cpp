@@ -5,7 +5,6 @@
 #include "install/datum_value.h"
 #include "install/files_manager.h"
 #include "install/hooks.h"
-#include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/replace_file.h"
@@ -91,10 +90,9 @@ void TDatumValue::DoUserInstall(int phase) {
 void TDatumValue::InstallData(TStream& stream) {
   const std::string target = GetFileName(kFileTarget);
   if (HasFlag(fg_ErrorIfExists) && os::FileExists(target)) {
-    os::ShowMessageBox(Format("File \"%s\" on your hard disk already exists. To complete the "
+    ShowEngineMessage(Format("File \"%s\" on your hard disk already exists. To complete the "
                               "installation, delete it first!",
-                              {target}),
-                       MessageTitle());
+                              {target}));
     throw EAbort();
   }
   try {
@@ -109,7 +107,7 @@ void TDatumValue::InstallData(TStream& stream) {
   } catch (const EAbort&) {
     throw;
   } catch (const Exception&) {
-    os::ShowMessageBox(Format("Cannot Install file \"%s\"", {target}), MessageTitle());
+    ShowEngineMessage(Format("Cannot Install file \"%s\"", {target}));
     throw EAbort();
   }
 }

@@ -5,7 +5,6 @@
 #include "install/file_group.h"
 #include "install/files_manager.h"
 #include "install/hooks.h"
-#include "platform/dialogs.h"
 #include "platform/paths.h"
 #include "streams/file_stream.h"
 #include "streams/memory_stream.h"
@@ -59,8 +58,7 @@ void TFileGroup::DoUserInstall(int phase) {
     throw;
   } catch (const Exception& failure) {
     // A damaged group file would otherwise end the run without a word.
-    os::ShowMessageBox(Format("Cannot install group file \"%s\": %s", {Path(), failure.Message()}),
-                       MessageTitle());
+    ShowEngineMessage(Format("Cannot install group file \"%s\": %s", {Path(), failure.Message()}));
     throw EAbort();
   }
 }

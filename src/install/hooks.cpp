@@ -1,6 +1,8 @@
 // Storage of the process-wide run values and hooks.
 #include "install/hooks.h"
 
+#include "platform/dialogs.h"
+
 namespace cd {
 
 TAskDestinationHook& OnAskDestination() {
@@ -26,6 +28,18 @@ std::string& CurrentConfigName() {
 std::string& MessageTitle() {
   static std::string title;
   return title;
+}
+
+TShowMessageHook& OnShowMessage() {
+  static TShowMessageHook hook;
+  return hook;
+}
+
+void ShowEngineMessage(const std::string& text) {
+  if (OnShowMessage())
+    OnShowMessage()(text);
+  else
+    os::ShowMessageBox(text, MessageTitle());
 }
 
 std::string TranslateText(const std::string& text) {

@@ -29,6 +29,10 @@ std::string& CurrentConfigName();
 // The caption of the engine's own message boxes: the runner keeps it equal to the
 // application title.
 std::string& MessageTitle();
+// Shows a message of the engine to the user; when unset, a message box titled MessageTitle.
+using TShowMessageHook = std::function<void(const std::string& text)>;
+TShowMessageHook& OnShowMessage();
+void ShowEngineMessage(const std::string& text);
 
 // OnTranslate applied to text, or text itself while no translation is set.
 std::string TranslateText(const std::string& text);

@@ -9,6 +9,7 @@
 #include "install/file_group.h"
 #include "install/file_list.h"
 #include "install/file_list_manager.h"
+#include "install/hooks.h"
 #include "install/install_classes.h"
 #include "install/install_manager_link.h"
 #include "install/libman_info_value.h"
@@ -43,7 +44,7 @@ class GroupTest : public ::testing::Test {
     RegisterLibraryClasses();
   }
   // Builds a group of members onto the medium from sources in the disk fixture's folder.
-  TFileGroup* BuildGroup(TFileFlags groupFlags) {
+  TFileGroup* BuildGroup(TFileFlags groupFlags, TFileFlags lastMemberFlags = 0) {
     BuildRoot root(build_.DiskPath() + "src\\", build_.MediumPath());
     auto* files = new TFilesManager(&root);
     auto* group = new TFileGroup(files, "cards.grp");
@@ -51,6 +52,7 @@ class GroupTest : public ::testing::Test {
     for (const char* name : {"one.txt", "two.txt"}) {
       auto* member = new TDatumValue(group, name);
       member->SetInstalTarget("Disk");
+      if (std::string(name) == "two.txt") member->SetFlags(lastMemberFlags);
       EngineFixture::WriteFile(build_.DiskFile(std::string("src/") + name), std::string(700, name[1]),
                                EngineFixture::Day(3));
     }
@@ -94,12 +96,31 @@ TEST_F(GroupTest, UnpackedGroupIsReadTheSameWay) {
   EXPECT_EQ(EngineFixture::ReadFile(build_.DiskFile("target/two.txt")), std::string(700, 'w'));
 }
 
-TEST_F(GroupTest, DamagedGroupEndsTheRunSilently) {
+TEST_F(GroupTest, DamagedGroupIsReportedThenEndsTheRun) {
   auto* group = new TFileGroup(install_.get(), "bad.grp");
   new TDatumValue(group, "x.txt");
   group->SetNeeded(true);
   EngineFixture::WriteFile(build_.MediumFile("bad.grp"), "TPF0\x09TFileGroup", 0);
+  std::vector<std::string> shown;
+  OnShowMessage() = [&](const std::string& text) { shown.push_back(text); };
   EXPECT_THROW(install_->Update(&callback_), EAbort);
+  OnShowMessage() = nullptr;
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].rfind("Cannot install group file \"bad.grp\": ", 0), 0u);
+}
+
+TEST_F(GroupTest, MemberThatExistsWithErrorIfExistsStopsTheRun) {
+  BuildGroup(0, FileFlagBit(fg_ErrorIfExists));
+  EngineFixture::WriteFile(build_.DiskFile("target/two.txt"), "user's", EngineFixture::Day(1));
+  std::vector<std::string> shown;
+  OnShowMessage() = [&](const std::string& text) { shown.push_back(text); };
+  install_->PrepareUpdate(&callback_);
+  EXPECT_THROW(install_->Update(&callback_), EAbort);
+  OnShowMessage() = nullptr;
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0], "File \"" + build_.DiskPath() + "target\\two.txt\" on your hard disk already "
+                      "exists. To complete the installation, delete it first!");
+  EXPECT_EQ(EngineFixture::ReadFile(build_.DiskFile("target/two.txt")), "user's");
 }
 
 class FileListTest : public ::testing::Test {

@@ -87,6 +87,9 @@ void TObjectReader::ReadProperty(TPersistent& instance) {
       start = dot + 1;
     }
     ReadValue(*target, std::string_view(key).substr(start));
+  } catch (const EAbort&) {
+    // A user's cancel (or an install that already told the user) stays silent.
+    throw;
   } catch (const Exception& e) {
     throw EReadError(
         Format("Error reading %s%s%s: %s", {DisplayName(instance), ".", key, e.Message()}));

@@ -69,7 +69,14 @@ bool RenameFile(const std::string& from, const std::string& to) {
     return false;
   }
   if (IsOpenInProcess(hostFrom) || IsOpenInProcess(hostTo)) return false;
-  return rename(hostFrom.c_str(), hostTo.c_str()) == 0;
+  if (rename(hostFrom.c_str(), hostTo.c_str()) != 0) return false;
+  if (posix::IsWindowsProgramName(to)) {
+    // A program written under a temporary name becomes runnable with its real name.
+    const mode_t mask = umask(0);
+    umask(mask);
+    chmod(hostTo.c_str(), 0777 & ~mask);
+  }
+  return true;
 }
 
 int64_t FileSize(const std::string& path) {

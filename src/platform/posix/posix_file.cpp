@@ -1,6 +1,8 @@
 // Open files on POSIX: descriptors plus the emulated Windows share modes.
 #include "platform/posix/posix_file.h"
 
+#include <cctype>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -48,9 +50,22 @@ std::string SystemReason(int error) {
   return std::strerror(error);
 }
 
+bool IsWindowsProgramName(const std::string& name) {
+  const size_t dot = name.find_last_of(".\\/");
+  if (dot == std::string::npos || name[dot] != '.') return false;
+  std::string ext = name.substr(dot + 1);
+  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return ext == "exe" || ext == "com" || ext == "bat";
+}
+
+mode_t CreationMode(const std::string& name) {
+  // Windows runs a file by its name; the host needs the execute permission for the same.
+  return IsWindowsProgramName(name) ? 0777 : 0666;
+}
+
 std::unique_ptr<PosixFile> PosixFile::Open(const std::string& name, const std::string& host,
                                            OpenMode mode, ShareMode share) {
-  const int fd = open(host.c_str(), OpenFlags(mode) | O_CLOEXEC, 0666);
+  const int fd = open(host.c_str(), OpenFlags(mode) | O_CLOEXEC, CreationMode(name));
   if (fd < 0) FailOpen(name, SystemReason(errno));
   struct stat st {};
   if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {

@@ -37,5 +37,8 @@ class PosixFile : public File {
 
 // The system's text for an errno value.
 std::string SystemReason(int error);
+// Whether a Windows file name names a program (".exe", ".com", ".bat"), which is created
+// executable on the host.
+bool IsWindowsProgramName(const std::string& name);
 
 }  // namespace cd::os::posix

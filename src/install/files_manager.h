@@ -80,6 +80,8 @@ class TFilesManager : public TEManager {
   void Update(ISetupCallBack* callback);
   // Build time: marks the named items, then keeps only the items needed.
   void KeepListed(const TStringList& names);
+  // The items' checks, then every file named by the selection outline must exist.
+  void CheckConsistence() override;
   void StoreAllFileInfo();
   void PackAll();
 

@@ -7,6 +7,7 @@
 #include "install/files_manager.h"
 #include "install/hooks.h"
 #include "install/install_manager_link.h"
+#include "install/object_outline.h"
 #include "library/book_card.h"
 #include "library/vok_net_carry.h"
 #include "platform/files.h"
@@ -18,6 +19,8 @@
 
 namespace cd {
 namespace {
+
+constexpr const char* kBookCardGroup = "VokMnger\\Bookcard\\bookcard.grp";
 
 // The directory texts are taken into a buffer of 255 characters.
 std::string Cut255(std::string text) {
@@ -40,6 +43,27 @@ std::string AskLibraryDestination(const TFilesManagerRunData& runData) {
   }
   if (path.empty() && OnAskDestination()) OnAskDestination()(runData.AskPathNameDescr(), path);
   return path;
+}
+
+// The first child that is a selection outline; nullptr when none.
+TObjectOutline* FindOutline(const TFilesManager& manager) {
+  for (int i = 0; i < manager.ChildCount(); ++i)
+    if (auto* outline = dynamic_cast<TObjectOutline*>(manager.Child(i))) return outline;
+  return nullptr;
+}
+
+// Lets the user choose components and destroys every file item that no chosen component
+// names; the library card group is always kept. The outline goes afterwards.
+void SelectComponents(TFilesManager& manager, TObjectOutline* outline) {
+  TStringList names;
+  names.SetSorted(true);
+  if (OnSelectComponents()) OnSelectComponents()(*outline, names);
+  names.Add(kBookCardGroup);
+  for (int i = manager.ChildCount() - 1; i >= 0; --i) {
+    auto* item = dynamic_cast<TFileItem*>(manager.Child(i));
+    if (item && names.IndexOf(item->Path()) < 0) delete item;
+  }
+  delete outline;
 }
 
 }  // namespace
@@ -84,6 +108,19 @@ TFileItem* TFilesManager::FindItem(std::string_view name) const {
   return nullptr;
 }
 
+void TFilesManager::CheckConsistence() {
+  TEItem::CheckConsistence();
+  TObjectOutline* outline = FindOutline(*this);
+  if (!outline) return;
+  TStringList names;
+  names.SetSorted(true);
+  outline->CollectFileLists(names);
+  IInstallManager* installManager = GetInstallManager(*this);
+  TFilesManager* files =
+      installManager ? GetOrCreateObjectAs<TFilesManager>(installManager->AsList()) : this;
+  files->CheckList(names);
+}
+
 void TFilesManager::CheckList(const TStringList& names) const {
   for (const std::string& name : names.Items())
     if (!FindItem(name))
@@ -95,6 +132,7 @@ int32_t TFilesManager::PrepareUpdate(ISetupCallBack*) {
     const std::string path = AskLibraryDestination(RunData());
     if (!path.empty()) Targets().SetValue(RunData().AskPathName(), path);
   }
+  if (TObjectOutline* outline = FindOutline(*this)) SelectComponents(*this, outline);
   CarryNetEnvir(CurrentConfigName(), GetDirectory(kDirWindowsVok));
 
   for (int i = 0; i < ChildCount(); ++i)

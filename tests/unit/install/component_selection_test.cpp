@@ -1,0 +1,83 @@
+// Component selection during the preparation, and the outline's names in the build check.
+#include <gtest/gtest.h>
+
+#include "config/string_list.h"
+#include "engine_fixture.h"
+#include "install/datum_value.h"
+#include "install/file_group.h"
+#include "install/hooks.h"
+#include "install/object_outline.h"
+#include "util/exceptions.h"
+
+namespace cd::test {
+namespace {
+
+// An outline whose components name fixed file lists.
+class FixedOutline : public TObjectOutline {
+ public:
+  FixedOutline(TComponent* owner, std::vector<std::string> files)
+      : TObjectOutline(owner), files_(std::move(files)) {}
+  void CollectFileLists(TStringList& names) const override {
+    for (const auto& f : files_) names.Add(f);
+  }
+
+ private:
+  std::vector<std::string> files_;
+};
+
+class SelectionTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* path : {"VokMnger\\Bookcard\\bookcard.grp", "a.txt", "b.txt", "c.txt"}) {
+      auto* item = new TDatumValue(manager_.get(), path);
+      item->SetInstalTarget("Disk");
+    }
+  }
+  void TearDown() override { OnSelectComponents() = nullptr; }
+  std::vector<std::string> Paths() const {
+    std::vector<std::string> paths;
+    for (int i = 0; i < manager_->ChildCount(); ++i)
+      if (auto* item = dynamic_cast<TFileItem*>(manager_->Child(i))) paths.push_back(item->Path());
+    return paths;
+  }
+
+  EngineFixture fx_;
+  std::unique_ptr<TFilesManager> manager_ = fx_.NewFilesManager();
+};
+
+TEST_F(SelectionTest, WithoutAHookOnlyTheCardGroupSurvives) {
+  new FixedOutline(manager_.get(), {"a.txt"});
+  manager_->PrepareUpdate(nullptr);
+  EXPECT_EQ(Paths(), std::vector<std::string>{"VokMnger\\Bookcard\\bookcard.grp"});
+  EXPECT_EQ(manager_->ChildCount(), 1);  // the outline is gone too
+}
+
+TEST_F(SelectionTest, ChosenComponentsKeepTheirFiles) {
+  new FixedOutline(manager_.get(), {});
+  OnSelectComponents() = [](TObjectOutline&, TStringList& names) {
+    names.Add("C.TXT");
+    names.Add("a.txt");
+  };
+  manager_->PrepareUpdate(nullptr);
+  EXPECT_EQ(Paths(), (std::vector<std::string>{"VokMnger\\Bookcard\\bookcard.grp", "a.txt", "c.txt"}));
+}
+
+TEST_F(SelectionTest, NoOutlineKeepsEverything) {
+  manager_->PrepareUpdate(nullptr);
+  EXPECT_EQ(Paths().size(), 4u);
+}
+
+TEST(SelectionCheck, BuildCheckFindsNamesNoItemHas) {
+  TFilesManager manager(nullptr);
+  new TFileItem(&manager, "a.txt");
+  new FixedOutline(&manager, {"a.txt", "missing.txt"});
+  try {
+    manager.CheckConsistence();
+    FAIL();
+  } catch (const Exception& e) {
+    EXPECT_STREQ(e.what(), "TFilesManager.CheckList: Item \"missing.txt\" does not exist");
+  }
+}
+
+}  // namespace
+}  // namespace cd::test

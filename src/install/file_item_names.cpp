@@ -11,10 +11,10 @@
 namespace cd {
 namespace {
 
-// Names come from configurations and group files: they must stay inside their folder.
+// Names come from configurations and group files: they must stay inside their folder. An
+// unsafe name is refused as a file that cannot be installed.
 const std::string& CheckedRelative(const std::string& name) {
-  if (!os::IsSafeRelativeName(name))
-    throw Exception(Format("TFileItem.GetFileName: Unsafe file name \"%s\"", {name}));
+  if (!os::IsSafeRelativeName(name)) throw EViolationError(name);
   return name;
 }
 

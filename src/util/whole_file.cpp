@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/replace_file.h"
 #include "util/exceptions.h"
 #include "util/format.h"
 
@@ -20,7 +21,8 @@ std::string FileToString(const std::string& fileName) {
 
 void StringToFile(const std::string& text, const std::string& fileName) {
   try {
-    os::WriteWholeFile(fileName, text);
+    // Written beside the file and renamed over it, so a failure keeps the old contents.
+    os::ReplaceFileAtomically(fileName, text);
   } catch (const std::exception&) {
     throw Exception(Format("StringToFile: Cannot write string to file \"%s\"", {fileName}));
   }

@@ -141,7 +141,8 @@ TEST(FileNames, NamesThatEscapeTheirFolderAreRefused) {
   for (const char* path : {"..\\evil.txt", "C:\\evil.txt", "\\evil.txt", "a\\..\\..\\evil.txt"}) {
     auto* item = new TDatumValue(manager.get(), path);
     item->SetInstalTarget("Disk");
-    EXPECT_THROW(item->GetFileName(kFileTarget), Exception) << path;
+    EXPECT_THROW(item->GetFileName(kFileTarget), EViolationError) << path;
+    EXPECT_THROW(item->GetFileName(kFileMediumSource), EViolationError) << path;
   }
 }
 

@@ -4,29 +4,17 @@
 #include <string>
 #include <vector>
 
-#include "config/config_classes.h"
 #include "description.h"
-#include "install/install_classes.h"
-#include "library/library_classes.h"
-#include "media/media_classes.h"
+#include "runner/all_classes.h"
 #include "media/run_cdrom.h"
 #include "options.h"
 #include "progress_bar.h"
-#include "runner/runner_classes.h"
 #include "summary.h"
 #include "util/exceptions.h"
 
 namespace {
 
 using namespace cd;
-
-void RegisterAllClasses() {
-  RegisterConfigClasses();
-  RegisterLibraryClasses();
-  RegisterInstallClasses();
-  RegisterMediaClasses();
-  RegisterRunnerClasses();
-}
 
 void ListMedia(TInstallManager& manager) {
   int index = 0;

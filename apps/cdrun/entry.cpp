@@ -1,17 +1,13 @@
 // The program entry of cdrun: single-instance test, configuration name, the run in one
 // handler that shows every failure.
 #include "entry.h"
+#include "runner/all_classes.h"
 
-#include "config/config_classes.h"
-#include "install/install_classes.h"
-#include "library/library_classes.h"
-#include "media/media_classes.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "runner/application.h"
 #include "runner/run_rules.h"
 #include "runner/runner.h"
-#include "runner/runner_classes.h"
 #include "util/exceptions.h"
 
 namespace cd {
@@ -20,14 +16,6 @@ namespace {
 
 // The class of the window that another start-up program shows while it asks for its disc.
 constexpr const char* kInsertCDRomClass = "TInsertCDRomForm";
-
-void RegisterAllClasses() {
-  RegisterConfigClasses();
-  RegisterLibraryClasses();
-  RegisterInstallClasses();
-  RegisterMediaClasses();
-  RegisterRunnerClasses();
-}
 
 }  // namespace
 

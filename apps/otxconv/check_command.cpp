@@ -4,13 +4,9 @@
 #include <string_view>
 
 #include "commands.h"
-#include "config/config_classes.h"
+#include "runner/all_classes.h"
 #include "config/config_io.h"
 #include "config/object_text.h"
-#include "install/install_classes.h"
-#include "library/library_classes.h"
-#include "media/media_classes.h"
-#include "runner/runner_classes.h"
 #include "streams/memory_stream.h"
 #include "tool_io.h"
 #include "util/exceptions.h"
@@ -18,14 +14,6 @@
 namespace cd::otxconv {
 
 namespace {
-
-void RegisterAllClasses() {
-  RegisterConfigClasses();
-  RegisterLibraryClasses();
-  RegisterInstallClasses();
-  RegisterMediaClasses();
-  RegisterRunnerClasses();
-}
 
 // The next line of text from pos (without its CR LF or LF); false at the end.
 bool NextLine(std::string_view text, size_t& pos, std::string_view& line) {

@@ -1,0 +1,20 @@
+// Registration of every subsystem's storable classes.
+#include "runner/all_classes.h"
+
+#include "config/config_classes.h"
+#include "install/install_classes.h"
+#include "library/library_classes.h"
+#include "media/media_classes.h"
+#include "runner/runner_classes.h"
+
+namespace cd {
+
+void RegisterAllClasses() {
+  RegisterConfigClasses();
+  RegisterLibraryClasses();
+  RegisterInstallClasses();
+  RegisterMediaClasses();
+  RegisterRunnerClasses();
+}
+
+}  // namespace cd

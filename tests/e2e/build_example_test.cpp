@@ -118,7 +118,8 @@ TEST_F(BuildExampleTest, TheMediumFileByFile) {
   EXPECT_EQ(files, (std::set<std::string>{
                        "run.cfg", "prg/Viewer/demo_viewer.ex_", "prg/Viewer/demolib.dl_",
                        "prg/Help/help.grp", "prg/Courses/English/lesson1.txt",
-                       "prg/Courses/English/lesson2.txt", "prg/Courses/German/lesson1.txt",
+                       "prg/Courses/English/lesson2.txt", "prg/Courses/English/recording.dat",
+                       "prg/Courses/German/lesson1.txt",
                        "prg/VokMnger/Bookcard/bookcard.grp"}));
   const fs::path prg = src_ / "prg";
   EXPECT_EQ(Unpacked(ReadHost(medium_ / "prg/Viewer/demo_viewer.ex_")),
@@ -146,7 +147,7 @@ TEST_F(BuildExampleTest, TheMediumFileByFile) {
   EXPECT_EQ(entry(0)->DataName(), "English_A7");
   EXPECT_EQ(entry(1)->DataName(), "German_A8");
   EXPECT_EQ(read->RunData().AskPathName(), "DataPath");
-  ASSERT_EQ(read->ChildCount(), 7);
+  ASSERT_EQ(read->ChildCount(), 8);
   EXPECT_EQ(static_cast<TFileItem*>(read->Child(0))->Path(), "VokMnger\\Bookcard\\bookcard.grp");
   for (int i = 0; i < read->ChildCount(); ++i) {
     auto* item = static_cast<TFileItem*>(read->Child(i));

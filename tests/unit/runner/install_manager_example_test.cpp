@@ -68,6 +68,9 @@ class InstallManagerExampleTest : public ::testing::Test {
     ASSERT_NE(at, std::string::npos);
     description_ = text.replace(at, 19, "False");
     std::ofstream(src_ / "prg/Viewer/demo_viewer.exe", std::ios::binary) << std::string(3000, 'v');
+    // The build generates the recording; a short stand-in serves here.
+    std::ofstream(src_ / "prg/Courses/English/recording.dat", std::ios::binary)
+        << std::string(2000, 'r');
     test::PeOptions pe;
     pe.fileVersion = test::MakeVersion(1, 2, 0, 5);
     std::ofstream(src_ / "prg/Viewer/demolib.dll", std::ios::binary) << test::BuildPeImage(pe);
@@ -110,7 +113,8 @@ TEST_F(InstallManagerExampleTest, BuildsEveryFileAndReadsBack) {
   EXPECT_EQ(files, (std::set<std::string>{
                        "run.cfg", "prg/Viewer/demo_viewer.ex_", "prg/Viewer/demolib.dl_",
                        "prg/Help/help.grp", "prg/Courses/English/lesson1.txt",
-                       "prg/Courses/English/lesson2.txt", "prg/Courses/German/lesson1.txt",
+                       "prg/Courses/English/lesson2.txt", "prg/Courses/English/recording.dat",
+                       "prg/Courses/German/lesson1.txt",
                        "prg/VokMnger/Bookcard/bookcard.grp"}));
   EXPECT_EQ(OnMedium("prg/Viewer/demo_viewer.ex_"), Source("Viewer/demo_viewer.exe"));
   EXPECT_EQ(OnMedium("prg/Viewer/demolib.dl_"), Source("Viewer/demolib.dll"));

@@ -85,10 +85,10 @@ std::string FormatFloat(double v, const Directive& d) {
   precision = std::min(precision, 300);
   // Delphi's precision for %e counts all digits; C's counts those after the point.
   if (scientific) precision = std::max(precision, 1) - 1;
-  const char spec[5] = {'%', '.', '*', general ? 'G' : (scientific ? 'E' : 'f'), 0};
-  const int length = std::snprintf(nullptr, 0, spec, precision, v);
+  const char directive[5] = {'%', '.', '*', general ? 'G' : (scientific ? 'E' : 'f'), 0};
+  const int length = std::snprintf(nullptr, 0, directive, precision, v);
   std::string s(static_cast<size_t>(std::max(length, 0)) + 1, '\0');
-  std::snprintf(s.data(), s.size(), spec, precision, v);
+  std::snprintf(s.data(), s.size(), directive, precision, v);
   s.pop_back();
   if (general || scientific) return DelphiExponent(s, general);
   if (d.type == 'n') {

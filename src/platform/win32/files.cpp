@@ -81,19 +81,6 @@ int64_t FileSize(const std::string& path) {
   return (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
-std::string ReadWholeFile(const std::string& path) {
-  auto file = OpenFile(path, OpenMode::Read, ShareMode::DenyNone);
-  std::string data;
-  char buffer[65536];
-  while (const int64_t got = file->Read(buffer, sizeof buffer)) data.append(buffer, got);
-  return data;
-}
-
-void WriteWholeFile(const std::string& path, const std::string& data) {
-  auto file = OpenFile(path, OpenMode::Create, ShareMode::Exclusive);
-  file->Write(data.data(), static_cast<int64_t>(data.size()));
-}
-
 int32_t FileAge(const std::string& path) {
   ScopedHandle file(OpenShared(path, GENERIC_READ));
   FILETIME written, local;

@@ -1,8 +1,15 @@
-// Explode and implode throughput (MB/s of unpacked data) on text and on binary records.
+// Explode and implode throughput (MB/s of unpacked data) and packed ratio on four 8 MiB
+// inputs: English-like text, x86-64 machine code (this program's own file), random bytes and
+// one repeated byte. "--memory" streams inputs of growing size through both directions and
+// reports the peak resident memory, which must not grow with the input.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <random>
 #include <string>
@@ -12,36 +19,74 @@
 
 namespace {
 
-constexpr size_t kDataSize = 1 << 20;
+constexpr size_t kDataSize = 8u << 20;
 
-// Configuration-like text: keys, names and values from a small vocabulary.
+// Sentences of common English words with capitals, commas and full stops, word frequencies
+// falling off roughly as in prose.
 std::string MakeText() {
   static const char* const kWords[] = {
-      "object",  "TFileItem", "FileName", "=",      "'C:\\Program Files\\Course'",
-      "end",     "Version",   "Time",     "\r\n",   "  ",
-      "Flags",   "[fg_Ask]",  "Target",   "Source", "inherited",
-      "Caption", "'CZ=Kurz'", "12345",    "True",   "DestSize"};
+      "the",     "of",       "and",     "to",       "a",        "in",      "is",         "that",
+      "it",      "was",      "for",     "on",       "are",      "with",    "as",         "his",
+      "they",    "be",       "at",      "one",      "have",     "this",    "from",       "by",
+      "hot",     "word",     "but",     "what",     "some",     "we",      "can",        "out",
+      "other",   "were",     "all",     "there",    "when",     "up",      "use",        "your",
+      "how",     "said",     "each",    "she",      "which",    "do",      "their",      "time",
+      "if",      "will",     "way",     "about",    "many",     "then",    "them",       "write",
+      "would",   "like",     "so",      "these",    "her",      "long",    "make",       "thing",
+      "see",     "him",      "two",     "has",      "look",     "more",    "day",        "could",
+      "go",      "come",     "did",     "number",   "sound",    "course",  "lesson",     "student",
+      "teacher", "language", "grammar", "exercise", "beginner", "chapter", "vocabulary", "question",
+      "answer",  "example",  "practice"};
+  constexpr size_t kCount = std::size(kWords);
   std::mt19937 rng(1);
   std::string out;
-  while (out.size() < kDataSize) out += kWords[rng() % 20], out += ' ';
+  out.reserve(kDataSize + 64);
+  bool sentenceStart = true;
+  while (out.size() < kDataSize) {
+    // The square of a uniform number favours the first (most common) words.
+    const double u = std::uniform_real_distribution<double>(0, 1)(rng);
+    std::string word = kWords[static_cast<size_t>(u * u * kCount) % kCount];
+    if (sentenceStart) word[0] = static_cast<char>(word[0] - 'a' + 'A');
+    out += word;
+    sentenceStart = false;
+    const unsigned r = rng() % 100;
+    if (r < 8) {
+      out += ". ";
+      sentenceStart = true;
+      if (rng() % 6 == 0) out += "\r\n";
+    } else if (r < 14) {
+      out += ", ";
+    } else {
+      out += ' ';
+    }
+  }
   out.resize(kDataSize);
   return out;
 }
 
-// Records of a binary file: counters, flags from a few values, noise and names.
-std::string MakeBinary() {
-  static const char* const kNames[] = {"kernel32.dll", "GetProcAddress", "LoadLibraryA", ".text"};
-  std::mt19937 rng(2);
+// This program's own file, repeated: x86-64 machine code with its data and tables.
+std::string MakeMachineCode() {
+  std::ifstream self("/proc/self/exe", std::ios::binary);
+  const std::string image{std::istreambuf_iterator<char>(self), {}};
   std::string out;
-  for (uint32_t id = 0; out.size() < kDataSize; ++id) {
-    out.append(reinterpret_cast<const char*>(&id), 4);
-    out += static_cast<char>(1 << (rng() % 4));
-    out += '\0';
-    for (int i = 0; i < 6; ++i) out += static_cast<char>(rng() & 0xFF);
-    out += kNames[rng() % 4];
-  }
+  out.reserve(kDataSize + image.size());
+  while (!image.empty() && out.size() < kDataSize) out += image;
   out.resize(kDataSize);
   return out;
+}
+
+std::string MakeRandom() {
+  std::mt19937_64 rng(3);
+  std::string out(kDataSize, '\0');
+  for (size_t i = 0; i + 8 <= out.size(); i += 8) {
+    const uint64_t v = rng();
+    std::memcpy(out.data() + i, &v, 8);
+  }
+  return out;
+}
+
+std::string MakeRepeated() {
+  return std::string(kDataSize, 'x');
 }
 
 struct TBuffers {
@@ -69,14 +114,14 @@ std::string Implode(const std::string& plain) {
   return b.output;
 }
 
-void BM_Implode(benchmark::State& state, const std::string& plain) {
+void RunImplode(benchmark::State& state, const std::string& plain) {
   size_t packedSize = 0;
   for (auto _ : state) packedSize = Implode(plain).size();
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * plain.size()));
   state.counters["ratio"] = static_cast<double>(packedSize) / static_cast<double>(plain.size());
 }
 
-void BM_Explode(benchmark::State& state, const std::string& plain) {
+void RunExplode(benchmark::State& state, const std::string& plain) {
   const std::string packed = Implode(plain);
   auto work = std::make_unique<cd::TExplodeWork>();
   for (auto _ : state) {
@@ -89,34 +134,120 @@ void BM_Explode(benchmark::State& state, const std::string& plain) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * plain.size()));
 }
 
-const std::string& Text() {
-  static const std::string text = MakeText();
-  return text;
+template <std::string (*Make)()>
+const std::string& Input() {
+  static const std::string data = Make();
+  return data;
 }
 
-const std::string& Binary() {
-  static const std::string binary = MakeBinary();
-  return binary;
+#define CD_DCL_BENCH(Name, Make)                              \
+  void BM_Implode##Name(benchmark::State& state) {            \
+    RunImplode(state, Input<Make>());                         \
+  }                                                           \
+  void BM_Explode##Name(benchmark::State& state) {            \
+    RunExplode(state, Input<Make>());                         \
+  }                                                           \
+  BENCHMARK(BM_Implode##Name)->Unit(benchmark::kMillisecond); \
+  BENCHMARK(BM_Explode##Name)->Unit(benchmark::kMillisecond)
+
+CD_DCL_BENCH(Text, MakeText);
+CD_DCL_BENCH(MachineCode, MakeMachineCode);
+CD_DCL_BENCH(Random, MakeRandom);
+CD_DCL_BENCH(Repeated, MakeRepeated);
+
+// --memory: an endless English-like source, cut at a given size, so no input is held in
+// memory; output is only counted. Peaks are measured over what was resident before.
+struct TStreamedText {
+  std::string pattern = MakeText().substr(0, 1 << 20);
+  size_t left = 0;
+  size_t pos = 0;
+  std::string packed;
+  bool keep = false;
+  uint64_t produced = 0;
+};
+
+uint32_t ReadStreamed(uint8_t* buffer, uint32_t& size, void* param) {
+  auto& s = *static_cast<TStreamedText*>(param);
+  const size_t n = std::min<size_t>({size, s.left, s.pattern.size() - s.pos});
+  std::copy_n(s.pattern.data() + s.pos, n, buffer);
+  s.pos = (s.pos + n) % s.pattern.size();
+  s.left -= n;
+  return static_cast<uint32_t>(n);
 }
 
-void BM_ImplodeText(benchmark::State& state) {
-  BM_Implode(state, Text());
-}
-void BM_ImplodeBinary(benchmark::State& state) {
-  BM_Implode(state, Binary());
-}
-void BM_ExplodeText(benchmark::State& state) {
-  BM_Explode(state, Text());
-}
-void BM_ExplodeBinary(benchmark::State& state) {
-  BM_Explode(state, Binary());
+void TakeOutput(const uint8_t* buffer, uint32_t size, void* param) {
+  auto& s = *static_cast<TStreamedText*>(param);
+  s.produced += size;
+  if (s.keep) s.packed.append(reinterpret_cast<const char*>(buffer), size);
 }
 
-BENCHMARK(BM_ImplodeText)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ImplodeBinary)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ExplodeText)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ExplodeBinary)->Unit(benchmark::kMillisecond);
+struct TPackedSource {
+  const std::string* packed;
+  size_t pos = 0;
+  uint64_t produced = 0;
+};
+
+uint32_t ReadPacked(uint8_t* buffer, uint32_t& size, void* param) {
+  auto& s = *static_cast<TPackedSource*>(param);
+  const size_t n = std::min<size_t>(size, s.packed->size() - s.pos);
+  std::copy_n(s.packed->data() + s.pos, n, buffer);
+  s.pos += n;
+  return static_cast<uint32_t>(n);
+}
+
+void CountUnpacked(const uint8_t*, uint32_t size, void* param) {
+  static_cast<TPackedSource*>(param)->produced += size;
+}
+
+long StatusKiB(const char* field) {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);)
+    if (line.rfind(field, 0) == 0) return std::stol(line.substr(std::strlen(field)));
+  return 0;
+}
+
+void ResetPeak() {
+  std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+int MeasureMemory() {
+  std::printf("work areas: implode %zu bytes, explode %zu bytes\n", sizeof(cd::TImplodeWork),
+              sizeof(cd::TExplodeWork));
+  for (const size_t mib : {8u, 64u, 256u}) {
+    TStreamedText source;
+    source.left = mib << 20;
+    ResetPeak();
+    long before = StatusKiB("VmRSS:");
+    auto implodeWork = std::make_unique<cd::TImplodeWork>();
+    cd::Implode(ReadStreamed, TakeOutput, *implodeWork, &source, cd::kDclBinary, 4096);
+    const long implodePeak = StatusKiB("VmHWM:") - before;
+    std::printf("%4zu MiB of text, packed to %llu bytes: implode peak %ld KiB", mib,
+                static_cast<unsigned long long>(source.produced), implodePeak);
+    if (mib <= 64) {
+      // The packed text is held before the measure starts; the output is only counted.
+      TStreamedText again;
+      again.left = mib << 20;
+      again.keep = true;
+      cd::Implode(ReadStreamed, TakeOutput, *implodeWork, &again, cd::kDclBinary, 4096);
+      TPackedSource packed{&again.packed};
+      ResetPeak();
+      before = StatusKiB("VmRSS:");
+      auto explodeWork = std::make_unique<cd::TExplodeWork>();
+      cd::Explode(ReadPacked, CountUnpacked, *explodeWork, &packed);
+      std::printf(", explode peak %ld KiB (%llu bytes out)", StatusKiB("VmHWM:") - before,
+                  static_cast<unsigned long long>(packed.produced));
+    }
+    std::printf(" (over the resident memory before each)\n");
+  }
+  return 0;
+}
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  if (argc >= 2 && std::strcmp(argv[1], "--memory") == 0) return MeasureMemory();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

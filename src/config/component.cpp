@@ -36,7 +36,9 @@ bool SameText(std::string_view a, std::string_view b) {
 
 bool IsValidIdent(std::string_view text) {
   if (text.empty()) return false;
-  auto isAlpha = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };
+  auto isAlpha = [](char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+  };
   if (!isAlpha(text[0])) return false;
   return std::all_of(text.begin() + 1, text.end(),
                      [&](char c) { return isAlpha(c) || (c >= '0' && c <= '9'); });
@@ -45,8 +47,9 @@ bool IsValidIdent(std::string_view text) {
 const TClassInfo& TComponent::StaticClass() {
   static const TClassInfo info =
       TClassBuilder<TComponent>("TComponent", &TPersistent::StaticClass())
-          .Str("Name", [](const TComponent& c) { return c.Name(); },
-               [](TComponent& c, const std::string& v) { c.SetName(v); })
+          .Str(
+              "Name", [](const TComponent& c) { return c.Name(); },
+              [](TComponent& c, const std::string& v) { c.SetName(v); })
           .StoredWhen([](const TComponent&) { return false; })
           .Int("Tag", &TComponent::tag_, 0)
           .Build();
@@ -127,6 +130,21 @@ void TComponent::DestroyComponents() {
     components_.pop_back();
     last->owner_ = nullptr;
   }
+}
+
+void TComponent::DestroyComponentsIf(const std::function<bool(TComponent*)>& doomed) {
+  std::vector<std::unique_ptr<TComponent>> removed;
+  auto kept = components_.begin();
+  for (auto& component : components_) {
+    if (doomed(component.get())) {
+      UnindexName(component.get());
+      component->owner_ = nullptr;
+      removed.push_back(std::move(component));
+    } else {
+      *kept++ = std::move(component);
+    }
+  }
+  components_.erase(kept, components_.end());
 }
 
 void TComponent::GetChildren(const std::function<void(TComponent*)>&) const {}

@@ -42,6 +42,9 @@ class TComponent : public TPersistent {
   // Gives up ownership of component; the caller owns the result.
   std::unique_ptr<TComponent> RemoveComponent(TComponent* component);
   void DestroyComponents();
+  // Destroys every owned component for which doomed returns true, in one pass over the list
+  // (removing them one by one would move the rest of the list each time).
+  void DestroyComponentsIf(const std::function<bool(TComponent*)>& doomed);
 
   // Writing: the components written as nested objects (none by default).
   virtual void GetChildren(const std::function<void(TComponent*)>& proc) const;

@@ -1,6 +1,7 @@
 // TFilesManager at build time: keeping the items of one medium, recording file information
 // and putting the files onto the distribution.
 #include "install/file_item.h"
+#include "install/file_item_index.h"
 #include "install/files_manager.h"
 #include "install/install_manager_link.h"
 
@@ -22,15 +23,16 @@ void ForEachItemWithStep(TFilesManager& manager, Work work) {
 }  // namespace
 
 void TFilesManager::KeepListed(const TStringList& names) {
+  const TFileItemIndex index(*this);
   for (const std::string& name : names.Items())
-    if (TFileItem* item = FindItem(name)) item->SetNeeded(true);
-  for (int i = ChildCount() - 1; i >= 0; --i) {
+    if (TFileItem* item = index.Find(name)) item->SetNeeded(true);
+  DestroyComponentsIf([](TComponent* child) {
+    auto* item = dynamic_cast<TFileItem*>(child);
+    return item && !item->IsNeeded();
+  });
+  for (int i = 0; i < ChildCount(); ++i) {
     auto* item = dynamic_cast<TFileItem*>(Child(i));
     if (!item) continue;
-    if (!item->IsNeeded()) {
-      delete item;
-      continue;
-    }
     for (int j = 0; j < item->ChildCount(); ++j)
       if (auto* member = dynamic_cast<TFileItem*>(item->Child(j))) member->SetNeeded(true);
   }

@@ -4,6 +4,7 @@
 
 #include "config/config_io.h"
 #include "install/file_item.h"
+#include "install/file_item_index.h"
 #include "install/files_manager.h"
 #include "install/hooks.h"
 #include "install/install_manager_link.h"
@@ -31,9 +32,9 @@ std::string Cut255(std::string text) {
 // The chosen library destination: the MediumId of the "_Editpla" card when it names one,
 // otherwise the user's answer to OnAskDestination.
 std::string AskLibraryDestination(const TFilesManagerRunData& runData) {
-  const std::string cardName = Format("%sVokMnger\\bookcard\\_Editpla.%s",
-                                      {TFilesManager::GetDirectory(kDirWindowsVok),
-                                       runData.AskPathName()});
+  const std::string cardName =
+      Format("%sVokMnger\\bookcard\\_Editpla.%s",
+             {TFilesManager::GetDirectory(kDirWindowsVok), runData.AskPathName()});
   std::string path;
   if (os::FileExists(cardName)) {
     std::unique_ptr<TComponent> object = StringToObject(FileToString(cardName));
@@ -76,7 +77,8 @@ std::unique_ptr<TFilesManager> TFilesManager::CreateFromStream(TStream& stream,
     manager->SetPrgPath(manager->PrgPrefixPath() + manager->PrgSubpath());
   } else {
     const size_t slash = configName.find_last_of("/\\");
-    const std::string folder = slash == std::string::npos ? configName : configName.substr(0, slash + 1);
+    const std::string folder =
+        slash == std::string::npos ? configName : configName.substr(0, slash + 1);
     manager->SetPrgPath(folder + manager->PrgSubpath());
   }
   return manager;
@@ -122,8 +124,9 @@ void TFilesManager::CheckConsistence() {
 }
 
 void TFilesManager::CheckList(const TStringList& names) const {
+  const TFileItemIndex index(*this);
   for (const std::string& name : names.Items())
-    if (!FindItem(name))
+    if (!index.Find(name))
       throw Exception(Format("TFilesManager.CheckList: Item \"%s\" does not exist", {name}));
 }
 

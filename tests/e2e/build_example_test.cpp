@@ -3,11 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <set>
-#include <sstream>
 
 #include "config/config_classes.h"
 #include "install/datum_value.h"
@@ -24,18 +21,13 @@
 #include "streams/packed_stream.h"
 #include "streams/virt_stream.h"
 #include "support/temp_dir.h"
+#include "tool_run.h"
 
 namespace cd {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadHost(const fs::path& name) {
-  std::ifstream in(name, std::ios::binary);
-  std::ostringstream content;
-  content << in.rdbuf();
-  return content.str();
-}
+using test::ReadHost;
 
 // The bytes as they are installed: unpacked when they carry the packing signature.
 std::string Unpacked(const std::string& bytes) {
@@ -45,11 +37,6 @@ std::string Unpacked(const std::string& bytes) {
   UnpackStream(in, out);
   return std::string(out.Data());
 }
-
-struct ToolRun {
-  int status;
-  std::string output;  // standard output and standard error together
-};
 
 class BuildExampleTest : public ::testing::Test {
  protected:
@@ -62,26 +49,12 @@ class BuildExampleTest : public ::testing::Test {
     fs::copy(CD_EXAMPLE_SRC, src_, fs::copy_options::recursive);
   }
 
-  // Runs cdbuild with the arguments through the shell, its output caught in a file.
-  ToolRun Cdbuild(const std::string& arguments) {
-    const fs::path log = root_.Path() / "cdbuild.log";
-    const std::string command = "\"" + fs::path(CD_CDBUILD).make_preferred().string() + "\" " +
-                                arguments + " > \"" + log.string() + "\" 2>&1";
-#ifdef _WIN32
-    const int status = std::system(("\"" + command + "\"").c_str());  // cmd.exe strips a pair
-#else
-    // The wait status: the exit code in the second byte when the low seven bits are 0.
-    const int raw = std::system(command.c_str());
-    const int status = (raw & 0x7F) == 0 ? (raw >> 8) & 0xFF : -1;
-#endif
-    std::string output = ReadHost(log);
-    std::erase(output, '\r');  // Windows writes its text output with CR LF
-    return {status, output};
+  // Runs cdbuild with the arguments, its output caught in a file.
+  test::ToolRun Cdbuild(const std::string& arguments) {
+    return test::RunTool(CD_CDBUILD, arguments, root_.Path() / "cdbuild.log");
   }
 
-  std::string Description() const {
-    return "\"" + (src_ / "install.otx").string() + "\"";
-  }
+  std::string Description() const { return "\"" + (src_ / "install.otx").string() + "\""; }
 
   test::TempDir root_;
   const fs::path src_ = root_.Path() / "example-src";
@@ -89,25 +62,25 @@ class BuildExampleTest : public ::testing::Test {
 };
 
 TEST_F(BuildExampleTest, HelpListAndWrongArguments) {
-  ToolRun help = Cdbuild("--help");
+  test::ToolRun help = Cdbuild("--help");
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.output.find("Usage: cdbuild DESCRIPTION --list"), std::string::npos);
-  ToolRun list = Cdbuild(Description() + " --list");
+  test::ToolRun list = Cdbuild(Description() + " --list");
   EXPECT_EQ(list.status, 0);
   EXPECT_EQ(list.output, "1\tCDRUN_DEMO\tcdrun demo disc\n");
   EXPECT_EQ(Cdbuild(Description()).status, 2);
-  ToolRun unknown = Cdbuild(Description() + " --medium NOSUCH");
+  test::ToolRun unknown = Cdbuild(Description() + " --medium NOSUCH");
   EXPECT_EQ(unknown.status, 1);
   EXPECT_NE(unknown.output.find("cdbuild: the description has no medium \"NOSUCH\""),
             std::string::npos);
-  ToolRun missing = Cdbuild("\"" + (root_.Path() / "none.otx").string() + "\" --list");
+  test::ToolRun missing = Cdbuild("\"" + (root_.Path() / "none.otx").string() + "\" --list");
   EXPECT_EQ(missing.status, 1);
   EXPECT_NE(missing.output.find("cannot find the description"), std::string::npos);
   EXPECT_FALSE(fs::exists(medium_));
 }
 
 TEST_F(BuildExampleTest, TheMediumFileByFile) {
-  ToolRun build = Cdbuild(Description() + " --medium 1");
+  test::ToolRun build = Cdbuild(Description() + " --medium 1");
   ASSERT_EQ(build.status, 0) << build.output;
   EXPECT_NE(build.output.find("Built medium CDRUN_DEMO"), std::string::npos) << build.output;
   EXPECT_NE(build.output.find("library cards:  2 written"), std::string::npos) << build.output;
@@ -119,8 +92,7 @@ TEST_F(BuildExampleTest, TheMediumFileByFile) {
                        "run.cfg", "prg/Viewer/demo_viewer.ex_", "prg/Viewer/demolib.dl_",
                        "prg/Help/help.grp", "prg/Courses/English/lesson1.txt",
                        "prg/Courses/English/lesson2.txt", "prg/Courses/English/recording.dat",
-                       "prg/Courses/German/lesson1.txt",
-                       "prg/VokMnger/Bookcard/bookcard.grp"}));
+                       "prg/Courses/German/lesson1.txt", "prg/VokMnger/Bookcard/bookcard.grp"}));
   const fs::path prg = src_ / "prg";
   EXPECT_EQ(Unpacked(ReadHost(medium_ / "prg/Viewer/demo_viewer.ex_")),
             ReadHost(prg / "Viewer/demo_viewer.exe"));

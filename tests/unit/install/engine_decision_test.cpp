@@ -2,11 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "engine_fixture.h"
+#include "install/component_list.h"
 #include "install/datum_value.h"
 #include "install/file_group.h"
+#include "install/hooks.h"
 #include "install/version_value.h"
 #include "support/pe_builder.h"
-#include "install/hooks.h"
 #include "util/exceptions.h"
 
 namespace cd::test {
@@ -102,6 +103,31 @@ TEST_F(DecisionTest, FindItemAndCheckListSeeGroupMembers) {
   } catch (const Exception& e) {
     EXPECT_STREQ(e.what(), "TFilesManager.CheckList: Item \"absent.txt\" does not exist");
   }
+}
+
+// A name held twice marks the first in child order (a member counts before a later item);
+// unmarked items go, a kept group's members are all marked, other children stay.
+TEST_F(DecisionTest, KeepListedMarksTheFirstMatchAndDropsTheRest) {
+  auto* group = new TFileGroup(manager_.get(), "g.grp");
+  auto* member = new TDatumValue(group, "shared.txt");
+  auto* sibling = new TDatumValue(group, "other.txt");
+  new TDatumValue(manager_.get(), "SHARED.TXT");  // the name marks the member instead
+  new TDatumValue(manager_.get(), "dropped.txt");
+  auto* kept = new TDatumValue(manager_.get(), "Kept.txt");
+  auto* notAnItem = new TComponentList(manager_.get());
+  TStringList names;
+  names.Add("shared.txt");
+  names.Add("kept.TXT");
+  names.Add("not listed anywhere.txt");
+  manager_->KeepListed(names);
+  ASSERT_EQ(manager_->ChildCount(), 3);
+  EXPECT_EQ(manager_->Child(0), group);
+  EXPECT_EQ(manager_->Child(1), kept);
+  EXPECT_EQ(manager_->Child(2), notAnItem);
+  EXPECT_TRUE(member->Needed());
+  EXPECT_TRUE(sibling->Needed());
+  EXPECT_FALSE(group->Needed());
+  EXPECT_EQ(manager_->FindItem("shared.txt"), member);
 }
 
 TEST_F(DecisionTest, AskedDestinationBecomesATarget) {

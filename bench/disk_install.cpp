@@ -1,0 +1,218 @@
+// Update run speed from a local medium against `cp -r`: 2,000 files of about 300 MB in all, half
+// of them packed, installed by the engine onto an empty disk folder; the stored half alone
+// against `cp -r` of the same files. "--scale" times PrepareUpdate, CheckList and KeepListed
+// on 100,000 file items.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <stdexcept>
+#include <string>
+
+#include "config/string_list.h"
+#include "install/datum_value.h"
+#include "install/files_manager.h"
+#include "install/setup_callback.h"
+#include "platform/drive_map.h"
+#include "platform/paths.h"
+#include "streams/packed_stream.h"
+#include "support/temp_dir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kFiles = 2000;
+constexpr size_t kFileSize = 150 * 1024;  // 2,000 x 150 KiB = 293 MiB unpacked
+constexpr int kRounds = 3;
+constexpr int kScaleItems = 100000;
+constexpr int32_t kTime = 1345282048;
+
+double Megabytes(size_t bytes) {
+  return static_cast<double>(bytes) / (1024.0 * 1024.0);
+}
+
+std::string StoredName(int i) {
+  return "stored\\s" + std::to_string(i) + ".bin";
+}
+std::string PackedFileName(int i) {
+  return "packed\\p" + std::to_string(i) + ".txt";
+}
+
+fs::path HostName(const fs::path& root, const std::string& name) {
+  std::string host = name;
+  std::replace(host.begin(), host.end(), '\\', '/');
+  return root / host;
+}
+
+// Random bytes for the stored files; lines of words for the packed ones, which pack to about a
+// third. Returns the medium's size of each packed file.
+std::vector<int32_t> MakeMedium(const fs::path& medium) {
+  fs::create_directories(medium / "stored");
+  fs::create_directories(medium / "packed");
+  std::mt19937 rng(7);
+  std::string data(kFileSize, '\0');
+  static const char* const kWords[] = {"course ", "lesson ", "the ", "student ", "answer ",
+                                       "word ",   "of ",     "a ",   "grammar ", "\r\n"};
+  std::vector<int32_t> packedSizes;
+  for (int i = 0; i < kFiles / 2; ++i) {
+    for (char& c : data) c = static_cast<char>(rng());
+    std::ofstream(HostName(medium, StoredName(i)), std::ios::binary) << data;
+    std::string text;
+    while (text.size() < kFileSize) text += kWords[rng() % 10];
+    text.resize(kFileSize);
+    const fs::path plain = medium / "plain.tmp";
+    std::ofstream(plain, std::ios::binary) << text;
+    const fs::path packed = HostName(medium, PackedFileName(i));
+    cd::PackFileToFile(cd::os::WindowsPath(plain.string()), cd::os::WindowsPath(packed.string()));
+    packedSizes.push_back(static_cast<int32_t>(fs::file_size(packed)));
+    fs::remove(plain);
+  }
+  return packedSizes;
+}
+
+class CountingCallback : public cd::ISetupCallBack {
+ public:
+  void SetMessages(const std::string&, const std::string&) override {}
+  cd::TProgressProc GetProgressProc() override {
+    return [this](int32_t, int32_t, cd::TSetupTotals*) { return ++reports > 0; };
+  }
+  cd::TSetupTotals* GetTotals() override { return &totals; }
+  cd::TStepProc GetStepProc() override { return {}; }
+  void SetRange(int32_t, int32_t) override {}
+  void ShowRestartMessage(const std::string&) override {}
+
+  cd::TSetupTotals totals;
+  int64_t reports = 0;
+};
+
+template <typename Fn>
+double Seconds(Fn&& run) {
+  const auto start = std::chrono::steady_clock::now();
+  run();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+std::unique_ptr<cd::TFilesManager> MakeManager(const fs::path& medium, const fs::path& disk) {
+  auto manager = std::make_unique<cd::TFilesManager>(nullptr);
+  manager->SetPrgPath(cd::os::IncludeTrailingBackslash(cd::os::WindowsPath(medium.string())));
+  manager->Targets().Add("Disk=" +
+                         cd::os::IncludeTrailingBackslash(cd::os::WindowsPath(disk.string())));
+  return manager;
+}
+
+void AddItem(cd::TFilesManager& manager, const std::string& name, int32_t size) {
+  auto* item = new cd::TDatumValue(&manager, name);
+  item->SetInstalTarget("Disk");
+  item->SetDestSize(size);
+  item->SetTime(kTime);
+}
+
+// One update run onto an empty disk folder: the stored files, and the packed ones when asked.
+double EngineInstall(const fs::path& medium, const fs::path& disk,
+                     const std::vector<int32_t>* packedSizes) {
+  fs::remove_all(disk);
+  fs::create_directories(disk);
+  auto manager = MakeManager(medium, disk);
+  for (int i = 0; i < kFiles / 2; ++i) {
+    AddItem(*manager, StoredName(i), static_cast<int32_t>(kFileSize));
+    if (packedSizes) AddItem(*manager, PackedFileName(i), (*packedSizes)[i]);
+  }
+  CountingCallback callback;
+  const double seconds = Seconds([&] {
+    manager->PrepareUpdate(&callback);
+    manager->Update(&callback);
+  });
+  for (int i = 0; i < kFiles / 2; ++i) {
+    if (fs::file_size(HostName(disk, StoredName(i))) != kFileSize ||
+        (packedSizes && fs::file_size(HostName(disk, PackedFileName(i))) != kFileSize))
+      throw std::runtime_error("short install of file " + std::to_string(i));
+  }
+  return seconds;
+}
+
+double CopyTree(const fs::path& from, const fs::path& to) {
+  fs::remove_all(to);
+  const std::string command = "cp -r '" + from.string() + "' '" + to.string() + "'";
+  return Seconds([&] {
+    if (std::system(command.c_str()) != 0) throw std::runtime_error("cp failed");
+  });
+}
+
+int Compare() {
+  cd::test::TempDir root;
+  const fs::path medium = root.Path() / "medium";
+  const std::vector<int32_t> packedSizes = MakeMedium(medium);
+  size_t packedBytes = 0;
+  for (int32_t size : packedSizes) packedBytes += static_cast<size_t>(size);
+  const size_t storedBytes = kFiles / 2 * kFileSize;
+  double stored = 1e9, whole = 1e9, cpStored = 1e9, cpWhole = 1e9;
+  for (int round = 0; round < kRounds; ++round) {
+    stored = std::min(stored, EngineInstall(medium, root.Path() / "disk", nullptr));
+    cpStored = std::min(cpStored, CopyTree(medium / "stored", root.Path() / "cp-stored"));
+    whole = std::min(whole, EngineInstall(medium, root.Path() / "disk", &packedSizes));
+    cpWhole = std::min(cpWhole, CopyTree(medium, root.Path() / "cp-whole"));
+  }
+  std::printf(
+      "%d files: %d stored (%.1f MB), %d packed (%.1f MB on the medium, %.1f MB "
+      "unpacked); best of %d rounds\n",
+      kFiles, kFiles / 2, Megabytes(storedBytes), kFiles / 2, Megabytes(packedBytes),
+      Megabytes(storedBytes), kRounds);
+  std::printf("stored files: engine %.2f s = %.1f MB/s, cp -r %.2f s = %.1f MB/s: %.2fx cp\n",
+              stored, Megabytes(storedBytes) / stored, cpStored, Megabytes(storedBytes) / cpStored,
+              cpStored / stored);
+  std::printf(
+      "whole tree:   engine %.2f s = %.1f MB/s written, cp -r %.2f s (copies the "
+      "packed files as they are): %.2fx cp\n",
+      whole, Megabytes(2 * storedBytes) / whole, cpWhole, cpWhole / whole);
+  return 0;
+}
+
+// 100,000 items with missing targets (each is needed), named in reverse for the lists, so a
+// lookup from the front would cross every item.
+int Scale() {
+  cd::test::TempDir root;
+  auto manager = MakeManager(root.Path() / "medium", root.Path() / "disk");
+  cd::TStringList names;
+  for (int i = 0; i < kScaleItems; ++i) AddItem(*manager, "dir\\f" + std::to_string(i) + ".dat", 1);
+  for (int i = kScaleItems - 1; i >= 0; --i) names.Add("DIR\\F" + std::to_string(i) + ".DAT");
+  CountingCallback callback;
+  int32_t total = 0;
+  const double prepare = Seconds([&] { total = manager->PrepareUpdate(&callback); });
+  const double check = Seconds([&] { manager->CheckList(names); });
+  cd::TStringList half;
+  for (int i = 0; i < kScaleItems; i += 2) half.Add(names.Items()[i]);
+  for (int i = 0; i < manager->ChildCount(); ++i)
+    static_cast<cd::TFileItem*>(manager->Child(i))->SetNeeded(false);
+  const double keep = Seconds([&] { manager->KeepListed(half); });
+  std::printf(
+      "%d items: PrepareUpdate %.3f s (%d bytes), CheckList of %d names %.3f s, "
+      "KeepListed of %d names %.3f s (%d items kept)\n",
+      kScaleItems, prepare, total, kScaleItems, check, half.Count(), keep, manager->ChildCount());
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const bool scale = argc == 2 && std::strcmp(argv[1], "--scale") == 0;
+  if (argc > 1 && !scale) {
+    std::fprintf(stderr,
+                 "usage: %s [--scale]\nInstalls %d files (%.0f MB, half packed) from a local "
+                 "medium through the installation engine and copies them with cp -r, and prints "
+                 "the speeds (best of %d rounds).\n--scale times PrepareUpdate, CheckList and "
+                 "KeepListed on %d file items.\n",
+                 argv[0], kFiles, Megabytes(kFiles * kFileSize), kRounds, kScaleItems);
+    return std::strcmp(argv[1], "--help") == 0 ? 0 : 2;
+  }
+  try {
+    return scale ? Scale() : Compare();
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "disk_install: %s\n", e.what());
+    return 1;
+  }
+}

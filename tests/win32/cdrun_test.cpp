@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 
+#include "program_run.h"
 #include "support/temp_dir.h"
 #include "window_driver.h"
 
@@ -15,16 +16,6 @@ namespace {
 using test::Click;
 using test::WindowDriver;
 using test::WindowText;
-
-// The program's path as this process sees it (under Wine a host path lies on drive Z:).
-std::string CdrunPath() {
-  std::string path = CDRUN_EXE;
-  if (!path.empty() && path[0] == '/') path = "Z:" + path;
-  for (char& c : path) {
-    if (c == '/') c = '\\';
-  }
-  return path;
-}
 
 // A native path of this process for a host path of the test's own temporary folder.
 std::string WinPath(const std::string& path) {
@@ -37,33 +28,7 @@ std::string WinPath(const std::string& path) {
 
 // Runs cdrun with one argument; its exit code, or -1 when it did not end within 60 s.
 DWORD RunCdrun(const std::string& argument) {
-  std::string commandLine = "\"" + CdrunPath() + "\" \"" + argument + "\"";
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
-    ADD_FAILURE() << "cannot start " << commandLine;
-    return static_cast<DWORD>(-1);
-  }
-  DWORD code = static_cast<DWORD>(-1);
-  if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0) {
-    GetExitCodeProcess(process.hProcess, &code);
-  } else {
-    TerminateProcess(process.hProcess, 99);
-  }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return code;
-}
-
-std::string MessageBoxText(HWND box) {
-  std::string shown;
-  for (HWND t = FindWindowExA(box, nullptr, "Static", nullptr); t;
-       t = FindWindowExA(box, t, "Static", nullptr)) {
-    shown += WindowText(t);
-  }
-  return shown;
+  return test::RunAndWaitFor("\"" + test::ProgramPath(CDRUN_EXE) + "\" \"" + argument + "\"", 60);
 }
 
 std::string WriteConfig(const test::TempDir& dir, const std::string& body) {
@@ -89,7 +54,8 @@ TEST(CdrunTest, EndsSilentlyWhileAnInsertCDRomWindowExists) {
 TEST(CdrunTest, FailureIsShownInABoxTitledWithTheApplicationTitle) {
   WindowDriver driver("#32770", [](HWND box) {
     EXPECT_EQ(WindowText(box), "cdrun");
-    EXPECT_NE(MessageBoxText(box).find("no such folder"), std::string::npos) << MessageBoxText(box);
+    EXPECT_NE(test::StaticTexts(box).find("no such folder"), std::string::npos)
+        << test::StaticTexts(box);
     Click(GetDlgItem(box, IDOK) ? GetDlgItem(box, IDOK) : GetDlgItem(box, IDCANCEL));
   });
   EXPECT_EQ(RunCdrun("C:\\no such folder\\run.cfg"), 0u);
@@ -145,7 +111,8 @@ TEST(CdrunTest, FailureInsideTheProgressWindowIsShownAndTheWindowCloses) {
   bool progressShown = false;
   WindowDriver driver("#32770", [&](HWND box) {
     progressShown = IsWindowVisible(FindWindowA("TQXMainSetupForm", nullptr));
-    EXPECT_NE(MessageBoxText(box).find("missing.dat"), std::string::npos) << MessageBoxText(box);
+    EXPECT_NE(test::StaticTexts(box).find("missing.dat"), std::string::npos)
+        << test::StaticTexts(box);
     Click(GetDlgItem(box, IDOK) ? GetDlgItem(box, IDOK) : GetDlgItem(box, IDCANCEL));
   });
   EXPECT_EQ(RunCdrun(config), 0u);

@@ -6,18 +6,19 @@
 
 namespace cd::test {
 
-HWND WaitForWindow(const char* className) {
-  for (int i = 0; i < 500; ++i) {
-    HWND hwnd = FindWindowA(className, nullptr);
+HWND WaitForWindow(const char* className, const char* title, int seconds) {
+  for (int i = 0; i < seconds * 50; ++i) {
+    HWND hwnd = FindWindowA(className, title);
     if (hwnd && IsWindowVisible(hwnd)) return hwnd;
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
   return nullptr;
 }
 
-WindowDriver::WindowDriver(const char* className, std::function<void(HWND)> act)
-    : thread_([this, className, act = std::move(act)] {
-        HWND hwnd = WaitForWindow(className);
+WindowDriver::WindowDriver(const char* className, std::function<void(HWND)> act, const char* title,
+                           int seconds)
+    : thread_([this, className, title, seconds, act = std::move(act)] {
+        HWND hwnd = WaitForWindow(className, title, seconds);
         found_ = hwnd != nullptr;
         if (!hwnd) return;
         if (const char* pause = std::getenv("CD_WINDOW_PAUSE_MS")) {
@@ -39,6 +40,15 @@ std::string WindowText(HWND hwnd) {
   char text[512] = {};
   SendMessageA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
   return text;
+}
+
+std::string StaticTexts(HWND window) {
+  std::string shown;
+  for (HWND t = FindWindowExA(window, nullptr, "Static", nullptr); t;
+       t = FindWindowExA(window, t, "Static", nullptr)) {
+    shown += WindowText(t);
+  }
+  return shown;
 }
 
 RECT PlacementOf(HWND hwnd) {

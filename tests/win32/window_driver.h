@@ -11,14 +11,17 @@
 
 namespace cd::test {
 
-// Waits (at most 10 s) until a visible top-level window of className exists; nullptr if none.
-HWND WaitForWindow(const char* className);
+// Waits (at most seconds) until a visible top-level window of className exists, with that
+// caption when title is given; nullptr if none.
+HWND WaitForWindow(const char* className, const char* title = nullptr, int seconds = 10);
 
-// Runs act on its own thread once a window of className is visible; joined on destruction.
-// With CD_WINDOW_PAUSE_MS set, it first waits that long so a screenshot can be taken.
+// Runs act on its own thread once a window of className (and title, when given) is visible;
+// joined on destruction. With CD_WINDOW_PAUSE_MS set, it first waits that long so a
+// screenshot can be taken.
 class WindowDriver {
  public:
-  WindowDriver(const char* className, std::function<void(HWND)> act);
+  WindowDriver(const char* className, std::function<void(HWND)> act, const char* title = nullptr,
+               int seconds = 10);
   ~WindowDriver();
   bool Found() const { return found_; }
 
@@ -28,6 +31,8 @@ class WindowDriver {
 };
 
 std::string WindowText(HWND hwnd);
+// The texts of a window's static controls joined (what a message box says).
+std::string StaticTexts(HWND window);
 // The window's rectangle in its parent's client coordinates (screen for top-level windows).
 RECT PlacementOf(HWND hwnd);
 void Click(HWND button);

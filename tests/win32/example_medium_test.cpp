@@ -1,0 +1,131 @@
+// The example medium built by cdbuild.exe and run by cdrun.exe in real windows, driven as a
+// user would: choose the course, type the destination, watch the progress window; then every
+// course file on disk and the demo viewer showing the chosen course data. A cancel in the
+// choice writes nothing and starts nothing.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <thread>
+
+#include "program_run.h"
+#include "support/temp_dir.h"
+#include "window_driver.h"
+
+namespace cd::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadAll(const fs::path& name) {
+  std::ifstream in(name, std::ios::binary);
+  std::ostringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+std::set<std::string> FilesUnder(const fs::path& folder) {
+  std::set<std::string> files;
+  if (!fs::exists(folder)) return files;
+  for (const auto& entry : fs::recursive_directory_iterator(folder))
+    if (entry.is_regular_file()) files.insert(fs::relative(entry.path(), folder).generic_string());
+  return files;
+}
+
+class ExampleMediumTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    fs::copy(ProgramPath(CD_EXAMPLE_SRC), Sources().parent_path(), fs::copy_options::recursive);
+    const std::string description = (Shared().Path() / "example-src/install.otx").string();
+    ASSERT_EQ(RunAndWaitFor("\"" + ProgramPath(CDBUILD_EXE) + "\" \"" + description +
+                                "\" --medium CDRUN_DEMO",
+                            120),
+              0u);
+  }
+
+  static TempDir& Shared() {
+    static TempDir dir;
+    return dir;
+  }
+  static fs::path Sources() { return Shared().Path() / "example-src/prg"; }
+
+  static DWORD RunCdrun() {
+    const fs::path config = Shared().Path() / "example-medium/run.cfg";
+    return RunAndWaitFor("\"" + ProgramPath(CDRUN_EXE) + "\" \"" + config.string() + "\"", 120);
+  }
+
+  TempDir dir_;
+};
+
+TEST_F(ExampleMediumTest, ChosenCourseIsInstalledAndItsViewerShowsTheCourseData) {
+  const fs::path data = dir_.Path() / "courses";
+  std::string viewerSays;
+  {
+    WindowDriver choice("TMultiRunForm", [](HWND form) {
+      HWND apps = FindWindowExA(form, nullptr, "ListBox", nullptr);
+      EXPECT_EQ(SendMessageA(apps, LB_GETCOUNT, 0, 0), 2);
+      SendMessageA(apps, LB_SETCURSEL, 1, 0);
+      Click(GetDlgItem(form, IDOK));
+    });
+    WindowDriver destination(
+        "TAskMediumIdForm",
+        [&](HWND form) {
+          HWND edit = FindWindowExA(form, nullptr, "Edit", nullptr);
+          EXPECT_EQ(WindowText(edit), "c:\\VokData");
+          SetWindowTextA(edit, data.string().c_str());
+          Click(GetDlgItem(form, IDOK));
+        },
+        nullptr, 60);
+    // The progress window is only watched: a driver would close it.
+    std::atomic<bool> progressShown = false;
+    std::thread progress([&] {
+      if (HWND window = WaitForWindow("TQXMainSetupForm", nullptr, 60))
+        progressShown = WindowText(window) == "Installer";
+    });
+    WindowDriver viewer(
+        "#32770",
+        [&](HWND box) {
+          viewerSays = StaticTexts(box);
+          Click(GetDlgItem(box, IDOK) ? GetDlgItem(box, IDOK) : GetDlgItem(box, IDCANCEL));
+        },
+        "Demo viewer", 90);
+
+    EXPECT_EQ(RunCdrun(), 0u);
+    progress.join();
+    EXPECT_TRUE(choice.Found());
+    EXPECT_TRUE(destination.Found());
+    EXPECT_TRUE(progressShown);
+  }  // waits for the viewer's window
+  EXPECT_NE(viewerSays.find("German_A8"), std::string::npos) << viewerSays;
+
+  EXPECT_EQ(FilesUnder(data),
+            (std::set<std::string>{"Courses/English/lesson1.txt", "Courses/English/lesson2.txt",
+                                   "Courses/English/recording.dat", "Courses/German/lesson1.txt"}));
+  for (const std::string& name : FilesUnder(data))
+    EXPECT_EQ(ReadAll(data / name), ReadAll(Sources() / name)) << name;
+  const fs::path vok = "C:\\windows\\Vok";
+  for (const char* name : {"Viewer/demo_viewer.exe", "Viewer/demolib.dll", "Help/index.txt",
+                           "Help/keys.txt", "Help/about.txt"})
+    EXPECT_EQ(ReadAll(vok / name), ReadAll(Sources() / name)) << name;
+}
+
+TEST_F(ExampleMediumTest, CancelInTheChoiceWritesNothingAndStartsNothing) {
+  const fs::path viewerFile = "C:\\windows\\Vok\\Viewer\\demo_viewer.exe";
+  std::error_code missing;
+  const auto before = fs::last_write_time(viewerFile, missing);
+  WindowDriver choice("TMultiRunForm", [](HWND form) { Click(GetDlgItem(form, IDCANCEL)); });
+  EXPECT_EQ(RunCdrun(), 0u);
+  EXPECT_TRUE(choice.Found());
+  EXPECT_EQ(WaitForWindow("TAskMediumIdForm", nullptr, 1), nullptr);
+  EXPECT_EQ(WaitForWindow("#32770", "Demo viewer", 3), nullptr);
+  std::error_code stillMissing;
+  EXPECT_EQ(fs::last_write_time(viewerFile, stillMissing), before);
+  EXPECT_EQ(static_cast<bool>(stillMissing), static_cast<bool>(missing));
+}
+
+}  // namespace
+}  // namespace cd::test

@@ -1,0 +1,169 @@
+// An update run in which one file in the middle cannot be written: what the earlier and later
+// files become, what the blocked target keeps, and how the failure surfaces.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "engine_fixture.h"
+#include "install/datum_value.h"
+#include "platform/files.h"
+#include "util/exceptions.h"
+
+namespace cd::test {
+namespace {
+
+// Every entry below a host folder as a relative name with "/", sorted; a temporary file left
+// beside a target shows up here.
+std::vector<std::string> Entries(const std::filesystem::path& hostDir) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(hostDir))
+    names.push_back(entry.path().lexically_relative(hostDir).generic_string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// What keeps the second file of the run from being written.
+enum class Obstacle {
+  TargetInUse,     // the old file is held open by another user
+  FolderAtTarget,  // a folder stands where the file must go
+  FileAtFolder,    // the target's folder name is taken by a regular file
+};
+
+const char* Name(Obstacle obstacle) {
+  switch (obstacle) {
+    case Obstacle::TargetInUse:
+      return "TargetInUse";
+    case Obstacle::FolderAtTarget:
+      return "FolderAtTarget";
+    case Obstacle::FileAtFolder:
+      return "FileAtFolder";
+  }
+  return "Unknown";
+}
+void PrintTo(Obstacle obstacle, std::ostream* out) {
+  *out << Name(obstacle);
+}
+
+class FailedCopyTest : public ::testing::TestWithParam<Obstacle> {
+ protected:
+  void SetUp() override {
+    Datum("a.txt", "first file");
+    blocked_ = Datum(BlockedPath(), "second file");
+    Datum("c.txt", "third file");
+    switch (GetParam()) {
+      case Obstacle::TargetInUse:
+        EngineFixture::WriteFile(fx_.DiskFile("b.txt"), "old", EngineFixture::Day(1));
+        break;
+      case Obstacle::FolderAtTarget:
+        EngineFixture::WriteFile(fx_.DiskFile("b.txt/inside.txt"), "kept", EngineFixture::Day(1));
+        break;
+      case Obstacle::FileAtFolder:
+        EngineFixture::WriteFile(fx_.DiskFile("sub"), "kept", EngineFixture::Day(1));
+        break;
+    }
+    manager_->PrepareUpdate(&callback_);
+    ASSERT_TRUE(blocked_->Needed());
+    if (GetParam() == Obstacle::TargetInUse)
+      inUse_ = os::OpenFile(BlockedTarget(), os::OpenMode::Read, os::ShareMode::DenyWrite);
+    // The end action shows whether the run got that far.
+    manager_->SetMediaPlayerInstalled(true);
+    manager_->SetRunTitle("Course");
+  }
+
+  std::string BlockedPath() const {
+    return GetParam() == Obstacle::FileAtFolder ? "sub\\b.txt" : "b.txt";
+  }
+  std::string BlockedTarget() const { return fx_.DiskPath() + BlockedPath(); }
+
+  TDatumValue* Datum(const std::string& path, const std::string& data) {
+    auto* item = new TDatumValue(manager_.get(), path);
+    item->SetInstalTarget("Disk");
+    item->SetTime(EngineFixture::Day(15));
+    item->SetDestSize(static_cast<int32_t>(data.size()));
+    std::string hostName = path;
+    std::replace(hostName.begin(), hostName.end(), '\\', '/');
+    EngineFixture::WriteFile(fx_.MediumFile(hostName), data, 0);
+    return item;
+  }
+
+  void ExpectInstalled(const std::string& name, const std::string& data) {
+    EXPECT_EQ(EngineFixture::ReadFile(fx_.DiskFile(name)), data) << name;
+    EXPECT_EQ(os::FileAge(fx_.DiskPath() + name), EngineFixture::Day(15)) << name;
+  }
+
+  // The blocked target is as it was before the run, and no temporary file lies beside it.
+  void ExpectBlockedUntouched(std::vector<std::string> others) {
+    inUse_.reset();
+    std::vector<std::string> expected = std::move(others);
+    switch (GetParam()) {
+      case Obstacle::TargetInUse:
+        EXPECT_EQ(EngineFixture::ReadFile(fx_.DiskFile("b.txt")), "old");
+        EXPECT_EQ(os::FileAge(BlockedTarget()), EngineFixture::Day(1));
+        expected.push_back("b.txt");
+        break;
+      case Obstacle::FolderAtTarget:
+        EXPECT_TRUE(std::filesystem::is_directory(fx_.DiskFile("b.txt")));
+        EXPECT_EQ(EngineFixture::ReadFile(fx_.DiskFile("b.txt/inside.txt")), "kept");
+        expected.push_back("b.txt");
+        expected.push_back("b.txt/inside.txt");
+        break;
+      case Obstacle::FileAtFolder:
+        EXPECT_EQ(EngineFixture::ReadFile(fx_.DiskFile("sub")), "kept");
+        expected.push_back("sub");
+        break;
+    }
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Entries(std::filesystem::path(fx_.DiskFile("a.txt")).parent_path()), expected);
+  }
+
+  bool CopyPassEnded() const {
+    return std::any_of(callback_.reports.begin(), callback_.reports.end(),
+                       [](const ProgressReport& r) { return r.code == kProgressCopyDone; });
+  }
+
+  EngineFixture fx_;
+  std::unique_ptr<TFilesManager> manager_ = fx_.NewFilesManager();
+  RecordingCallback callback_;
+  TDatumValue* blocked_ = nullptr;
+  std::unique_ptr<os::File> inUse_;
+};
+
+TEST_P(FailedCopyTest, EndsTheRunNamingTheTargetAndKeepsWhatWasThere) {
+  try {
+    manager_->Update(&callback_);
+    FAIL() << "the run went through";
+  } catch (const EViolationError& e) {
+    EXPECT_EQ(e.Message(), BlockedTarget());
+  }
+  ExpectInstalled("a.txt", "first file");
+  EXPECT_FALSE(std::filesystem::exists(fx_.DiskFile("c.txt")));
+  ExpectBlockedUntouched({"a.txt"});
+  // The run ended inside the copy pass: neither its end report nor the end action came.
+  EXPECT_FALSE(CopyPassEnded());
+  EXPECT_TRUE(callback_.restartTitles.empty());
+}
+
+TEST_P(FailedCopyTest, IgnoredFailureLetsTheLaterFilesIn) {
+  blocked_->SetIgnoreUserInstallError(true);
+  manager_->Update(&callback_);
+  ExpectInstalled("a.txt", "first file");
+  ExpectInstalled("c.txt", "third file");
+  ExpectBlockedUntouched({"a.txt", "c.txt"});
+  EXPECT_TRUE(CopyPassEnded());
+  EXPECT_EQ(callback_.restartTitles, std::vector<std::string>{"Course"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Obstacles, FailedCopyTest,
+                         ::testing::Values(Obstacle::TargetInUse, Obstacle::FolderAtTarget,
+                                           Obstacle::FileAtFolder),
+                         [](const ::testing::TestParamInfo<Obstacle>& info) {
+                           return std::string(Name(info.param));
+                         });
+
+}  // namespace
+}  // namespace cd::test

@@ -1,0 +1,156 @@
+// Group members on the user's disk: the flags that pack or unpack a member's data on its way
+// from the group file, and the content and date every member's file ends with.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "config/config_io.h"
+#include "engine_fixture.h"
+#include "install/component_list.h"
+#include "install/datum_value.h"
+#include "install/file_group.h"
+#include "install/install_classes.h"
+#include "install/install_manager_link.h"
+#include "platform/files.h"
+#include "streams/memory_stream.h"
+#include "streams/packed_stream.h"
+
+namespace cd::test {
+namespace {
+
+constexpr TFileFlags kInGroupPacked = FileFlagBit(fg_GroupItemCompress);
+constexpr TFileFlags kPackOnDisk = FileFlagBit(fg_GroupItemCompressToUserDisk);
+constexpr TFileFlags kUnpackOnDisk = FileFlagBit(fg_GroupItemDeompressToUserDisk);
+
+// The build side's install manager: sources in one folder, the medium in another.
+class BuildRoot : public TComponentList, public IInstallManager {
+ public:
+  BuildRoot(std::string source, std::string dest)
+      : TComponentList(nullptr), source_(std::move(source)), dest_(std::move(dest)) {}
+  TComponentList& AsList() override { return *this; }
+  const std::string& SourcePrgPath() const override { return source_; }
+  const std::string& DestPrgPath() const override { return dest_; }
+  void Step() override {}
+
+ private:
+  std::string source_;
+  std::string dest_;
+};
+
+// Compressible text that differs per seed, so that members cannot stand in for each other.
+std::string Content(size_t size, int seed) {
+  std::string s;
+  for (int i = 0; s.size() < size; ++i)
+    s += "member " + std::to_string(seed) + ", line " + std::to_string(i % 53) + "\r\n";
+  s.resize(size);
+  return s;
+}
+
+bool StartsWithSignature(const std::string& data) {
+  return data.size() >= 4 && std::equal(kPackedSignature, kPackedSignature + 4,
+                                        reinterpret_cast<const uint8_t*>(data.data()));
+}
+
+std::string Unpacked(const std::string& data) {
+  TMemoryStream in(data), out;
+  if (!IsPacked(in)) return data;
+  UnpackStream(in, out);
+  return out.Data();
+}
+
+struct Member {
+  const char* name;
+  TFileFlags flags;
+  size_t size;
+  bool packedOnDisk;  // what the flags ask the file on the user's disk to be
+};
+
+// The flags of a member and what lands on the disk. Data of 1000 bytes or less is never
+// packed, so asking to pack it leaves it plain.
+const std::vector<Member>& Members() {
+  static const std::vector<Member> members = {
+      {"plain.txt", 0, 3000, false},
+      {"packed.txt", kInGroupPacked, 3000, true},
+      {"packondisk.txt", kPackOnDisk, 3000, true},
+      {"staypacked.txt", kInGroupPacked | kPackOnDisk, 3000, true},
+      {"unpackondisk.txt", kInGroupPacked | kUnpackOnDisk, 3000, false},
+      {"stayplain.txt", kUnpackOnDisk, 3000, false},
+      {"bothflags.txt", kInGroupPacked | kPackOnDisk | kUnpackOnDisk, 3000, true},
+      {"bothplain.txt", kPackOnDisk | kUnpackOnDisk, 3000, true},
+      {"limit.txt", kPackOnDisk, 1000, false},
+      {"overlimit.txt", kPackOnDisk, 1001, true},
+      {"smallpacked.txt", kInGroupPacked | kUnpackOnDisk, 400, false},
+  };
+  return members;
+}
+
+// Parameter: the group's own flags (the group file packed as a whole or not).
+class GroupFlagsTest : public ::testing::TestWithParam<TFileFlags> {
+ protected:
+  void SetUp() override { RegisterInstallClasses(); }
+
+  // Builds the group onto the medium with PackFile and hands it to the installing manager.
+  void BuildGroup() {
+    BuildRoot root(fx_.DiskPath() + "src\\", fx_.MediumPath());
+    auto* files = new TFilesManager(&root);
+    auto* group = new TFileGroup(files, "members.grp");
+    group->SetFlags(GetParam());
+    int seed = 0;
+    for (const Member& m : Members()) {
+      auto* member = new TDatumValue(group, m.name);
+      member->SetInstalTarget("Disk");
+      member->SetFlags(m.flags);
+      EngineFixture::WriteFile(fx_.DiskFile(std::string("src/") + m.name), Content(m.size, ++seed),
+                               EngineFixture::Day(3));
+    }
+    files->StoreAllFileInfo();
+    files->PackAll();
+    std::unique_ptr<TComponent> copy = CloneObject(group);
+    auto* installed = static_cast<TFileGroup*>(copy.release());
+    installed->SetDestSize(group->DestSize());
+    install_->InsertComponent(std::unique_ptr<TComponent>(installed));
+  }
+
+  EngineFixture fx_;
+  std::unique_ptr<TFilesManager> install_ = [this] {
+    auto m = std::make_unique<TFilesManager>(nullptr);
+    m->SetPrgPath(fx_.MediumPath());
+    m->Targets().Add("Disk=" + fx_.DiskPath() + "target\\");
+    return m;
+  }();
+  RecordingCallback callback_;
+};
+
+TEST_P(GroupFlagsTest, EachMemberLandsInTheFormItsFlagsAskFor) {
+  BuildGroup();
+  install_->PrepareUpdate(&callback_);
+  install_->Update(&callback_);
+  int seed = 0;
+  for (const Member& m : Members()) {
+    SCOPED_TRACE(m.name);
+    const std::string source = Content(m.size, ++seed);
+    const std::string onDisk =
+        EngineFixture::ReadFile(fx_.DiskFile(std::string("target/") + m.name));
+    EXPECT_EQ(StartsWithSignature(onDisk), m.packedOnDisk);
+    if (m.packedOnDisk) {
+      // Packed once: unpacking gives the source, not another packed form of it.
+      EXPECT_LT(onDisk.size(), source.size());
+      EXPECT_EQ(Unpacked(onDisk), source);
+    } else {
+      EXPECT_EQ(onDisk, source);
+    }
+    EXPECT_EQ(os::FileAge(fx_.DiskPath() + "target\\" + m.name), EngineFixture::Day(3));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(GroupForms, GroupFlagsTest,
+                         ::testing::Values(TFileFlags{0}, FileFlagBit(fg_GroupNotCompress)),
+                         [](const ::testing::TestParamInfo<TFileFlags>& info) {
+                           return std::string(info.param ? "UnpackedGroup" : "PackedGroup");
+                         });
+
+}  // namespace
+}  // namespace cd::test

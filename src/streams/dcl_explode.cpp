@@ -3,6 +3,7 @@
 #include "streams/dcl_explode.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <iterator>
 
@@ -25,7 +26,7 @@ constexpr uint32_t kHistory = TExplodeWork::kHistory;
 // The farthest distance (63 shifted by 6 bits, plus 63, plus 1) stays inside the history and
 // the longest copy fits behind the window, so no decoded value reaches outside the buffer.
 static_assert((63u << 6) + 63u + 1u <= kHistory);
-static_assert(2 * kHistory - 1 + dcl::kLongestCopy <= TExplodeWork::kOutSize);
+static_assert(2 * kHistory - 1 + dcl::kLongestCopy + 7 <= TExplodeWork::kOutSize);
 
 // --- construct -------------------------------------------------------------------------------
 
@@ -75,24 +76,48 @@ void BuildAsciiLookup(TExplodeWork& w) {
 
 // --- bits --------------------------------------------------------------------------------------
 
-// Removes n (at most 8) bits from the low end of the bit buffer, loading the next input byte
-// when the buffer runs short. False when the input has ended.
+// A symbol with its distance takes at most 31 bits, so one refill before each symbol is enough.
+constexpr uint32_t kSymbolBits = 31;
+constexpr uint32_t kRefillTo = 56;
+static_assert(kSymbolBits + 8 <= kRefillTo);
+
+// Tops the bit buffer up to at least kRefillTo bits from the input, reading the next block of
+// at most 2048 bytes whenever the current one is used up, until the input ends.
+void Refill(TExplodeWork& w) {
+  while (w.bitCount < kRefillTo) {
+    if (w.inPos == w.inBytes) {
+      if (w.inputEnded) return;
+      uint32_t size = TExplodeWork::kInSize;
+      w.inBytes = std::min(w.readBuf(w.in, size, w.param), TExplodeWork::kInSize);
+      w.inPos = 0;
+      if (w.inBytes == 0) {
+        w.inputEnded = true;
+        return;
+      }
+    }
+    if constexpr (std::endian::native == std::endian::little) {
+      if (w.inBytes - w.inPos >= 8) {
+        uint64_t next;
+        std::memcpy(&next, w.in + w.inPos, 8);
+        w.bitBuf |= next << w.bitCount;
+        const uint32_t taken = (63 - w.bitCount) >> 3;
+        w.inPos += taken;
+        w.bitCount += taken * 8;
+        continue;
+      }
+    }
+    w.bitBuf |= static_cast<uint64_t>(w.in[w.inPos++]) << w.bitCount;
+    w.bitCount += 8;
+  }
+}
+
+// Removes n (at most 9) bits from the low end of the bit buffer. The next 8 bits must stay
+// readable for the following code: false, dropping nothing, when fewer would remain, which
+// after a refill means the input has ended.
 bool DropBits(TExplodeWork& w, uint32_t n) {
-  if (n <= w.extraBits) {
-    w.bitBuf >>= n;
-    w.extraBits -= n;
-    return true;
-  }
-  w.bitBuf >>= w.extraBits;
-  if (w.inPos == w.inBytes) {
-    uint32_t size = TExplodeWork::kInSize;
-    w.inBytes = std::min(w.readBuf(w.in, size, w.param), TExplodeWork::kInSize);
-    if (w.inBytes == 0) return false;
-    w.inPos = 0;
-  }
-  w.bitBuf |= static_cast<uint32_t>(w.in[w.inPos++]) << 8;
-  w.bitBuf >>= n - w.extraBits;
-  w.extraBits = w.extraBits - n + 8;
+  if (w.bitCount < n + 8) return false;
+  w.bitBuf >>= n;
+  w.bitCount -= n;
   return true;
 }
 
@@ -105,12 +130,6 @@ int DecodeAsciiLiteral(TExplodeWork& w) {
   const Entry second = w.asciiLong[first.symbol][w.bitBuf & 0x1F];
   if (second.bits == 0 || !DropBits(w, second.bits)) return kErrorSymbol;
   return second.symbol;
-}
-
-int DecodeLiteral(TExplodeWork& w) {
-  if (w.literalMode == kDclAscii) return DecodeAsciiLiteral(w);
-  const int literal = static_cast<int>(w.bitBuf & 0xFF);
-  return DropBits(w, 8) ? literal : kErrorSymbol;
 }
 
 // The end marker's extra bits may run past the end of the input; for any other length that
@@ -129,10 +148,16 @@ int DecodeLength(TExplodeWork& w) {
 }
 
 // Literals 0..255, lengths 256..772, the end marker 773, the error symbol 774.
+// A binary literal is its flag bit and the 8 bits of the byte, taken in one step.
 int DecodeSymbol(TExplodeWork& w) {
+  Refill(w);
+  if ((w.bitBuf & 1) == 0 && w.literalMode == kDclBinary) {
+    const int literal = static_cast<int>((w.bitBuf >> 1) & 0xFF);
+    return DropBits(w, 9) ? literal : kErrorSymbol;
+  }
   const bool isLength = (w.bitBuf & 1) != 0;
   if (!DropBits(w, 1)) return kErrorSymbol;
-  return isLength ? DecodeLength(w) : DecodeLiteral(w);
+  return isLength ? DecodeLength(w) : DecodeAsciiLiteral(w);
 }
 
 // The distance back to the copy's source, 1 to the window size; 0 when the input ended.
@@ -148,16 +173,21 @@ uint32_t DecodeDistance(TExplodeWork& w, uint32_t length) {
 
 // --- expand ------------------------------------------------------------------------------------
 
-// Copies one byte at a time so that a distance shorter than the length repeats the last bytes.
+// Copies 8 bytes at a time, into the slack behind the window when the length is not a multiple
+// of 8 (bytes there are overwritten by later output and never handed over). A distance shorter
+// than the length repeats the last bytes: from 8 bytes on each piece lies wholly before the
+// bytes it writes; one byte repeats as a fill; shorter patterns go byte by byte.
 void CopyMatch(TExplodeWork& w, uint32_t length, uint32_t distance) {
   uint8_t* to = w.out + w.outPos;
   const uint8_t* from = to - distance;
-  if (distance >= length) {
-    std::memcpy(to, from, length);
+  w.outPos += length;
+  if (distance >= 8) {
+    for (uint32_t i = 0; i < length; i += 8) std::memcpy(to + i, from + i, 8);
+  } else if (distance == 1) {
+    std::memset(to, *from, length);
   } else {
     for (uint32_t i = 0; i < length; ++i) to[i] = from[i];
   }
-  w.outPos += length;
 }
 
 // Decodes symbols into the window until the end marker or damage; the lower half of the
@@ -201,8 +231,9 @@ int Explode(TDclReadBuf readBuf, TDclWriteBuf writeBuf, TExplodeWork& work, void
   work.literalMode = work.in[0];
   work.dictBits = work.in[1];
   work.bitBuf = work.in[2];
-  work.extraBits = 0;
+  work.bitCount = 8;
   work.inPos = 3;
+  work.inputEnded = false;
   if (work.dictBits < 4 || work.dictBits > 6) return kDclInvalidDictSize;
   work.dictMask = 0xFFFFu >> (16 - work.dictBits);
   if (work.literalMode == kDclAscii) {

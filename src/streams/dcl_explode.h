@@ -12,7 +12,9 @@ namespace cd {
 struct TExplodeWork {
   static constexpr uint32_t kInSize = 2048;
   static constexpr uint32_t kHistory = 4096;
-  static constexpr uint32_t kOutSize = 2 * kHistory + 518;
+  // Copies go 8 bytes at a time and may write up to 7 bytes past their end: the slack.
+  static constexpr uint32_t kCopySlack = 8;
+  static constexpr uint32_t kOutSize = 2 * kHistory + 518 + kCopySlack;
 
   // Second-level ASCII literal entries: one group of 32 per first byte of a long code.
   static constexpr int kLongGroups = 16;
@@ -30,10 +32,11 @@ struct TExplodeWork {
   uint32_t dictBits = 0;
   uint32_t dictMask = 0;
 
-  uint32_t bitBuf = 0;     // consumed from the low end
-  uint32_t extraBits = 0;  // valid bits beyond the 8 of the current byte
+  uint64_t bitBuf = 0;    // consumed from the low end
+  uint32_t bitCount = 0;  // valid bits in bitBuf; at least 8 while decoding goes on
   uint32_t inPos = 0;
   uint32_t inBytes = 0;
+  bool inputEnded = false;
   uint32_t outPos = 0;
 
   uint8_t lengthLookup[256];

@@ -124,6 +124,23 @@ TEST(ExplodeDamage, TruncatedStreamWritesWhatItDecodedThenAborts) {
   EXPECT_EQ(cut.output, "abcd");
 }
 
+TEST(ExplodeDamage, StreamCutAtAnyByteAbortsWithAPrefixOfTheOutput) {
+  for (int mode : {0, 1}) {
+    const std::string text = "literals at the very end of the input, then a copy";
+    const std::string full = LiteralsOf(text, mode).Copy(40, 20).Literal('!').End().Bytes();
+    const std::string expected = ExplodeString(full).output;
+    for (size_t cut = 5; cut < full.size() - 1; ++cut) {
+      const TExplodeResult r = ExplodeString(full.substr(0, cut), 7);
+      EXPECT_EQ(r.code, kDclAbort) << "mode " << mode << ", cut " << cut;
+      EXPECT_EQ(expected.compare(0, r.output.size(), r.output), 0) << "cut " << cut;
+    }
+  }
+  // Literals that end exactly on a byte boundary with no end marker.
+  const TExplodeResult r = ExplodeString(LiteralsOf("abcdefgh").Bytes());
+  EXPECT_EQ(r.code, kDclAbort);
+  EXPECT_EQ(r.output, "abcdefg");
+}
+
 TEST(ExplodeDamage, EndMarkerWhoseExtraBitsEndTheInputIsAccepted) {
   // Eight 9-bit literals and the 16-bit end marker end exactly on a byte boundary.
   const std::string stream = LiteralsOf("abcdefgh").End().Bytes();

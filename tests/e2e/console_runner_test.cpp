@@ -21,14 +21,6 @@ namespace fs = std::filesystem;
 
 constexpr const char* kGermanViewerLine = "Demo viewer: started with the course data \"German_A8\"";
 
-std::set<std::string> FilesUnder(const fs::path& folder) {
-  std::set<std::string> files;
-  if (!fs::exists(folder)) return files;
-  for (const auto& entry : fs::recursive_directory_iterator(folder))
-    if (entry.is_regular_file()) files.insert(fs::relative(entry.path(), folder).generic_string());
-  return files;
-}
-
 class ConsoleRunnerTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {

@@ -3,8 +3,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 namespace cd::test {
 
@@ -23,13 +21,6 @@ ToolRun RunTool(const std::filesystem::path& program, const std::string& argumen
   std::string output = ReadHost(log);
   std::erase(output, '\r');  // Windows writes its text output with CR LF
   return {status, output};
-}
-
-std::string ReadHost(const std::filesystem::path& name) {
-  std::ifstream in(name, std::ios::binary);
-  std::ostringstream content;
-  content << in.rdbuf();
-  return content.str();
 }
 
 }  // namespace cd::test

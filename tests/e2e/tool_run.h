@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <string>
 
+#include "support/host_files.h"
+
 namespace cd::test {
 
 struct ToolRun {
@@ -15,8 +17,5 @@ struct ToolRun {
 // empty, is the name of a file that becomes its standard input.
 ToolRun RunTool(const std::filesystem::path& program, const std::string& arguments,
                 const std::filesystem::path& log, const std::filesystem::path& input = {});
-
-// The whole content of a host file; empty when it cannot be read.
-std::string ReadHost(const std::filesystem::path& name);
 
 }  // namespace cd::test

@@ -7,12 +7,11 @@
 
 #include <atomic>
 #include <filesystem>
-#include <fstream>
 #include <set>
-#include <sstream>
 #include <thread>
 
 #include "program_run.h"
+#include "support/host_files.h"
 #include "support/temp_dir.h"
 #include "window_driver.h"
 
@@ -20,21 +19,6 @@ namespace cd::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadAll(const fs::path& name) {
-  std::ifstream in(name, std::ios::binary);
-  std::ostringstream content;
-  content << in.rdbuf();
-  return content.str();
-}
-
-std::set<std::string> FilesUnder(const fs::path& folder) {
-  std::set<std::string> files;
-  if (!fs::exists(folder)) return files;
-  for (const auto& entry : fs::recursive_directory_iterator(folder))
-    if (entry.is_regular_file()) files.insert(fs::relative(entry.path(), folder).generic_string());
-  return files;
-}
 
 class ExampleMediumTest : public ::testing::Test {
  protected:
@@ -106,11 +90,11 @@ TEST_F(ExampleMediumTest, ChosenCourseIsInstalledAndItsViewerShowsTheCourseData)
             (std::set<std::string>{"Courses/English/lesson1.txt", "Courses/English/lesson2.txt",
                                    "Courses/English/recording.dat", "Courses/German/lesson1.txt"}));
   for (const std::string& name : FilesUnder(data))
-    EXPECT_EQ(ReadAll(data / name), ReadAll(Sources() / name)) << name;
+    EXPECT_EQ(ReadHost(data / name), ReadHost(Sources() / name)) << name;
   const fs::path vok = "C:\\windows\\Vok";
   for (const char* name : {"Viewer/demo_viewer.exe", "Viewer/demolib.dll", "Help/index.txt",
                            "Help/keys.txt", "Help/about.txt"})
-    EXPECT_EQ(ReadAll(vok / name), ReadAll(Sources() / name)) << name;
+    EXPECT_EQ(ReadHost(vok / name), ReadHost(Sources() / name)) << name;
 }
 
 TEST_F(ExampleMediumTest, CancelInTheChoiceWritesNothingAndStartsNothing) {

@@ -1,7 +1,8 @@
 // Explode and implode throughput (MB/s of unpacked data) and packed ratio on four 8 MiB
 // inputs: English-like text, x86-64 machine code (this program's own file), random bytes and
 // one repeated byte. "--memory" streams inputs of growing size through both directions and
-// reports the peak resident memory, which must not grow with the input.
+// reports the peak resident memory, which must not grow with the input; "--write-inputs DIR"
+// writes the four inputs as files.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -13,6 +14,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <utility>
 
 #include "streams/dcl_explode.h"
 #include "streams/dcl_implode.h"
@@ -244,8 +246,23 @@ int MeasureMemory() {
 
 }  // namespace
 
+// --write-inputs DIR: the four inputs as files, for timing the cdpack program on them.
+int WriteInputs(const std::string& folder) {
+  const std::pair<const char*, const std::string*> inputs[] = {
+      {"text.bin", &Input<MakeText>()},
+      {"machine-code.bin", &Input<MakeMachineCode>()},
+      {"random.bin", &Input<MakeRandom>()},
+      {"repeated.bin", &Input<MakeRepeated>()}};
+  for (const auto& [name, data] : inputs) {
+    std::ofstream(folder + "/" + name, std::ios::binary) << *data;
+    std::printf("%s/%s\n", folder.c_str(), name);
+  }
+  return 0;
+}
+
 int main(int argc, char** argv) {
   if (argc >= 2 && std::strcmp(argv[1], "--memory") == 0) return MeasureMemory();
+  if (argc == 3 && std::strcmp(argv[1], "--write-inputs") == 0) return WriteInputs(argv[2]);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -14,9 +14,9 @@
 #include <string>
 
 #include "config/string_list.h"
+#include "counting_callback.h"
 #include "install/datum_value.h"
 #include "install/files_manager.h"
-#include "install/setup_callback.h"
 #include "platform/drive_map.h"
 #include "platform/paths.h"
 #include "streams/packed_stream.h"
@@ -75,21 +75,6 @@ std::vector<int32_t> MakeMedium(const fs::path& medium) {
   return packedSizes;
 }
 
-class CountingCallback : public cd::ISetupCallBack {
- public:
-  void SetMessages(const std::string&, const std::string&) override {}
-  cd::TProgressProc GetProgressProc() override {
-    return [this](int32_t, int32_t, cd::TSetupTotals*) { return ++reports > 0; };
-  }
-  cd::TSetupTotals* GetTotals() override { return &totals; }
-  cd::TStepProc GetStepProc() override { return {}; }
-  void SetRange(int32_t, int32_t) override {}
-  void ShowRestartMessage(const std::string&) override {}
-
-  cd::TSetupTotals totals;
-  int64_t reports = 0;
-};
-
 template <typename Fn>
 double Seconds(Fn&& run) {
   const auto start = std::chrono::steady_clock::now();
@@ -122,7 +107,7 @@ double EngineInstall(const fs::path& medium, const fs::path& disk,
     AddItem(*manager, StoredName(i), static_cast<int32_t>(kFileSize));
     if (packedSizes) AddItem(*manager, PackedFileName(i), (*packedSizes)[i]);
   }
-  CountingCallback callback;
+  cd::bench::CountingCallback callback;
   const double seconds = Seconds([&] {
     manager->PrepareUpdate(&callback);
     manager->Update(&callback);
@@ -180,7 +165,7 @@ int Scale() {
   cd::TStringList names;
   for (int i = 0; i < kScaleItems; ++i) AddItem(*manager, "dir\\f" + std::to_string(i) + ".dat", 1);
   for (int i = kScaleItems - 1; i >= 0; --i) names.Add("DIR\\F" + std::to_string(i) + ".DAT");
-  CountingCallback callback;
+  cd::bench::CountingCallback callback;
   int32_t total = 0;
   const double prepare = Seconds([&] { total = manager->PrepareUpdate(&callback); });
   const double check = Seconds([&] { manager->CheckList(names); });

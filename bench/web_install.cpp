@@ -10,9 +10,9 @@
 #include <fstream>
 #include <string>
 
+#include "counting_callback.h"
 #include "install/datum_value.h"
 #include "install/files_manager.h"
-#include "install/setup_callback.h"
 #include "platform/drive_map.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -40,22 +40,6 @@ void MakeFiles(const std::filesystem::path& folder) {
   }
 }
 
-// Counts what the engine reports, as cheaply as a window that only stores the numbers.
-class CountingCallback : public cd::ISetupCallBack {
- public:
-  void SetMessages(const std::string&, const std::string&) override {}
-  cd::TProgressProc GetProgressProc() override {
-    return [this](int32_t, int32_t, cd::TSetupTotals*) { return ++reports > 0; };
-  }
-  cd::TSetupTotals* GetTotals() override { return &totals; }
-  cd::TStepProc GetStepProc() override { return {}; }
-  void SetRange(int32_t, int32_t) override {}
-  void ShowRestartMessage(const std::string&) override {}
-
-  cd::TSetupTotals totals;
-  int64_t reports = 0;
-};
-
 template <typename Fn>
 double Seconds(Fn&& run) {
   const auto start = std::chrono::steady_clock::now();
@@ -69,14 +53,15 @@ double EngineInstall(const cd::test::HttpServer& server, const std::filesystem::
   std::filesystem::create_directories(disk);
   cd::TFilesManager manager(nullptr);
   manager.SetPrgPath(server.Url("medium/"));
-  manager.Targets().Add("Disk=" + cd::os::IncludeTrailingBackslash(cd::os::WindowsPath(disk.string())));
+  manager.Targets().Add("Disk=" +
+                        cd::os::IncludeTrailingBackslash(cd::os::WindowsPath(disk.string())));
   for (int i = 0; i < kFiles; ++i) {
     auto* item = new cd::TDatumValue(&manager, FileName(i));
     item->SetInstalTarget("Disk");
     item->SetDestSize(static_cast<int32_t>(kFileSize));
     item->SetTime(1345282048);
   }
-  CountingCallback callback;
+  cd::bench::CountingCallback callback;
   const double seconds = Seconds([&] {
     if (manager.PrepareUpdate(&callback) != static_cast<int32_t>(kFiles * kFileSize))
       throw std::runtime_error("not every file is needed");

@@ -12,7 +12,7 @@ std::string DestinationPath(std::string_view fieldText) {
 }
 
 std::string TAskMediumIdForm::Ask(const std::string& prompt) {
-  pathText_ = view_->Ask(prompt, pathText_);
+  pathText_ = view_->Ask(TranslateText(prompt), pathText_);
   return DestinationPath(pathText_);
 }
 

@@ -14,8 +14,9 @@ class TAskMediumIdForm {
  public:
   explicit TAskMediumIdForm(std::unique_ptr<os::DestinationView> view) : view_(std::move(view)) {}
 
-  // Shows prompt unchanged, takes the field's text however the dialog closes, and returns it
-  // as a directory: with a trailing "\" added when missing; empty stays empty.
+  // Shows prompt in the installation language (the engine passes it untranslated), takes the
+  // field's text however the dialog closes, and returns it as a directory: with a trailing
+  // "\" added when missing; empty stays empty.
   std::string Ask(const std::string& prompt);
 
   const std::string& PathText() const { return pathText_; }

@@ -6,6 +6,7 @@
 #include "runner/ask_medium_id_form.h"
 #include "runner/multi_run_form.h"
 #include "util/exceptions.h"
+#include "util/lang_string.h"
 
 namespace cd {
 namespace {
@@ -90,7 +91,8 @@ TEST(DestinationTest, OkButtonFollowsTheField) {
   EXPECT_FALSE(os::DestinationOkVisible(""));
 }
 
-TEST(DestinationTest, FormShowsPromptAndKeepsItsTextBetweenQuestions) {
+TEST(DestinationTest, FormShowsPromptTranslatedAndKeepsItsTextBetweenQuestions) {
+  OnTranslate() = [](const std::string& text) { return LowLangString(text, "EN"); };
   std::vector<std::string> seen;
   int call = 0;
   TAskMediumIdForm form(std::make_unique<test::FakeDestinationView>(
@@ -101,8 +103,9 @@ TEST(DestinationTest, FormShowsPromptAndKeepsItsTextBetweenQuestions) {
   EXPECT_EQ(form.Ask("\"CZ=Kam\",\"EN=Where\""), "c:\\VokData\\");
   EXPECT_EQ(form.Ask("second"), "e:\\data\\");
   EXPECT_EQ(form.Ask("third"), "e:\\data\\");
-  EXPECT_EQ(seen, (std::vector<std::string>{"\"CZ=Kam\",\"EN=Where\"|c:\\VokData",
-                                            "second|c:\\VokData", "third|e:\\data"}));
+  EXPECT_EQ(seen, (std::vector<std::string>{"Where|c:\\VokData", "second|c:\\VokData",
+                                            "third|e:\\data"}));
+  OnTranslate() = nullptr;
 }
 
 TEST(DestinationTest, EmptiedFieldGivesAnEmptyPath) {

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "config/config_io.h"
 #include "platform/dos_time.h"
 #include "platform/drive_map.h"
 #include "platform/files.h"
@@ -27,7 +28,8 @@ std::string EngineFixture::DiskFile(const std::string& name) const {
   return (root_.Path() / "disk" / name).string();
 }
 
-void EngineFixture::WriteFile(const std::string& hostName, const std::string& data, int32_t dosDate) {
+void EngineFixture::WriteFile(const std::string& hostName, const std::string& data,
+                              int32_t dosDate) {
   std::filesystem::create_directories(std::filesystem::path(hostName).parent_path());
   const std::string name = os::WindowsPath(hostName);
   os::WriteWholeFile(name, data);
@@ -44,11 +46,19 @@ int32_t EngineFixture::Day(int day) {
   return static_cast<int32_t>((date << 16) | (12u << 11));
 }
 
-std::unique_ptr<TFilesManager> EngineFixture::NewFilesManager() const {
+std::unique_ptr<TFilesManager> EngineFixture::NewFilesManager(const std::string& diskFolder) const {
   auto manager = std::make_unique<TFilesManager>(nullptr);
   manager->SetPrgPath(mediumPath_);
-  manager->Targets().Add("Disk=" + diskPath_);
+  manager->Targets().Add("Disk=" + diskPath_ + diskFolder);
   return manager;
+}
+
+TFileGroup* HandOver(const TFileGroup& built, TFilesManager& install) {
+  std::unique_ptr<TComponent> copy = CloneObject(&built);
+  auto* installed = static_cast<TFileGroup*>(copy.release());
+  installed->SetDestSize(built.DestSize());
+  install.InsertComponent(std::unique_ptr<TComponent>(installed));
+  return installed;
 }
 
 }  // namespace cd::test

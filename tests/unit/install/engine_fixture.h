@@ -4,9 +4,13 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "install/component_list.h"
+#include "install/file_group.h"
 #include "install/files_manager.h"
+#include "install/install_manager_link.h"
 #include "install/setup_callback.h"
 #include "support/temp_dir.h"
 
@@ -34,7 +38,9 @@ class RecordingCallback : public ISetupCallBack {
     return [this] { ++steps; };
   }
   void SetRange(int32_t min, int32_t max) override { ranges.push_back({min, max}); }
-  void ShowRestartMessage(const std::string& appTitle) override { restartTitles.push_back(appTitle); }
+  void ShowRestartMessage(const std::string& appTitle) override {
+    restartTitles.push_back(appTitle);
+  }
 
   TSetupTotals totals;
   TSetupTotals* totalsSeen = nullptr;
@@ -43,6 +49,23 @@ class RecordingCallback : public ISetupCallBack {
   std::vector<ProgressReport> ranges;
   std::vector<std::string> restartTitles;
   int steps = 0;
+};
+
+// The build side's install manager: sources in one folder, the medium in another; counts the
+// observer's steps.
+class BuildRoot : public TComponentList, public IInstallManager {
+ public:
+  BuildRoot(std::string source, std::string dest)
+      : TComponentList(nullptr), source_(std::move(source)), dest_(std::move(dest)) {}
+  TComponentList& AsList() override { return *this; }
+  const std::string& SourcePrgPath() const override { return source_; }
+  const std::string& DestPrgPath() const override { return dest_; }
+  void Step() override { ++steps; }
+  int steps = 0;
+
+ private:
+  std::string source_;
+  std::string dest_;
 };
 
 class EngineFixture {
@@ -62,13 +85,18 @@ class EngineFixture {
   // A packed DOS date-time for a day of 2020 at noon.
   static int32_t Day(int day);
 
-  // A files manager reading from the medium; the target "Disk" names the disk folder.
-  std::unique_ptr<TFilesManager> NewFilesManager() const;
+  // A files manager reading from the medium; the target "Disk" names the disk folder, or the
+  // given folder below it (ending with a backslash).
+  std::unique_ptr<TFilesManager> NewFilesManager(const std::string& diskFolder = "") const;
 
  private:
   TempDir root_;
   std::string mediumPath_;
   std::string diskPath_;
 };
+
+// Hands a group built on the medium over to an installing files manager: a copy of it with the
+// packed size the build found, as a configuration would carry it.
+TFileGroup* HandOver(const TFileGroup& built, TFilesManager& install);
 
 }  // namespace cd::test

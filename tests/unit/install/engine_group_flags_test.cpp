@@ -25,21 +25,6 @@ constexpr TFileFlags kInGroupPacked = FileFlagBit(fg_GroupItemCompress);
 constexpr TFileFlags kPackOnDisk = FileFlagBit(fg_GroupItemCompressToUserDisk);
 constexpr TFileFlags kUnpackOnDisk = FileFlagBit(fg_GroupItemDeompressToUserDisk);
 
-// The build side's install manager: sources in one folder, the medium in another.
-class BuildRoot : public TComponentList, public IInstallManager {
- public:
-  BuildRoot(std::string source, std::string dest)
-      : TComponentList(nullptr), source_(std::move(source)), dest_(std::move(dest)) {}
-  TComponentList& AsList() override { return *this; }
-  const std::string& SourcePrgPath() const override { return source_; }
-  const std::string& DestPrgPath() const override { return dest_; }
-  void Step() override {}
-
- private:
-  std::string source_;
-  std::string dest_;
-};
-
 // Compressible text that differs per seed, so that members cannot stand in for each other.
 std::string Content(size_t size, int seed) {
   std::string s;
@@ -108,19 +93,12 @@ class GroupFlagsTest : public ::testing::TestWithParam<TFileFlags> {
     }
     files->StoreAllFileInfo();
     files->PackAll();
-    std::unique_ptr<TComponent> copy = CloneObject(group);
-    auto* installed = static_cast<TFileGroup*>(copy.release());
-    installed->SetDestSize(group->DestSize());
-    install_->InsertComponent(std::unique_ptr<TComponent>(installed));
+    HandOver(*group, *install_);
   }
 
   EngineFixture fx_;
-  std::unique_ptr<TFilesManager> install_ = [this] {
-    auto m = std::make_unique<TFilesManager>(nullptr);
-    m->SetPrgPath(fx_.MediumPath());
-    m->Targets().Add("Disk=" + fx_.DiskPath() + "target\\");
-    return m;
-  }();
+  std::unique_ptr<TFilesManager> install_ = fx_.NewFilesManager("target\\");
+
   RecordingCallback callback_;
 };
 

@@ -21,22 +21,6 @@
 namespace cd::test {
 namespace {
 
-// The build side's view of an install manager: sources in one folder, output in another.
-class BuildRoot : public TComponentList, public IInstallManager {
- public:
-  BuildRoot(std::string source, std::string dest)
-      : TComponentList(nullptr), source_(std::move(source)), dest_(std::move(dest)) {}
-  TComponentList& AsList() override { return *this; }
-  const std::string& SourcePrgPath() const override { return source_; }
-  const std::string& DestPrgPath() const override { return dest_; }
-  void Step() override { ++steps; }
-  int steps = 0;
-
- private:
-  std::string source_;
-  std::string dest_;
-};
-
 class GroupTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -53,27 +37,18 @@ class GroupTest : public ::testing::Test {
       auto* member = new TDatumValue(group, name);
       member->SetInstalTarget("Disk");
       if (std::string(name) == "two.txt") member->SetFlags(lastMemberFlags);
-      EngineFixture::WriteFile(build_.DiskFile(std::string("src/") + name), std::string(700, name[1]),
-                               EngineFixture::Day(3));
+      EngineFixture::WriteFile(build_.DiskFile(std::string("src/") + name),
+                               std::string(700, name[1]), EngineFixture::Day(3));
     }
     files->StoreAllFileInfo();
     files->PackAll();
     EXPECT_EQ(root.steps, 2);  // one step before each item, in both build steps
-    // Hand the built group over to the installing files manager.
-    std::unique_ptr<TComponent> copy = CloneObject(group);
-    auto* installed = static_cast<TFileGroup*>(copy.release());
-    installed->SetDestSize(group->DestSize());
-    install_->InsertComponent(std::unique_ptr<TComponent>(installed));
-    return installed;
+    return HandOver(*group, *install_);
   }
 
   EngineFixture build_;
-  std::unique_ptr<TFilesManager> install_ = [this] {
-    auto m = std::make_unique<TFilesManager>(nullptr);
-    m->SetPrgPath(build_.MediumPath());
-    m->Targets().Add("Disk=" + build_.DiskPath() + "target\\");
-    return m;
-  }();
+  std::unique_ptr<TFilesManager> install_ = build_.NewFilesManager("target\\");
+
   RecordingCallback callback_;
 };
 
@@ -118,8 +93,9 @@ TEST_F(GroupTest, MemberThatExistsWithErrorIfExistsStopsTheRun) {
   EXPECT_THROW(install_->Update(&callback_), EAbort);
   OnShowMessage() = nullptr;
   ASSERT_EQ(shown.size(), 1u);
-  EXPECT_EQ(shown[0], "File \"" + build_.DiskPath() + "target\\two.txt\" on your hard disk already "
-                      "exists. To complete the installation, delete it first!");
+  EXPECT_EQ(shown[0], "File \"" + build_.DiskPath() +
+                          "target\\two.txt\" on your hard disk already "
+                          "exists. To complete the installation, delete it first!");
   EXPECT_EQ(EngineFixture::ReadFile(build_.DiskFile("target/two.txt")), "user's");
 }
 
@@ -198,7 +174,8 @@ TEST(CardMerge, KeepsTheUsersSettingsAndTakesTheRestFromTheMedium) {
   TMemoryStream data(ObjectToString(&delivered));
   card->InstallData(data);
 
-  std::unique_ptr<TComponent> merged = StringToObject(EngineFixture::ReadFile(fx.DiskFile("card.a01")));
+  std::unique_ptr<TComponent> merged =
+      StringToObject(EngineFixture::ReadFile(fx.DiskFile("card.a01")));
   auto* result = dynamic_cast<TBookCard*>(merged.get());
   ASSERT_NE(result, nullptr);
   EXPECT_EQ(result->Language(), "CZ");

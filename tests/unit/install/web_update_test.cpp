@@ -36,21 +36,6 @@ std::string Packed(const std::string& data) {
   return out.Data();
 }
 
-// Where a group file is built from: sources in one folder, the medium as output.
-class BuildRoot : public TComponentList, public IInstallManager {
- public:
-  BuildRoot(std::string source, std::string dest)
-      : TComponentList(nullptr), source_(std::move(source)), dest_(std::move(dest)) {}
-  TComponentList& AsList() override { return *this; }
-  const std::string& SourcePrgPath() const override { return source_; }
-  const std::string& DestPrgPath() const override { return dest_; }
-  void Step() override {}
-
- private:
-  std::string source_;
-  std::string dest_;
-};
-
 // The reports of one run cut at each "file finished" (-1, -1) report.
 std::vector<std::vector<ProgressReport>> PerFile(const std::vector<ProgressReport>& reports) {
   std::vector<std::vector<ProgressReport>> files;
@@ -95,11 +80,7 @@ class WebUpdateTest : public ::testing::Test {
     }
     files->StoreAllFileInfo();
     files->PackAll();
-    std::unique_ptr<TComponent> copy = CloneObject(group);
-    auto* installed = static_cast<TFileGroup*>(copy.release());
-    installed->SetDestSize(group->DestSize());
-    manager_->InsertComponent(std::unique_ptr<TComponent>(installed));
-    return installed;
+    return HandOver(*group, *manager_);
   }
 
   std::string RunFailure() {
@@ -156,7 +137,8 @@ TEST_F(WebUpdateTest, LoaderProgressGrowsToEachFilesSizeBetweenTheMarks) {
   callback_.reports.pop_back();
   const auto files = PerFile(callback_.reports);
   ASSERT_EQ(files.size(), 2u);
-  const int32_t sizes[] = {static_cast<int32_t>(packed.size()), static_cast<int32_t>(stored.size())};
+  const int32_t sizes[] = {static_cast<int32_t>(packed.size()),
+                           static_cast<int32_t>(stored.size())};
   for (size_t f = 0; f < files.size(); ++f) {
     ASSERT_FALSE(files[f].empty()) << "file " << f;
     int32_t last = 0;

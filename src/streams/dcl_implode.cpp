@@ -158,16 +158,18 @@ uint32_t DictionaryBits(uint32_t dictSize) {
 void EncodeInput(W& w) {
   const uint32_t keep = w.dictSize + W::kLookAhead;
   uint32_t pos = keep;
+  dcl::StartIndex(w, keep);
   for (bool first = true;; first = false) {
     const uint32_t loaded = ReadBlock(w, keep);
     if (loaded == 0 && first) return;
     const bool last = loaded < W::kBlock;
     const uint32_t dataEnd = keep + loaded;
     const uint32_t blockEnd = last ? dataEnd : dataEnd - W::kLookAhead;
-    dcl::BuildIndex(w, first ? keep : 0, std::min(blockEnd, dataEnd - 1), dataEnd);
+    dcl::ExtendIndex(w, std::min(blockEnd, dataEnd - 1), dataEnd);
     pos = EncodeBlock(w, pos, blockEnd, dataEnd);
     if (last) return;
     std::memmove(w.buf, w.buf + W::kBlock, keep);
+    dcl::SlideIndex(w, W::kBlock);
     pos -= W::kBlock;
   }
 }

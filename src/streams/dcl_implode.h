@@ -14,11 +14,9 @@ struct TImplodeWork {
   static constexpr uint32_t kLookAhead = 516;  // also the longest repetition written
   static constexpr uint32_t kMaxDict = 4096;
   static constexpr uint32_t kBufSize = kMaxDict + kLookAhead + kBlock;
-  static constexpr uint32_t kHashCount = 255 * 4 + 255 * 5 + 1;
   static constexpr uint32_t kSymbolCount = 774;
   static constexpr uint32_t kOutSize = 2048;
   static constexpr uint32_t kChainHashBits = 13;
-  static constexpr uint16_t kNoPosition = 0xFFFF;
 
   TDclReadBuf readBuf = nullptr;
   TDclWriteBuf writeBuf = nullptr;
@@ -36,15 +34,18 @@ struct TImplodeWork {
   // History, then the look-ahead kept from the previous block, then 4096 bytes of new input.
   uint8_t buf[kBufSize];
 
-  // Position index: the buffer positions of each 2-byte hash, in increasing order, at
-  // positions[hashStart[h] .. hashStart[h + 1]); hashCursor[h] skips those left behind.
-  uint16_t hashStart[kHashCount + 1];
-  uint16_t hashCursor[kHashCount];
-  uint16_t positions[kBufSize];
-  // Chains of the positions that begin with the same 4 bytes (by a hash of them), newest
-  // first: the candidates for repetitions of 4 bytes or more.
-  uint16_t chainHead[1u << kChainHashBits];
-  uint16_t chainPrev[kBufSize];
+  // The position index: chains of the positions whose first 4, 3 and 2 bytes hash alike,
+  // newest first. head holds the newest position of each hash as an absolute position (buffer
+  // position + indexBase, 0 for none), so that it stays valid when the buffer slides; link
+  // holds each position's distance back to the previous one of its chain (0: none in reach)
+  // and slides with the buffer.
+  struct TChain {
+    uint32_t head[1u << kChainHashBits];
+    uint16_t link[kBufSize];
+  };
+  TChain chains[3];
+  uint32_t indexBase = 0;
+  uint32_t indexedTo = 0;  // positions below this are in the chains
 
   uint8_t out[kOutSize + 2];
   uint32_t outBytes = 0;  // complete bytes

@@ -12,12 +12,15 @@ namespace {
 using W = TImplodeWork;
 
 constexpr uint32_t kLongest = W::kLookAhead;
-// Repetitions of at least this length are searched along the 4-byte chains.
-constexpr uint32_t kChainKey = 4;
-
-uint32_t Hash(const uint8_t* at) {
-  return at[0] * 4u + at[1] * 5u;
-}
+constexpr uint32_t kHeads = 1u << W::kChainHashBits;
+// The chains by the length of their key.
+constexpr int kChain4 = 0;
+constexpr int kChain3 = 1;
+constexpr int kChain2 = 2;
+constexpr uint32_t kKeyLength[] = {4, 3, 2};
+// Absolute positions are taken back by this much before they could run out of 32 bits; heads
+// older than that are out of reach anyway.
+constexpr uint32_t kRebaseFrom = 1u << 30;
 
 // How many of the first limit bytes of a and b agree; eight at a time where the byte order
 // allows it.
@@ -35,39 +38,52 @@ uint32_t MatchLength(const uint8_t* a, const uint8_t* b, uint32_t limit) {
   return n;
 }
 
-uint32_t ChainHash(const uint8_t* at) {
-  const uint32_t key = at[0] | (at[1] << 8) | (at[2] << 16) | (uint32_t(at[3]) << 24);
+// The first KeyLength bytes at `at`, spread over 32 bits by a multiplicative hash.
+template <uint32_t KeyLength>
+uint32_t KeyHash(const uint8_t* at) {
+  uint32_t key = at[0] | (at[1] << 8);
+  if constexpr (KeyLength >= 3) key |= at[2] << 16;
+  if constexpr (KeyLength >= 4) key |= uint32_t(at[3]) << 24;
   return (key * 2654435761u) >> (32 - W::kChainHashBits);
 }
 
-void BuildPairIndex(W& w, uint32_t from, uint32_t to) {
-  std::fill(std::begin(w.hashStart), std::end(w.hashStart), uint16_t{0});
-  for (uint32_t pos = from; pos < to; ++pos) ++w.hashStart[Hash(w.buf + pos) + 1];
-  for (uint32_t h = 1; h <= W::kHashCount; ++h) w.hashStart[h] += w.hashStart[h - 1];
-  std::copy(w.hashStart, w.hashStart + W::kHashCount, w.hashCursor);
+// Enters the positions [from, to) of the chain of keys of KeyLength bytes.
+template <uint32_t KeyLength>
+void Enter(W& w, W::TChain& chain, uint32_t from, uint32_t to) {
   for (uint32_t pos = from; pos < to; ++pos) {
-    w.positions[w.hashCursor[Hash(w.buf + pos)]++] = static_cast<uint16_t>(pos);
+    uint32_t& head = chain.head[KeyHash<KeyLength>(w.buf + pos)];
+    const uint32_t absolute = w.indexBase + pos;
+    const uint32_t back = head != 0 ? absolute - head : 0;
+    chain.link[pos] = static_cast<uint16_t>(back < W::kMaxDict ? back : 0);
+    head = absolute;
   }
-  std::copy(w.hashStart, w.hashStart + W::kHashCount, w.hashCursor);
 }
 
-void BuildChains(W& w, uint32_t from, uint32_t to) {
-  std::fill(std::begin(w.chainHead), std::end(w.chainHead), W::kNoPosition);
-  for (uint32_t pos = from; pos < to; ++pos) {
-    uint16_t& head = w.chainHead[ChainHash(w.buf + pos)];
-    w.chainPrev[pos] = head;
-    head = static_cast<uint16_t>(pos);
-  }
+// Enters the positions from w.indexedTo up to `to` whose first KeyLength bytes lie before
+// dataEnd.
+template <uint32_t KeyLength>
+void EnterUpTo(W& w, W::TChain& chain, uint32_t to, uint32_t dataEnd) {
+  const uint32_t lastStart = dataEnd >= KeyLength ? dataEnd - KeyLength + 1 : 0;
+  Enter<KeyLength>(w, chain, w.indexedTo, std::min(to, lastStart));
+}
+
+constexpr uint32_t kChainEnd = 0xFFFFFFFF;
+
+// The next older position of a chain, or kChainEnd when the chain ends or leaves the window.
+uint32_t Older(const W::TChain& chain, uint32_t at, uint32_t oldest) {
+  const uint32_t back = chain.link[at];
+  return back != 0 && back <= at - oldest ? at - back : kChainEnd;
 }
 
 // The longest repetition of at least 4 bytes, nearest first so that a farther one must be
 // strictly longer to win; length 0 when there is none.
-TRepetition SearchChain(const W& w, uint32_t pos, uint32_t limit, uint32_t oldest) {
+TRepetition SearchLong(const W& w, uint32_t pos, uint32_t limit, uint32_t oldest) {
+  const W::TChain& chain = w.chains[kChain4];
   const uint8_t* here = w.buf + pos;
-  uint32_t best = kChainKey - 1;
+  uint32_t best = kKeyLength[kChain4] - 1;
   uint32_t bestPos = 0;
-  for (uint32_t at = w.chainPrev[pos]; at != W::kNoPosition && at >= oldest && best < limit;
-       at = w.chainPrev[at]) {
+  for (uint32_t at = Older(chain, pos, oldest); at != kChainEnd && best < limit;
+       at = Older(chain, at, oldest)) {
     const uint8_t* there = w.buf + at;
     if (there[best] != here[best]) continue;  // cannot be longer
     const uint32_t length = MatchLength(there, here, limit);
@@ -76,51 +92,67 @@ TRepetition SearchChain(const W& w, uint32_t pos, uint32_t limit, uint32_t oldes
       bestPos = at;
     }
   }
-  if (best < kChainKey) return {};
+  if (best < kKeyLength[kChain4]) return {};
   return {best, pos - bestPos - 1};
 }
 
-// The longest repetition of at most limit bytes among the positions with the same byte pair.
-TRepetition SearchPairs(W& w, uint32_t pos, uint32_t limit, uint32_t oldest) {
+// The nearest repetition of exactly the chain's key length; length 0 when there is none.
+TRepetition SearchShort(const W& w, int which, uint32_t pos, uint32_t oldest) {
+  const W::TChain& chain = w.chains[which];
+  const uint32_t length = kKeyLength[which];
   const uint8_t* here = w.buf + pos;
-  const uint32_t hash = Hash(here);
-  const uint16_t* first = w.positions + w.hashCursor[hash];
-  const uint16_t* end = w.positions + w.hashStart[hash + 1];
-  while (first < end && *first < oldest) ++first;
-  w.hashCursor[hash] = static_cast<uint16_t>(first - w.positions);
-
-  uint32_t best = 1;
-  uint32_t bestPos = 0;
-  for (const uint16_t* at = std::lower_bound(first, end, pos); at != first && best < limit;) {
-    const uint8_t* there = w.buf + *--at;
-    if (there[0] != here[0] || there[best] != here[best]) continue;
-    const uint32_t length = MatchLength(there, here, limit);
-    if (length > best) {
-      best = length;
-      bestPos = *at;
-    }
+  for (uint32_t at = Older(chain, pos, oldest); at != kChainEnd; at = Older(chain, at, oldest)) {
+    if (MatchLength(w.buf + at, here, length) == length) return {length, pos - at - 1};
   }
-  if (best < 2) return {};
-  return {best, pos - bestPos - 1};
+  return {};
 }
 
 }  // namespace
 
-void BuildIndex(TImplodeWork& w, uint32_t from, uint32_t to, uint32_t dataEnd) {
-  BuildPairIndex(w, from, to);
-  BuildChains(w, from, std::min(to, dataEnd >= 3 ? dataEnd - 3 : 0));
+void StartIndex(TImplodeWork& w, uint32_t from) {
+  for (W::TChain& chain : w.chains) std::fill(std::begin(chain.head), std::end(chain.head), 0u);
+  w.indexBase = 1;
+  w.indexedTo = from;
 }
 
-// Every repetition of 4 bytes or more is on the chain of the position, so the pairs are only
-// searched when the chain has none: then for at most 3 bytes.
-TRepetition FindRepetition(TImplodeWork& w, uint32_t pos, uint32_t dataEnd) {
+void ExtendIndex(TImplodeWork& w, uint32_t to, uint32_t dataEnd) {
+  if (to <= w.indexedTo) return;
+  EnterUpTo<4>(w, w.chains[kChain4], to, dataEnd);
+  EnterUpTo<3>(w, w.chains[kChain3], to, dataEnd);
+  EnterUpTo<2>(w, w.chains[kChain2], to, dataEnd);
+  w.indexedTo = to;
+}
+
+void SlideIndex(TImplodeWork& w, uint32_t by) {
+  for (W::TChain& chain : w.chains) {
+    std::memmove(chain.link, chain.link + by, (w.indexedTo - by) * sizeof chain.link[0]);
+  }
+  w.indexBase += by;
+  w.indexedTo -= by;
+  if (w.indexBase < kRebaseFrom) return;
+  const uint32_t drop = w.indexBase - 1;
+  for (W::TChain& chain : w.chains) {
+    for (uint32_t& head : chain.head) head = head > drop ? head - drop : 0;
+  }
+  w.indexBase = 1;
+}
+
+// Every repetition of 4 bytes or more is on the 4-byte chain of the position, every one of 3
+// bytes on its 3-byte chain and every one of 2 on its 2-byte chain, so each shorter length is
+// only searched when the longer ones have none.
+TRepetition FindRepetition(const TImplodeWork& w, uint32_t pos, uint32_t dataEnd) {
   const uint32_t limit = std::min(kLongest, dataEnd - pos);
   if (limit < 2) return {};
   const uint32_t oldest = pos >= w.dictSize - 1 ? pos - (w.dictSize - 1) : 0;
-  if (limit < kChainKey) return SearchPairs(w, pos, limit, oldest);
-  const TRepetition longer = SearchChain(w, pos, limit, oldest);
-  if (longer.length != 0) return longer;
-  return SearchPairs(w, pos, kChainKey - 1, oldest);
+  if (limit >= 4) {
+    const TRepetition longer = SearchLong(w, pos, limit, oldest);
+    if (longer.length != 0) return longer;
+  }
+  if (limit >= 3) {
+    const TRepetition three = SearchShort(w, kChain3, pos, oldest);
+    if (three.length != 0) return three;
+  }
+  return SearchShort(w, kChain2, pos, oldest);
 }
 
 }  // namespace cd::dcl

@@ -46,6 +46,9 @@ struct TImplodeWork {
   TChain chains[3];
   uint32_t indexBase = 0;
   uint32_t indexedTo = 0;  // positions below this are in the chains
+  // Absolute positions are taken back once indexBase reaches this, long before they could run
+  // out of 32 bits (tests lower it to see it happen).
+  uint32_t indexRebaseFrom = 1u << 30;
 
   uint8_t out[kOutSize + 2];
   uint32_t outBytes = 0;  // complete bytes

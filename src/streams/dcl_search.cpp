@@ -18,9 +18,6 @@ constexpr int kChain4 = 0;
 constexpr int kChain3 = 1;
 constexpr int kChain2 = 2;
 constexpr uint32_t kKeyLength[] = {4, 3, 2};
-// Absolute positions are taken back by this much before they could run out of 32 bits; heads
-// older than that are out of reach anyway.
-constexpr uint32_t kRebaseFrom = 1u << 30;
 
 // How many of the first limit bytes of a and b agree; eight at a time where the byte order
 // allows it.
@@ -129,7 +126,8 @@ void SlideIndex(TImplodeWork& w, uint32_t by) {
   }
   w.indexBase += by;
   w.indexedTo -= by;
-  if (w.indexBase < kRebaseFrom) return;
+  if (w.indexBase < w.indexRebaseFrom) return;
+  // Heads older than the buffer are out of reach: they become none.
   const uint32_t drop = w.indexBase - 1;
   for (W::TChain& chain : w.chains) {
     for (uint32_t& head : chain.head) head = head > drop ? head - drop : 0;

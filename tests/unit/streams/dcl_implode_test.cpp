@@ -195,6 +195,19 @@ TEST(ImplodeEncoding, MatchesTheRulesWrittenOutByBruteForce) {
   }
 }
 
+TEST(ImplodeEncoding, RebasingTheIndexChangesNothing) {
+  // Rebased after every few blocks instead of after a gigabyte of input.
+  std::string data = SampleText(60000);
+  data.replace(30000, 2000, RandomBytes(2000, 3));
+  for (const uint32_t dict : {1024u, 4096u}) {
+    const std::string plain = ImplodeString(data, kDclBinary, dict);
+    for (const uint32_t rebaseFrom : {4097u, 3u * 4096u}) {
+      EXPECT_EQ(ImplodeString(data, kDclBinary, dict, nullptr, nullptr, rebaseFrom), plain)
+          << "window " << dict << ", rebased from " << rebaseFrom;
+    }
+  }
+}
+
 struct TRoundTripCase {
   const char* kind;
   std::string data;

@@ -18,8 +18,10 @@ struct TExplodeResult {
 TExplodeResult ExplodeString(const std::string& input, uint32_t readChunk = 2048);
 
 // Implode of input; the encoded bytes, or the error code in *code.
+// A non-zero indexRebaseFrom replaces the point where the encoder rebases its index.
 std::string ImplodeString(const std::string& input, int literalMode = 0, uint32_t dictSize = 4096,
-                          int* code = nullptr, std::vector<uint32_t>* writeSizes = nullptr);
+                          int* code = nullptr, std::vector<uint32_t>* writeSizes = nullptr,
+                          uint32_t indexRebaseFrom = 0);
 
 // Writes a DCL stream bit by bit, low bit first, starting with the two header bytes.
 class TDclBuilder {

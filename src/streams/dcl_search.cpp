@@ -12,7 +12,6 @@ namespace {
 using W = TImplodeWork;
 
 constexpr uint32_t kLongest = W::kLookAhead;
-constexpr uint32_t kHeads = 1u << W::kChainHashBits;
 // The chains by the length of their key.
 constexpr int kChain4 = 0;
 constexpr int kChain3 = 1;

@@ -2,6 +2,7 @@
 // opened as a stream of its unpacked contents with progress reports.
 #include <algorithm>
 
+#include "config/name_kind.h"
 #include "install/file_item.h"
 #include "platform/paths.h"
 #include "streams/file_stream.h"
@@ -12,27 +13,17 @@
 #include "util/url_loader.h"
 
 namespace cd {
-namespace {
-
-bool IsWebName(const std::string& name) {
-  auto startsWith = [&](std::string_view prefix) {
-    return name.size() >= prefix.size() && SameText(name.substr(0, prefix.size()), prefix);
-  };
-  return startsWith("http://") || startsWith("https://");
-}
-
-}  // namespace
-
 std::unique_ptr<TStream> TFileItem::OpenSource(TSetupTotals* totals,
                                                const TProgressProc& progress) const {
   if (progress) progress(kProgressFileDone, kProgressFileDone, totals);
   const std::string name = GetFileName(kFileMediumSource);
   if (name.size() >= 2 && name[1] == ':') {
-    auto source = std::make_unique<TVirtStream>(TProgressStream::CreateFromFile(name, totals, progress));
+    auto source =
+        std::make_unique<TVirtStream>(TProgressStream::CreateFromFile(name, totals, progress));
     if (progress) progress(DestSize(), DestSize(), totals);
     return source;
   }
-  if (IsWebName(name)) {
+  if (NameKind(name) == nk_WebDocument) {
     os::UrlProgressEvent onProgress;
     if (progress) {
       onProgress = [&progress](int64_t done, int64_t max, intptr_t value) {

@@ -1,6 +1,7 @@
 // The runner's decisions that need no window.
 #include "runner/run_rules.h"
 
+#include "config/name_kind.h"
 #include "platform/paths.h"
 #include "util/exceptions.h"
 #include "util/format.h"
@@ -9,10 +10,7 @@ namespace cd {
 
 TConfigSource ClassifyConfigName(std::string_view name) {
   if (os::IsDrivePath(name)) return TConfigSource::Local;
-  constexpr std::string_view kHttp = "http://";
-  if (name.size() >= kHttp.size() && os::SameTextAscii(name.substr(0, kHttp.size()), kHttp)) {
-    return TConfigSource::Url;
-  }
+  if (NameKind(name) == nk_WebDocument) return TConfigSource::Url;
   return TConfigSource::Invalid;
 }
 

@@ -13,7 +13,9 @@ TEST(RunRulesTest, ClassifiesDrivePathsAndHttpAddresses) {
   EXPECT_EQ(ClassifyConfigName("z:run.cfg"), TConfigSource::Local);
   EXPECT_EQ(ClassifyConfigName("http://host/run.cfg"), TConfigSource::Url);
   EXPECT_EQ(ClassifyConfigName("HTTP://HOST/RUN.CFG"), TConfigSource::Url);
-  EXPECT_EQ(ClassifyConfigName("https://host/run.cfg"), TConfigSource::Invalid);
+  // Secure addresses are read like plain ones.
+  EXPECT_EQ(ClassifyConfigName("https://host/run.cfg"), TConfigSource::Url);
+  EXPECT_EQ(ClassifyConfigName("HTTPS://HOST/RUN.CFG"), TConfigSource::Url);
   EXPECT_EQ(ClassifyConfigName("\\\\server\\share\\run.cfg"), TConfigSource::Invalid);
   EXPECT_EQ(ClassifyConfigName("run.cfg"), TConfigSource::Invalid);
   EXPECT_EQ(ClassifyConfigName("http:/"), TConfigSource::Invalid);

@@ -31,6 +31,13 @@ bool IsOpenInProcess(const std::string& host) {
   return lstat(host.c_str(), &st) == 0 && posix::IsFileOpen(st.st_dev, st.st_ino);
 }
 
+// A regular file without any write permission: Windows neither deletes nor replaces a
+// read-only file, and a user who runs as root here must get the same answer.
+bool IsReadOnlyFile(const std::string& host) {
+  struct stat st {};
+  return stat(host.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0222) == 0;
+}
+
 }  // namespace
 
 std::unique_ptr<File> OpenFile(const std::string& path, OpenMode mode, ShareMode share) {
@@ -59,7 +66,9 @@ void ForceDirectories(const std::string& path) {
 
 bool DeleteFile(const std::string& path) {
   std::string host;
-  if (!posix::ResolveHostPath(path, &host) || IsOpenInProcess(host)) return false;
+  if (!posix::ResolveHostPath(path, &host) || IsOpenInProcess(host) || IsReadOnlyFile(host)) {
+    return false;
+  }
   return unlink(host.c_str()) == 0;
 }
 
@@ -68,7 +77,7 @@ bool RenameFile(const std::string& from, const std::string& to) {
   if (!posix::ResolveHostPath(from, &hostFrom) || !posix::ResolveHostPath(to, &hostTo)) {
     return false;
   }
-  if (IsOpenInProcess(hostFrom) || IsOpenInProcess(hostTo)) return false;
+  if (IsOpenInProcess(hostFrom) || IsOpenInProcess(hostTo) || IsReadOnlyFile(hostTo)) return false;
   if (rename(hostFrom.c_str(), hostTo.c_str()) != 0) return false;
   if (posix::IsWindowsProgramName(to)) {
     // A program written under a temporary name becomes runnable with its real name.

@@ -32,6 +32,7 @@ enum class Obstacle {
   TargetInUse,     // the old file is held open by another user
   FolderAtTarget,  // a folder stands where the file must go
   FileAtFolder,    // the target's folder name is taken by a regular file
+  ReadOnlyTarget,  // the old file is marked read-only
 };
 
 const char* Name(Obstacle obstacle) {
@@ -42,6 +43,8 @@ const char* Name(Obstacle obstacle) {
       return "FolderAtTarget";
     case Obstacle::FileAtFolder:
       return "FileAtFolder";
+    case Obstacle::ReadOnlyTarget:
+      return "ReadOnlyTarget";
   }
   return "Unknown";
 }
@@ -65,6 +68,10 @@ class FailedCopyTest : public ::testing::TestWithParam<Obstacle> {
       case Obstacle::FileAtFolder:
         EngineFixture::WriteFile(fx_.DiskFile("sub"), "kept", EngineFixture::Day(1));
         break;
+      case Obstacle::ReadOnlyTarget:
+        EngineFixture::WriteFile(fx_.DiskFile("b.txt"), "old", EngineFixture::Day(1));
+        SetWritable(false);
+        break;
     }
     manager_->PrepareUpdate(&callback_);
     ASSERT_TRUE(blocked_->Needed());
@@ -73,6 +80,18 @@ class FailedCopyTest : public ::testing::TestWithParam<Obstacle> {
     // The end action shows whether the run got that far.
     manager_->SetMediaPlayerInstalled(true);
     manager_->SetRunTitle("Course");
+  }
+
+  void TearDown() override {
+    if (GetParam() == Obstacle::ReadOnlyTarget) SetWritable(true);
+  }
+
+  void SetWritable(bool writable) {
+    using std::filesystem::perms;
+    std::filesystem::permissions(fx_.DiskFile("b.txt"),
+                                 writable
+                                     ? perms::owner_read | perms::owner_write
+                                     : perms::owner_read | perms::group_read | perms::others_read);
   }
 
   std::string BlockedPath() const {
@@ -102,6 +121,7 @@ class FailedCopyTest : public ::testing::TestWithParam<Obstacle> {
     std::vector<std::string> expected = std::move(others);
     switch (GetParam()) {
       case Obstacle::TargetInUse:
+      case Obstacle::ReadOnlyTarget:
         EXPECT_EQ(EngineFixture::ReadFile(fx_.DiskFile("b.txt")), "old");
         EXPECT_EQ(os::FileAge(BlockedTarget()), EngineFixture::Day(1));
         expected.push_back("b.txt");
@@ -160,7 +180,7 @@ TEST_P(FailedCopyTest, IgnoredFailureLetsTheLaterFilesIn) {
 
 INSTANTIATE_TEST_SUITE_P(Obstacles, FailedCopyTest,
                          ::testing::Values(Obstacle::TargetInUse, Obstacle::FolderAtTarget,
-                                           Obstacle::FileAtFolder),
+                                           Obstacle::FileAtFolder, Obstacle::ReadOnlyTarget),
                          [](const ::testing::TestParamInfo<Obstacle>& info) {
                            return std::string(Name(info.param));
                          });

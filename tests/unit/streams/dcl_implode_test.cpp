@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -195,6 +196,17 @@ TEST(ImplodeEncoding, MatchesTheRulesWrittenOutByBruteForce) {
   }
 }
 
+TEST(ImplodeEncoding, NeverCopiesFromBeforeTheFirstByte) {
+  // The second block of a 4096-byte window starts with buffer bytes that no input filled; a
+  // run of a byte found there must not be copied from them, whatever the work area held.
+  const std::string data = RandomBytes(3580, 9) + std::string(3000, '\xEE');
+  const auto dirty = [](TImplodeWork& w) { std::memset(w.buf, 0xEE, sizeof w.buf); };
+  const std::string packed = ImplodeString(data, kDclBinary, 4096, nullptr, nullptr, dirty);
+  EXPECT_EQ(packed, TReferenceEncoder(data, kDclBinary, 4096).Encode());
+  EXPECT_EQ(packed, ImplodeString(data));
+  EXPECT_EQ(ExplodeString(packed).output, data);
+}
+
 TEST(ImplodeEncoding, RebasingTheIndexChangesNothing) {
   // Rebased after every few blocks instead of after a gigabyte of input.
   std::string data = SampleText(60000);
@@ -202,7 +214,8 @@ TEST(ImplodeEncoding, RebasingTheIndexChangesNothing) {
   for (const uint32_t dict : {1024u, 4096u}) {
     const std::string plain = ImplodeString(data, kDclBinary, dict);
     for (const uint32_t rebaseFrom : {4097u, 3u * 4096u}) {
-      EXPECT_EQ(ImplodeString(data, kDclBinary, dict, nullptr, nullptr, rebaseFrom), plain)
+      const auto rebaseEarly = [&](TImplodeWork& w) { w.indexRebaseFrom = rebaseFrom; };
+      EXPECT_EQ(ImplodeString(data, kDclBinary, dict, nullptr, nullptr, rebaseEarly), plain)
           << "window " << dict << ", rebased from " << rebaseFrom;
     }
   }

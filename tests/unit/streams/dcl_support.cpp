@@ -49,10 +49,11 @@ TExplodeResult ExplodeString(const std::string& input, uint32_t readChunk) {
 }
 
 std::string ImplodeString(const std::string& input, int literalMode, uint32_t dictSize, int* code,
-                          std::vector<uint32_t>* writeSizes, uint32_t indexRebaseFrom) {
+                          std::vector<uint32_t>* writeSizes,
+                          const std::function<void(TImplodeWork&)>& prepare) {
   TBuffers buffers(input);
   auto work = std::make_unique<TImplodeWork>();
-  if (indexRebaseFrom != 0) work->indexRebaseFrom = indexRebaseFrom;
+  if (prepare) prepare(*work);
   const int result = Implode(ReadInput, WriteOutput, *work, &buffers, literalMode, dictSize);
   if (code) *code = result;
   if (writeSizes) *writeSizes = buffers.writeSizes;

@@ -3,8 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
+
+#include "streams/dcl_implode.h"
 
 namespace cd::test {
 
@@ -18,10 +21,10 @@ struct TExplodeResult {
 TExplodeResult ExplodeString(const std::string& input, uint32_t readChunk = 2048);
 
 // Implode of input; the encoded bytes, or the error code in *code.
-// A non-zero indexRebaseFrom replaces the point where the encoder rebases its index.
+// prepare, when given, sees the encoder's work area before the call.
 std::string ImplodeString(const std::string& input, int literalMode = 0, uint32_t dictSize = 4096,
                           int* code = nullptr, std::vector<uint32_t>* writeSizes = nullptr,
-                          uint32_t indexRebaseFrom = 0);
+                          const std::function<void(TImplodeWork&)>& prepare = {});
 
 // Writes a DCL stream bit by bit, low bit first, starting with the two header bytes.
 class TDclBuilder {

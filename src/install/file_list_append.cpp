@@ -64,11 +64,11 @@ void TFileListManager::CheckConsistence() {
   names.SetSorted(true);
   for (int i = 0; i < ChildCount(); ++i)
     if (auto* list = dynamic_cast<TFileList*>(Child(i))) Append(*list, list->Files(), names);
+  // Without an install manager there is no files manager to hold the names; an install
+  // manager without file items gets an empty one, so that every listed name is missing.
   IInstallManager* installManager = GetInstallManager(*this);
   if (!installManager) return;
-  auto* files = dynamic_cast<TFilesManager*>(
-      GetObject(installManager->AsList(), "", &TFilesManager::StaticClass()));
-  if (files) files->CheckList(names);
+  GetOrCreateObjectAs<TFilesManager>(installManager->AsList())->CheckList(names);
 }
 
 }  // namespace cd

@@ -19,6 +19,7 @@
 #include "media/viewer_manager.h"
 #include "runner/runner_classes.h"
 #include "unit/install/round_trip.h"
+#include "util/exceptions.h"
 
 namespace cd {
 namespace {
@@ -66,6 +67,23 @@ TEST_F(InstallManagerTest, StepNotifiesTheObserverWhenThereIsOne) {
   im.Step();
   EXPECT_EQ(observer.count, 2);
   EXPECT_EQ(observer.last, &im);
+}
+
+TEST_F(InstallManagerTest, FileListsAreCheckedAgainstTheFilesManager) {
+  TInstallManager im(nullptr);
+  auto* lists = GetOrCreateObjectAs<TFileListManager>(im);
+  auto* list = new TFileList(lists);
+  list->SetName("Program");
+  list->Files().Add("Pagent\\pgt2.exe");
+  // No file items at all: the listed name is missing all the same.
+  try {
+    lists->CheckConsistence();
+    FAIL() << "a list naming a missing file passed";
+  } catch (const Exception& e) {
+    EXPECT_STREQ(e.what(), "TFilesManager.CheckList: Item \"Pagent\\pgt2.exe\" does not exist");
+  }
+  new TVersionValue(GetOrCreateObjectAs<TFilesManager>(im), "PAGENT\\pgt2.exe");
+  EXPECT_NO_THROW(lists->CheckConsistence());
 }
 
 TEST_F(InstallManagerTest, WholeDescriptionRoundTrip) {

@@ -31,7 +31,13 @@ std::string Cut255(std::string text) {
 
 // The chosen library destination: the MediumId of the "_Editpla" card when it names one,
 // otherwise the user's answer to OnAskDestination.
+// The name is part of the card's file name and a Targets name: it must stay inside the card
+// folder and hold no "=".
 std::string AskLibraryDestination(const TFilesManagerRunData& runData) {
+  const std::string& name = runData.AskPathName();
+  if (!os::IsSafeRelativeName(name) || name.find('=') != std::string::npos) {
+    throw EViolationError(name);
+  }
   const std::string cardName =
       Format("%sVokMnger\\bookcard\\_Editpla.%s",
              {TFilesManager::GetDirectory(kDirWindowsVok), runData.AskPathName()});

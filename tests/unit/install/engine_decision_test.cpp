@@ -144,6 +144,21 @@ TEST_F(DecisionTest, AskedDestinationBecomesATarget) {
   EXPECT_EQ(manager_->Targets().Values("Course"), "D:\\Courses\\");
 }
 
+TEST_F(DecisionTest, AskedDestinationNameThatLeavesTheCardFolderIsRefused) {
+  bool asked = false;
+  OnAskDestination() = [&](const std::string&, std::string& path) {
+    asked = true;
+    path = "D:\\Courses\\";
+  };
+  for (const char* name : {"..\\..\\x", "C:\\x", "Course=D:\\x"}) {
+    manager_->RunData().SetAskPathName(name);
+    EXPECT_THROW(manager_->PrepareUpdate(nullptr), EViolationError) << name;
+  }
+  OnAskDestination() = nullptr;
+  EXPECT_FALSE(asked);
+  EXPECT_EQ(manager_->Targets().Count(), 1);
+}
+
 TEST(FileNames, FourNamesOfAnItem) {
   EngineFixture fx;
   auto manager = fx.NewFilesManager();

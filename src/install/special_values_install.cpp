@@ -34,7 +34,7 @@ std::unique_ptr<TBookCard> ReadCard(std::string_view text) {
 
 void TRegistrationValue::DoUserInstall(int phase) {
   if (phase == 1)
-    RunAndWait(GetFileName(kFileTarget), "-regserver", TStepProc());
+    RunAndWait(QuotedProgram(GetFileName(kFileTarget)), "-regserver", TStepProc());
   else
     TVersionValue::DoUserInstall(phase);
 }
@@ -68,12 +68,14 @@ void TMediaViewerValue::DoUserInstall(int phase) {
   TStepProc step;
   if (callback) {
     callback->SetMessages(
-        "\"CZ=Instaluji MediaPlayer firmy Microsoft ...\",\"EN=Installing Microsoft MediaPlayer ...\"",
-        "\"CZ=... to m\xF9\x9E" "e trvat i n\xECkolik minut!\",\"EN=... it can take several minutes!\"");
+        "\"CZ=Instaluji MediaPlayer firmy Microsoft ...\",\"EN=Installing Microsoft MediaPlayer "
+        "...\"",
+        "\"CZ=... to m\xF9\x9E"
+        "e trvat i n\xECkolik minut!\",\"EN=... it can take several minutes!\"");
     callback->SetRange(0, 100);
     step = callback->GetStepProc();
   }
-  RunAndWait(GetFileName(kFileTarget) + " /Q", "", step);
+  RunAndWait(QuotedProgram(GetFileName(kFileTarget)) + " /Q", "", step);
   manager->SetMediaPlayerInstalled(true);
 }
 

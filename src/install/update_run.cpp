@@ -41,6 +41,13 @@ uint32_t RunAndWait(const std::string& commandLine, const std::string& params,
   return os::RunProcessAndWait(Format("%s %s", {commandLine, params}), tick);
 }
 
-void StartProgram(const std::string& commandLine) { os::StartProcess(commandLine, 5); }
+std::string QuotedProgram(const std::string& fileName) {
+  if (fileName.find(' ') == std::string::npos) return fileName;
+  return "\"" + fileName + "\"";
+}
+
+void StartProgram(const std::string& commandLine) {
+  os::StartProcess(commandLine, 5);
+}
 
 }  // namespace cd

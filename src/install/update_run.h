@@ -14,6 +14,10 @@ namespace cd {
 uint32_t RunAndWait(const std::string& commandLine, const std::string& params,
                     const TStepProc& tick);
 
+// A program's file name as the start of a command line: in quotes when it holds a blank, so
+// that "C:\Program Files\x.exe" can never start "C:\Program.exe".
+std::string QuotedProgram(const std::string& fileName);
+
 // Starts commandLine as a new process shown normally, without waiting.
 void StartProgram(const std::string& commandLine);
 

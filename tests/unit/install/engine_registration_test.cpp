@@ -162,6 +162,21 @@ TEST_F(RegistrationTest, RegistrationProgramGetsItsArgumentAfterTheCopiesAndIsWa
   ASSERT_TRUE(std::filesystem::exists(record));
   EXPECT_EQ(EngineFixture::ReadFile(record), "-regserver later=yes");
 }
+
+// The program lies in a folder whose name has a blank, and a program named like the first
+// word of its path stands beside that folder: only the registration program is started.
+TEST_F(RegistrationTest, RegistrationProgramInAFolderWithABlankIsStartedByItsWholeName) {
+  const std::string record = fx_.DiskFile("record.txt");
+  const std::string recorder = "#!/bin/sh\nprintf '%s %s;' \"$0\" \"$*\" >> '" + record + "'\n";
+  Add<TRegistrationValue>("bin dir\\server.exe", recorder);
+  Add<TDatumValue>("bin.exe", recorder);
+  manager_->PrepareUpdate(&callback_);
+  manager_->Update(&callback_);
+  ASSERT_TRUE(std::filesystem::exists(record));
+  const std::string calls = EngineFixture::ReadFile(record);
+  EXPECT_NE(calls.find("server.exe -regserver;"), std::string::npos) << calls;
+  EXPECT_EQ(calls.find("bin.exe"), std::string::npos) << calls;
+}
 #endif
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include "media/run_data_instance.h"
 #include "media/run_viewer.h"
 #include "media/viewer_manager.h"
+#include "platform/drive_map.h"
+#include "platform/paths.h"
 #include "util/directories.h"
 #include "util/exceptions.h"
 #include "util/format.h"
@@ -16,6 +18,13 @@
 
 namespace cd {
 namespace {
+
+// The languages file lies at the root of the drive that holds the sources. A SourcePrgPath
+// without a drive is relative to the current folder and so lies on that folder's drive.
+std::string SourceDriveRoot(const std::string& sourcePrgPath) {
+  const std::string source = os::IsDrivePath(sourcePrgPath) ? sourcePrgPath : os::WindowsPath(".");
+  return source.substr(0, 2) + "\\";
+}
 
 const std::string& Either(const std::string& preferred, const std::string& fallback) {
   return preferred.empty() ? fallback : preferred;
@@ -46,7 +55,7 @@ std::unique_ptr<TBookCard> TRunCDRom::CreateBookCard(int index, std::string& fil
     card->SetLastLanguages(Either(PgtLangs(), viewer.Langs()));
     card->SetLanguage(Either(PgtLang(), viewer.Lang()));
     const std::string langsFile =
-        installManager.SourcePrgPath().substr(0, 3) + "data\\disk\\VokMnger\\Langs.txt";
+        SourceDriveRoot(installManager.SourcePrgPath()) + "data\\disk\\VokMnger\\Langs.txt";
     ForceDirectories(langsFile.substr(0, langsFile.rfind('\\') + 1));
     StringToFile(langsText, langsFile);
     card->SetViewerName(viewer.ShortDescr());

@@ -99,6 +99,21 @@ TEST_F(BookCardTest, PlayerInstanceCardWritesTheLanguagesFile) {
   os::DeleteFile(LangsFile());
 }
 
+TEST_F(BookCardTest, RelativeSourceFolderPutsTheLanguagesFileOnTheCurrentFoldersDrive) {
+  const std::string langsFile = LangsFile();
+  const std::filesystem::path root = std::filesystem::path(HostFile("src")).parent_path();
+  const std::filesystem::path previous = std::filesystem::current_path();
+  std::filesystem::current_path(root);
+  Manager().sourcePrgPath = "src\\";
+  AddInstance(player_, 5);
+  std::string fileName;
+  AddMedium("COURSE1", "Disc", {5})->CreateBookCard(0, fileName);
+  std::filesystem::current_path(previous);
+  EXPECT_EQ(os::ReadWholeFile(langsFile), "CZ=Cesky\r\nEN=English\r\n");
+  EXPECT_FALSE(std::filesystem::exists(root / "srcdata"));
+  os::DeleteFile(langsFile);
+}
+
 TEST_F(BookCardTest, PlayerInstanceFallsBackToTheViewer) {
   AddInstance(player_, 5);
   std::string fileName;

@@ -29,6 +29,8 @@ int32_t GetFileSizeByName(const std::string& fileName) {
 }
 
 int32_t GetFileDate(const std::string& fileName) {
+  // A missing file, the usual case of a new installation, is answered without a failed open.
+  if (!os::FileExists(fileName)) return -1;
   try {
     // Opening first makes a file that another program holds count as missing.
     const auto file = os::OpenFile(fileName, os::OpenMode::Read, os::ShareMode::DenyNone);

@@ -1,7 +1,6 @@
 // Drive paths to host paths, with the case-insensitive matching of missing components.
 #include "platform/posix/host_path.h"
 
-#include <dirent.h>
 #include <errno.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,6 +10,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/posix/drive_table.h"
+#include "platform/posix/folder_names.h"
 #include "util/exceptions.h"
 
 namespace cd::os {
@@ -20,22 +20,6 @@ namespace {
 bool EntryExists(const std::string& path) {
   struct stat st {};
   return lstat(path.c_str(), &st) == 0;
-}
-
-// The entry of folder whose name equals name without regard to ASCII letter case.
-bool FindCaseVariant(const std::string& folder, const std::string& name, std::string* found) {
-  DIR* dir = opendir(folder.empty() ? "/" : folder.c_str());
-  if (!dir) return false;
-  bool matched = false;
-  while (const dirent* entry = readdir(dir)) {
-    if (SameTextAscii(entry->d_name, name)) {
-      *found = entry->d_name;
-      matched = true;
-      break;
-    }
-  }
-  closedir(dir);
-  return matched;
 }
 
 std::string ParentFolder(const std::string& folder) {

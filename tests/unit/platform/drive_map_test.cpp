@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "platform/files.h"
 #include "support/temp_dir.h"
@@ -68,6 +70,29 @@ TEST(DriveMap, MissingComponentsMatchCaseVariants) {
   std::ofstream(q.Root() + "/Data/SUB.TXT") << "upper";
   EXPECT_EQ(ReadWholeFile("Q:\\Data\\SUB.TXT"), "upper");
   EXPECT_EQ(ReadWholeFile("Q:\\Data\\sub.txt"), "lower");
+}
+
+// A folder's names are kept between lookups; any change of the folder, by this process or
+// another, is seen at the next lookup.
+TEST(DriveMap, CaseVariantsFollowChangesOfTheFolder) {
+  MappedDrive q('Q');
+  fs::create_directories(q.Root() + "/Data");
+  std::ofstream(q.Root() + "/Data/First.txt") << "1";
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  for (int i = 0; i < 2; ++i)
+    EXPECT_EQ(HostPath("Q:\\data\\FIRST.TXT"), q.Root() + "/Data/First.txt");
+  EXPECT_EQ(HostPath("Q:\\data\\second.txt"), q.Root() + "/Data/second.txt");
+  std::ofstream(q.Root() + "/Data/Second.TXT") << "2";
+  EXPECT_EQ(HostPath("Q:\\data\\second.txt"), q.Root() + "/Data/Second.TXT");
+  fs::rename(q.Root() + "/Data/First.txt", q.Root() + "/Data/Renamed.txt");
+  EXPECT_EQ(HostPath("Q:\\data\\first.txt"), q.Root() + "/Data/first.txt");
+  EXPECT_EQ(HostPath("Q:\\data\\RENAMED.txt"), q.Root() + "/Data/Renamed.txt");
+  // A folder made anew under the same name is read anew.
+  fs::remove_all(q.Root() + "/Data");
+  fs::create_directories(q.Root() + "/Data");
+  std::ofstream(q.Root() + "/Data/Third.txt") << "3";
+  EXPECT_EQ(HostPath("Q:\\data\\second.txt"), q.Root() + "/Data/second.txt");
+  EXPECT_EQ(HostPath("Q:\\data\\THIRD.txt"), q.Root() + "/Data/Third.txt");
 }
 
 TEST(DriveMap, RelativeNamesResolveAgainstTheCurrentDirectory) {

@@ -61,10 +61,28 @@ bool ReadListing(const std::string& folder, const struct stat& st, Listing* list
   listing->inode = st.st_ino;
   listing->modified = st.st_mtim;
   listing->changed = st.st_ctim;
-  while (const dirent* entry = readdir(dir))
+  while (const dirent* entry = readdir(dir)) {
     listing->byUpper.emplace(Upper(entry->d_name), entry->d_name);
+  }
   closedir(dir);
   return true;
+}
+
+// One pass over a folder that is changing and so not worth keeping.
+bool ScanFolder(const std::string& folder, const std::string& name, std::string* found) {
+  DIR* dir = opendir(folder.c_str());
+  if (!dir) return false;
+  const std::string upper = Upper(name);
+  bool matched = false;
+  while (const dirent* entry = readdir(dir)) {
+    if (Upper(entry->d_name) == upper) {
+      *found = entry->d_name;
+      matched = true;
+      break;
+    }
+  }
+  closedir(dir);
+  return matched;
 }
 
 bool Find(const Listing& listing, const std::string& name, std::string* found) {
@@ -97,16 +115,13 @@ bool FindCaseVariant(const std::string& folder, const std::string& name, std::st
       return Find(cached->second, name, found);
     }
   }
+  if (!Settled(st)) return ScanFolder(path, name, found);
   Listing listing;
   if (!ReadListing(path, st, &listing)) return false;
   const bool matched = Find(listing, name, found);
   std::lock_guard<std::mutex> lock(CacheMutex());
-  if (Settled(st)) {
-    if (Cache().size() >= kMostFolders) Cache().clear();
-    Cache()[path] = std::move(listing);
-  } else {
-    Cache().erase(path);
-  }
+  if (Cache().size() >= kMostFolders) Cache().clear();
+  Cache()[path] = std::move(listing);
   return matched;
 }
 

@@ -1,17 +1,17 @@
-// pack, unpack and test: each works on whole files in memory, so that nothing is written
-// when the input cannot be read or decoded.
+// pack, unpack and test. pack and unpack stream from the input into a new file that replaces
+// the output only when the whole input was read and decoded.
 #include "commands.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "streams/dcl_explode.h"
 #include "streams/memory_stream.h"
 #include "streams/packed_stream.h"
-#include "streams/virt_stream.h"
 #include "tool_io.h"
 
 namespace cd::cdpack {
@@ -43,7 +43,7 @@ void CountOutput(const uint8_t*, uint32_t size, void* param) {
 
 // Checks one file; prints "NAME: OK ..." or "NAME: <error name>".
 bool TestOne(const std::string& name) {
-  const std::string data = ReadInput(name);
+  const std::string data = OpenInput(name)->ReadRest();
   TMemoryStream probe(data);
   if (!IsPacked(probe)) {
     std::printf("%s: OK (not packed, %zu bytes)\n", InputName(name).c_str(), data.size());
@@ -61,40 +61,39 @@ bool TestOne(const std::string& name) {
   return true;
 }
 
-}  // namespace
-
-int RunPack(const std::vector<std::string>& args) {
-  std::string packed;
+// Runs convert from the input args[0] into the output args[1]; failures name the file at fault.
+int Convert(const std::vector<std::string>& args,
+            const std::function<void(TStream&, TStream&)>& convert) {
+  std::unique_ptr<TStream> input;
   try {
-    TMemoryStream source(ReadInput(args[0]));
-    TMemoryStream dest;
-    PackStream(source, dest);
-    packed = dest.TakeData();
+    input = OpenInput(args[0]);
   } catch (const std::exception& e) {
     return Fail(InputName(args[0]), e);
   }
   try {
-    WriteOutput(args[1], packed);
-  } catch (const std::exception& e) {
+    WriteOutput(args[1], [&](TStream& output) { convert(*input, output); });
+  } catch (const EOutputFailure& e) {
     return Fail(OutputName(args[1]), e);
+  } catch (const std::exception& e) {
+    return Fail(InputName(args[0]), e);
   }
   return 0;
 }
 
+}  // namespace
+
+int RunPack(const std::vector<std::string>& args) {
+  return Convert(args, [](TStream& input, TStream& output) { PackStream(input, output); });
+}
+
 int RunUnpack(const std::vector<std::string>& args) {
-  std::string plain;
-  try {
-    TVirtStream stream(std::make_unique<TMemoryStream>(ReadInput(args[0])));
-    plain = stream.ReadRest();
-  } catch (const std::exception& e) {
-    return Fail(InputName(args[0]), e);
-  }
-  try {
-    WriteOutput(args[1], plain);
-  } catch (const std::exception& e) {
-    return Fail(OutputName(args[1]), e);
-  }
-  return 0;
+  return Convert(args, [](TStream& input, TStream& output) {
+    if (IsPacked(input)) {
+      UnpackStream(input, output);
+    } else {
+      output.CopyFrom(input, input.Size() - input.Position());
+    }
+  });
 }
 
 int RunTest(const std::vector<std::string>& args) {

@@ -103,6 +103,12 @@ TEST_F(ToolsTest, CdpackTestReportsEveryFileAndFailsOnDamage) {
             std::string::npos)
       << unpack.output;
   EXPECT_FALSE(fs::exists(out));
+  // An output that was there before stays as it was, and nothing is left beside it.
+  Write("bad.out", "previous");
+  EXPECT_EQ(Cdpack("unpack " + Q(bad) + " " + Q(out)).status, 1);
+  EXPECT_EQ(ReadHost(out), "previous");
+  for (const auto& entry : fs::directory_iterator(dir_.Path()))
+    EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << entry.path();
 }
 
 TEST_F(ToolsTest, CdpackStandardStreamsUsageAndMissingFiles) {
@@ -120,6 +126,12 @@ TEST_F(ToolsTest, CdpackStandardStreamsUsageAndMissingFiles) {
   const ToolRun run = Cdpack("pack " + Q(missing) + " " + Q(dir_.Path() / "x.pak"));
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.output.find("missing.bin"), std::string::npos) << run.output;
+  // An output that cannot be written is named as the file at fault.
+  const fs::path nowhere = dir_.Path() / "no-such-folder" / "x.pak";
+  const ToolRun write = Cdpack("pack " + Q(packed) + " " + Q(nowhere));
+  EXPECT_EQ(write.status, 1);
+  EXPECT_NE(write.output.find("cdpack: " + nowhere.string() + ": "), std::string::npos)
+      << write.output;
 }
 
 // Every value form of the notation, in the writer's own layout once it went through binary.

@@ -46,6 +46,14 @@ void CreateLevels(const std::string& path) {
   CreateDirectoryA(dir.c_str(), nullptr);
 }
 
+// Windows refuses to delete or replace a read-only file; asked first, so that every system
+// that runs this program (Wine among them) answers the same.
+bool IsReadOnlyFile(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+         (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
 }  // namespace
 
 bool FileExists(const std::string& path) {
@@ -67,10 +75,12 @@ void ForceDirectories(const std::string& path) {
 }
 
 bool DeleteFile(const std::string& path) {
+  if (IsReadOnlyFile(path)) return false;
   return DeleteFileA(path.c_str()) != 0;
 }
 
 bool RenameFile(const std::string& from, const std::string& to) {
+  if (IsReadOnlyFile(to)) return false;
   return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED);
 }
 

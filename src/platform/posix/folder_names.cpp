@@ -5,8 +5,10 @@
 #include <sys/stat.h>
 #include <time.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <mutex>
+#include <string>
 #include <unordered_map>
 
 namespace cd::os::posix {

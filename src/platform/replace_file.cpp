@@ -23,9 +23,16 @@ std::string TemporaryNameFor(const std::string& target, unsigned attempt) {
 
 }  // namespace
 
+// The target's name is looked up once, as a host path: the temporary name beside it and the
+// final rename then need no search for names that differ only in letter case.
 ReplacementFile::ReplacementFile(const std::string& target) : target_(target) {
+  try {
+    hostTarget_ = HostPath(target);
+  } catch (const Exception& e) {
+    throw Exception("Cannot write file \"" + target + "\": " + e.Message());
+  }
   for (unsigned attempt = 0; attempt < 8 && !file_; ++attempt) {
-    temporary_ = TemporaryNameFor(target, attempt);
+    temporary_ = TemporaryNameFor(hostTarget_, attempt);
     if (FileExists(temporary_)) continue;
     try {
       file_ = OpenFile(temporary_, OpenMode::Create, ShareMode::Exclusive);
@@ -44,7 +51,7 @@ ReplacementFile::~ReplacementFile() {
 
 void ReplacementFile::Commit() {
   file_.reset();
-  if (!RenameFile(temporary_, target_)) {
+  if (!RenameFile(temporary_, hostTarget_)) {
     DeleteFile(temporary_);
     committed_ = true;  // nothing left to clean up
     throw Exception("Cannot replace file \"" + target_ + "\"");

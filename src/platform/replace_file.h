@@ -29,6 +29,7 @@ class ReplacementFile {
 
  private:
   std::string target_;
+  std::string hostTarget_;  // the target found once: its temporary file goes beside it
   std::string temporary_;
   std::unique_ptr<os::File> file_;
   bool committed_ = false;

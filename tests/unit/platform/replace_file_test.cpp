@@ -21,6 +21,14 @@ TEST(ReplaceFile, CommitPutsTheNewVersionInPlace) {
   EXPECT_EQ(ReadWholeFile(t.Name("fresh.txt")), "created");
 }
 
+TEST(ReplaceFile, ATargetNamedInOtherLetterCaseReplacesTheFileThatIsThere) {
+  test::WinTempDir t;
+  WriteWholeFile(t.Name("App.DLL"), "old");
+  ReplaceFileAtomically(t.Name("app.dll"), "new");
+  EXPECT_EQ(ListDirectory(t.Dir(), "*.*"), std::vector<std::string>{"App.DLL"});
+  EXPECT_EQ(ReadWholeFile(t.Name("APP.dll")), "new");
+}
+
 TEST(ReplaceFile, AnUnfinishedReplacementLeavesTheTargetAlone) {
   test::WinTempDir t;
   const std::string target = t.Name("app.dll");
@@ -29,7 +37,7 @@ TEST(ReplaceFile, AnUnfinishedReplacementLeavesTheTargetAlone) {
     ReplacementFile replacement(target);
     replacement.File().Write("half", 4);
     EXPECT_TRUE(FileExists(replacement.TemporaryName()));
-    EXPECT_EQ(ExtractFilePath(replacement.TemporaryName()), t.Dir());
+    EXPECT_EQ(ExtractFilePath(replacement.TemporaryName()), ExtractFilePath(HostPath(target)));
   }
   EXPECT_EQ(ReadWholeFile(target), "old");
   EXPECT_EQ(ListDirectory(t.Dir(), "*.*"), std::vector<std::string>{"app.dll"});

@@ -30,9 +30,8 @@ std::string Cut255(std::string text) {
 }
 
 // The chosen library destination: the MediumId of the "_Editpla" card when it names one,
-// otherwise the user's answer to OnAskDestination.
-// The name is part of the card's file name and a Targets name: it must stay inside the card
-// folder and hold no "=".
+// otherwise the user's answer to OnAskDestination. AskPathName is part of the card's file name
+// and a Targets name: it must stay inside the card folder and hold no "=".
 std::string AskLibraryDestination(const TFilesManagerRunData& runData) {
   const std::string& name = runData.AskPathName();
   if (!os::IsSafeRelativeName(name) || name.find('=') != std::string::npos) {

@@ -1,16 +1,12 @@
 // TDatumValue: the date decision, recording at build time, the copy of a file from the medium
 // and the installation of embedded data.
-#include <vector>
-
 #include "install/datum_value.h"
 #include "install/files_manager.h"
 #include "install/hooks.h"
 #include "platform/files.h"
-#include "platform/paths.h"
 #include "platform/replace_file.h"
 #include "streams/memory_stream.h"
 #include "streams/packed_stream.h"
-#include "util/directories.h"
 #include "util/exceptions.h"
 #include "util/file_properties.h"
 #include "util/format.h"
@@ -48,24 +44,13 @@ void TDatumValue::CheckConsistence() {
     throw Exception(Format("%s: File \"%s\" does not exist!", {"TDatumValue.CheckConsistence", source}));
 }
 
+// The new file gets its date before it takes the target's place, which keeps the date.
 void TDatumValue::CopyToTarget(TStream& source, const std::string& target) const {
-  ForceDirectories(os::ExtractFilePath(target));
-  {
-    os::ReplacementFile replacement(target);
-    std::vector<char> block(kCopyBlock);
-    for (;;) {
-      const int64_t n = source.Read(block.data(), kCopyBlock);
-      if (n <= 0) break;
-      if (replacement.File().Write(block.data(), n) != n)
-        throw EWriteError(Format("Cannot write \"%s\"", {target}));
-    }
-    replacement.Commit();
+  os::ReplacementFile replacement(target, true);
+  while (source.CopyInto(replacement.File(), kCopyBlock) == kCopyBlock) {
   }
-  try {
-    SetFileDate(target, time_);
-  } catch (const Exception&) {
-    // A target that cannot be opened for writing keeps its date.
-  }
+  replacement.File().SetDate(time_);
+  replacement.Commit();
 }
 
 void TDatumValue::DoUserInstall(int phase) {
@@ -96,7 +81,6 @@ void TDatumValue::InstallData(TStream& stream) {
     throw EAbort();
   }
   try {
-    ForceDirectories(os::ExtractFilePath(target));
     const int64_t start = stream.Position();
     const bool packed = IsPacked(stream);
     stream.SetPosition(start);

@@ -9,7 +9,8 @@
 
 namespace cd::os {
 
-enum class OpenMode { Read, Write, ReadWrite, Create };  // Create truncates or makes the file
+// Create truncates or makes the file; CreateNew only makes one and fails when the name exists.
+enum class OpenMode { Read, Write, ReadWrite, Create, CreateNew };
 enum class ShareMode { Compat, Exclusive, DenyWrite, DenyRead, DenyNone };
 
 // An open file. Failures raise cd::Exception naming the file and the system's reason.
@@ -20,6 +21,14 @@ class File {
   virtual int64_t Write(const void* buffer, int64_t count) = 0;
   virtual int64_t Seek(int64_t offset, int origin) = 0;  // origin 0 begin, 1 current, 2 end
   virtual void Truncate() = 0;                           // cuts the file at the position
+  virtual int64_t Size() = 0;
+  // Sets the date (packed DOS date-time of local time); false, with the date unchanged, when
+  // the value is not a valid date and time or the system refuses.
+  virtual bool SetDate(int32_t dosDateTime) = 0;
+  // Copies up to count bytes from source's position to this file's position, moving both;
+  // returns how many were copied (fewer only at the end of source). The default goes through
+  // a buffer; a platform may copy inside the system.
+  virtual int64_t CopyFrom(File& source, int64_t count);
 };
 
 std::unique_ptr<File> OpenFile(const std::string& path, OpenMode mode, ShareMode share);

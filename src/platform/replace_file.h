@@ -15,8 +15,9 @@ namespace cd::os {
 // the target untouched.
 class ReplacementFile {
  public:
-  // Creates the temporary file beside target; fails naming the target.
-  explicit ReplacementFile(const std::string& target);
+  // Creates the temporary file beside target; fails naming the target. With makeFolder, a
+  // missing folder of the target is made first (a failure names the target too).
+  explicit ReplacementFile(const std::string& target, bool makeFolder = false);
   ~ReplacementFile();
   ReplacementFile(const ReplacementFile&) = delete;
   ReplacementFile& operator=(const ReplacementFile&) = delete;

@@ -9,27 +9,43 @@ TFileStream::TFileStream(const std::string& fileName, os::OpenMode mode, os::Sha
     : fileName_(fileName), file_(os::OpenFile(fileName, mode, share)) {}
 
 int64_t TFileStream::Read(void* buffer, int64_t count) {
-  return count <= 0 ? 0 : file_->Read(buffer, count);
+  if (count <= 0) return 0;
+  const int64_t n = file_->Read(buffer, count);
+  position_ += n;
+  return n;
 }
 
 int64_t TFileStream::Write(const void* buffer, int64_t count) {
-  return count <= 0 ? 0 : file_->Write(buffer, count);
+  if (count <= 0) return 0;
+  const int64_t n = file_->Write(buffer, count);
+  position_ += n;
+  return n;
+}
+
+int64_t TFileStream::CopyInto(os::File& target, int64_t count) {
+  if (count <= 0) return 0;
+  const int64_t n = target.CopyFrom(*file_, count);
+  position_ += n;
+  return n;
 }
 
 int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin) {
   switch (origin) {
     case TSeekOrigin::soBeginning:
-      return file_->Seek(offset, 0);
+      position_ = file_->Seek(offset, 0);
+      break;
     case TSeekOrigin::soCurrent:
-      return file_->Seek(offset, 1);
+      if (offset != 0) position_ = file_->Seek(offset, 1);
+      break;
     case TSeekOrigin::soEnd:
-      return file_->Seek(offset, 2);
+      position_ = file_->Seek(offset, 2);
+      break;
   }
-  return file_->Seek(0, 1);
+  return position_;
 }
 
 void TFileStream::SetSize(int64_t newSize) {
-  const int64_t pos = Seek(0, TSeekOrigin::soCurrent);
+  const int64_t pos = position_;
   Seek(newSize, TSeekOrigin::soBeginning);
   file_->Truncate();
   Seek(std::min(pos, newSize), TSeekOrigin::soBeginning);

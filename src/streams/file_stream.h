@@ -21,12 +21,16 @@ class TFileStream : public TStream {
   int64_t Seek(int64_t offset, TSeekOrigin origin) override;
   // Moves the end of the file to newSize; the position stays unless it was beyond.
   void SetSize(int64_t newSize) override;
+  int64_t Size() override { return file_->Size(); }
+  // The system copies the bytes from this file into target.
+  int64_t CopyInto(os::File& target, int64_t count) override;
 
   const std::string& FileName() const { return fileName_; }
 
  private:
   std::string fileName_;
   std::unique_ptr<os::File> file_;
+  int64_t position_ = 0;  // the file's own position, kept here to spare the system the asking
 };
 
 }  // namespace cd

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/files.h"
 #include "util/exceptions.h"
 
 namespace cd {
@@ -40,6 +41,15 @@ void TMemoryStream::SetSize(int64_t newSize) {
   if (newSize < 0) throw EStreamError("Invalid stream size");
   data_.resize(static_cast<size_t>(newSize));
   position_ = std::min(position_, newSize);
+}
+
+int64_t TMemoryStream::CopyInto(os::File& target, int64_t count) {
+  const int64_t size = Size();
+  if (count <= 0 || position_ >= size) return 0;
+  const int64_t n = std::min(count, size - position_);
+  target.Write(data_.data() + position_, n);
+  position_ += n;
+  return n;
 }
 
 std::string TMemoryStream::TakeData() {

@@ -17,6 +17,8 @@ class TMemoryStream : public TStream {
   int64_t Seek(int64_t offset, TSeekOrigin origin) override;
   int64_t Size() override { return static_cast<int64_t>(data_.size()); }
   void SetSize(int64_t newSize) override;
+  // Writes straight from the buffer.
+  int64_t CopyInto(os::File& target, int64_t count) override;
 
   const std::string& Data() const { return data_; }
   std::string TakeData();

@@ -52,7 +52,6 @@ void CheckResult(int code, const TCodecStreams& streams) {
 }  // namespace
 
 bool IsPacked(TStream& stream) {
-  if (stream.Size() - stream.Position() < 4) return false;
   uint8_t head[4];
   const int64_t got = stream.Read(head, 4);
   if (got == 4 && std::memcmp(head, kPackedSignature, 4) == 0) return true;

@@ -13,7 +13,7 @@ inline constexpr uint8_t kPackedSignature[4] = {0x2C, 0x91, 0x4A, 0xE3};
 inline constexpr int64_t kLargestStoredSize = 1000;
 
 // True when the next 4 bytes are the signature; the position is then behind it, otherwise
-// where it was. Reads nothing when fewer than 4 bytes remain.
+// where it was.
 bool IsPacked(TStream& stream);
 
 // Decodes the DCL data at source's position into dest at dest's position. Damaged data fails

@@ -32,14 +32,23 @@ std::unique_ptr<TProgressStream> TProgressStream::CreateFromFile(const std::stri
 
 int64_t TProgressStream::Read(void* buffer, int64_t count) {
   const int64_t n = inner_->Read(buffer, count);
-  if (progress_) {
-    const auto pos = static_cast<int32_t>(Position());
-    if (pos - lastReported_ >= kReportStep) {
-      lastReported_ = pos;
-      progress_(pos, size_, totals_);
-    }
-  }
+  Report();
   return n;
+}
+
+int64_t TProgressStream::CopyInto(os::File& target, int64_t count) {
+  const int64_t n = inner_->CopyInto(target, count);
+  Report();
+  return n;
+}
+
+void TProgressStream::Report() {
+  if (!progress_) return;
+  const auto pos = static_cast<int32_t>(Position());
+  if (pos - lastReported_ >= kReportStep) {
+    lastReported_ = pos;
+    progress_(pos, size_, totals_);
+  }
 }
 
 }  // namespace cd

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/files.h"
+#include "util/buffered_copy.h"
 #include "util/exceptions.h"
 
 namespace cd {
@@ -45,6 +47,12 @@ int64_t TStream::CopyFrom(TStream& source, int64_t count) {
     count -= n;
   }
   return total;
+}
+
+int64_t TStream::CopyInto(os::File& target, int64_t count) {
+  return CopyThroughBuffer(
+      count, [&](char* buffer, int64_t n) { return Read(buffer, n); },
+      [&](const char* buffer, int64_t n) { target.Write(buffer, n); });
 }
 
 std::string TStream::ReadRest() {

@@ -5,6 +5,9 @@
 #include <string>
 
 namespace cd {
+namespace os {
+class File;
+}
 
 enum class TSeekOrigin { soBeginning, soCurrent, soEnd };
 
@@ -30,6 +33,9 @@ class TStream {
   void WriteBuffer(const void* buffer, int64_t count);
   // Copies count bytes from source (all of it from its start when count is 0); returns the count.
   int64_t CopyFrom(TStream& source, int64_t count);
+  // Writes up to count bytes from the position into an open file; returns how many (fewer only
+  // at the end, 0 there). A stream over a file lets the system copy without a buffer here.
+  virtual int64_t CopyInto(os::File& target, int64_t count);
 
   // Reads everything from the current position to the end.
   std::string ReadRest();

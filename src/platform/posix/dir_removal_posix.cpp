@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/dir_removal.h"
+#include "platform/posix/folder_names.h"
 #include "platform/posix/host_path.h"
 
 namespace cd::os {
@@ -27,7 +28,10 @@ bool RemoveDir(const std::string& path, std::string* error) {
   while (host.size() > 1 && host.back() == '/') host.pop_back();
   struct stat st {};
   const bool link = lstat(host.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
-  if ((link ? unlink(host.c_str()) : rmdir(host.c_str())) == 0) return true;
+  if ((link ? unlink(host.c_str()) : rmdir(host.c_str())) == 0) {
+    posix::NoteEntryRemoved(host);
+    return true;
+  }
   if (error) *error = std::strerror(errno);
   return false;
 }

@@ -8,11 +8,14 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <ctime>
-#include <filesystem>
+#include <string>
+#include <vector>
 
 #include "platform/dos_time.h"
 #include "platform/paths.h"
+#include "platform/posix/folder_names.h"
 #include "platform/posix/host_path.h"
 #include "platform/posix/posix_file.h"
 #include "platform/posix/share_table.h"
@@ -23,7 +26,8 @@ namespace {
 
 bool StatPath(const std::string& path, struct stat* st) {
   std::string host;
-  return posix::ResolveHostPath(path, &host) && stat(host.c_str(), st) == 0;
+  bool missing = false;
+  return posix::ResolveHostPath(path, &host, &missing) && !missing && stat(host.c_str(), st) == 0;
 }
 
 bool IsOpenInProcess(const std::string& host) {
@@ -31,16 +35,52 @@ bool IsOpenInProcess(const std::string& host) {
   return lstat(host.c_str(), &st) == 0 && posix::IsFileOpen(st.st_dev, st.st_ino);
 }
 
-// A regular file without any write permission: Windows neither deletes nor replaces a
-// read-only file, and a user who runs as root here must get the same answer.
-bool IsReadOnlyFile(const std::string& host) {
+// Whether Windows would refuse to delete or replace the entry: it is open in this process, or
+// it is a regular file without any write permission (read-only; a user who runs as root here
+// must get the same answer).
+bool IsProtected(const std::string& host) {
   struct stat st {};
-  return stat(host.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0222) == 0;
+  if (lstat(host.c_str(), &st) != 0) return false;
+  if (posix::IsFileOpen(st.st_dev, st.st_ino)) return true;
+  if (S_ISLNK(st.st_mode) && stat(host.c_str(), &st) != 0) return false;
+  return S_ISREG(st.st_mode) && (st.st_mode & 0222) == 0;
+}
+
+bool Exists(const std::string& host) {
+  struct stat st {};
+  return lstat(host.c_str(), &st) == 0;
+}
+
+bool IsDirectory(const std::string& host) {
+  struct stat st {};
+  return stat(host.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// Puts from in to's place. A missing target is taken in one step that refuses to replace
+// anything, so it needs no look at it first; an existing one is replaced only when Windows
+// would allow it.
+bool MoveInto(const std::string& from, const std::string& to) {
+  if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+  // EINVAL: a file system that cannot refuse replacing in the same step.
+  if (errno != EEXIST && errno != EINVAL && errno != ENOSYS) return false;
+  return !IsProtected(to) && rename(from.c_str(), to.c_str()) == 0;
+}
+
+// The folder above a host path without a trailing "/"; empty above the root.
+std::string ParentOf(const std::string& host) {
+  const size_t slash = host.find_last_of('/');
+  return slash == std::string::npos || slash == 0 ? std::string() : host.substr(0, slash);
 }
 
 }  // namespace
 
 std::unique_ptr<File> OpenFile(const std::string& path, OpenMode mode, ShareMode share) {
+  // An existing file is usually named as it is written: opened straight away, it needs no
+  // search for names in other letter case.
+  std::string exact;
+  if (mode != OpenMode::Create && mode != OpenMode::CreateNew && posix::ExactHostPath(path, &exact)) {
+    if (auto file = posix::PosixFile::OpenIfThere(path, exact, mode, share)) return file;
+  }
   return posix::PosixFile::Open(path, HostPath(path), mode, share);
 }
 
@@ -56,20 +96,30 @@ bool DirectoryExists(const std::string& path) {
 
 void ForceDirectories(const std::string& path) {
   if (path.empty()) throw Exception("Unable to create directory");
-  std::error_code ec;
-  std::filesystem::create_directories(HostPath(path), ec);
-  if (ec || !DirectoryExists(path)) {
-    throw Exception("Unable to create directory \"" + path +
-                    "\": " + (ec ? ec.message() : posix::SystemReason(ENOTDIR)));
+  std::string host = HostPath(path);
+  while (host.size() > 1 && host.back() == '/') host.pop_back();
+  if (IsDirectory(host)) return;
+  std::vector<std::string> missing;
+  for (std::string level = host; !level.empty() && !Exists(level); level = ParentOf(level))
+    missing.push_back(level);
+  for (auto level = missing.rbegin(); level != missing.rend(); ++level) {
+    if (mkdir(level->c_str(), 0777) == 0) {
+      posix::NoteFolderCreated(*level);
+    } else if (errno != EEXIST) {
+      throw Exception("Unable to create directory \"" + path + "\": " + posix::SystemReason(errno));
+    }
+  }
+  if (!IsDirectory(host)) {
+    throw Exception("Unable to create directory \"" + path + "\": " + posix::SystemReason(ENOTDIR));
   }
 }
 
 bool DeleteFile(const std::string& path) {
   std::string host;
-  if (!posix::ResolveHostPath(path, &host) || IsOpenInProcess(host) || IsReadOnlyFile(host)) {
-    return false;
-  }
-  return unlink(host.c_str()) == 0;
+  if (!posix::ResolveHostPath(path, &host) || IsProtected(host)) return false;
+  if (unlink(host.c_str()) != 0) return false;
+  posix::NoteEntryRemoved(host);
+  return true;
 }
 
 bool RenameFile(const std::string& from, const std::string& to) {
@@ -77,8 +127,8 @@ bool RenameFile(const std::string& from, const std::string& to) {
   if (!posix::ResolveHostPath(from, &hostFrom) || !posix::ResolveHostPath(to, &hostTo)) {
     return false;
   }
-  if (IsOpenInProcess(hostFrom) || IsOpenInProcess(hostTo) || IsReadOnlyFile(hostTo)) return false;
-  if (rename(hostFrom.c_str(), hostTo.c_str()) != 0) return false;
+  if (IsOpenInProcess(hostFrom) || !MoveInto(hostFrom, hostTo)) return false;
+  posix::NoteEntryRenamed(hostFrom, hostTo);
   if (posix::IsWindowsProgramName(to)) {
     // A program written under a temporary name becomes runnable with its real name.
     const mode_t mask = umask(0);
@@ -102,29 +152,6 @@ int32_t FileAge(const std::string& path) {
   const DosDateTimeFields fields{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
                                  local.tm_hour,        local.tm_min,     local.tm_sec};
   return PackDosDateTime(fields).value_or(-1);
-}
-
-bool SetFileDate(const std::string& path, int32_t dosDateTime) {
-  const auto fields = UnpackDosDateTime(dosDateTime);
-  if (!fields) return false;
-  std::tm local{};
-  local.tm_year = fields->year - 1900;
-  local.tm_mon = fields->month - 1;
-  local.tm_mday = fields->day;
-  local.tm_hour = fields->hour;
-  local.tm_min = fields->minute;
-  local.tm_sec = fields->second;
-  local.tm_isdst = -1;
-  const time_t when = mktime(&local);
-  if (when == static_cast<time_t>(-1)) return false;
-  std::unique_ptr<posix::PosixFile> file;
-  try {
-    file = posix::PosixFile::Open(path, HostPath(path), OpenMode::Write, ShareMode::DenyNone);
-  } catch (const Exception&) {
-    return false;
-  }
-  const timespec times[2] = {{when, 0}, {when, 0}};
-  return futimens(file->Descriptor(), times) == 0;
 }
 
 std::vector<std::string> ListDirectory(const std::string& dir, const std::string& mask) {

@@ -10,6 +10,7 @@
 #include <mutex>
 #include <string>
 #include <unordered_map>
+#include <utility>
 
 namespace cd::os::posix {
 namespace {
@@ -24,7 +25,11 @@ struct Listing {
   ino_t inode = 0;
   timespec modified{};
   timespec changed{};
-  std::unordered_map<std::string, std::string> byUpper;
+  // When this process last changed the folder itself (nanoseconds of the real-time clock), while
+  // the kept state is still the one before; 0 when nothing is pending.
+  int64_t ownChangeUntil = 0;
+  // Every name under its upper-case form; names that differ only in letter case share a key.
+  std::unordered_multimap<std::string, std::string> byUpper;
 };
 
 std::string Upper(const std::string& name) {
@@ -47,11 +52,33 @@ bool Unchanged(const struct stat& st, const Listing& listing) {
          SameTime(st.st_mtim, listing.modified) && SameTime(st.st_ctim, listing.changed);
 }
 
-bool Settled(const struct stat& st) {
+int64_t Now() {
   timespec now{};
   clock_gettime(CLOCK_REALTIME, &now);
-  const int64_t last = std::max(Nanoseconds(st.st_mtim), Nanoseconds(st.st_ctim));
-  return Nanoseconds(now) - last > kSettleNanoseconds;
+  return Nanoseconds(now);
+}
+
+int64_t LastChange(const struct stat& st) {
+  return std::max(Nanoseconds(st.st_mtim), Nanoseconds(st.st_ctim));
+}
+
+bool Settled(const struct stat& st) {
+  return Now() - LastChange(st) > kSettleNanoseconds;
+}
+
+// The folder changed, but not after this process's own pending changes, which its names
+// already show.
+bool ChangedOnlyByUs(const struct stat& st, const Listing& listing) {
+  return listing.ownChangeUntil != 0 && st.st_dev == listing.device &&
+         st.st_ino == listing.inode && LastChange(st) <= listing.ownChangeUntil;
+}
+
+void Record(const struct stat& st, Listing* listing) {
+  listing->device = st.st_dev;
+  listing->inode = st.st_ino;
+  listing->modified = st.st_mtim;
+  listing->changed = st.st_ctim;
+  listing->ownChangeUntil = 0;
 }
 
 // The names as the folder lists them after the given state of it was taken; false when it
@@ -59,10 +86,7 @@ bool Settled(const struct stat& st) {
 bool ReadListing(const std::string& folder, const struct stat& st, Listing* listing) {
   DIR* dir = opendir(folder.c_str());
   if (!dir) return false;
-  listing->device = st.st_dev;
-  listing->inode = st.st_ino;
-  listing->modified = st.st_mtim;
-  listing->changed = st.st_ctim;
+  Record(st, listing);
   while (const dirent* entry = readdir(dir)) {
     listing->byUpper.emplace(Upper(entry->d_name), entry->d_name);
   }
@@ -104,15 +128,52 @@ std::unordered_map<std::string, Listing>& Cache() {
   return cache;
 }
 
+// The folder of a host path and the entry's name in it.
+std::pair<std::string, std::string> Split(const std::string& hostPath) {
+  const size_t slash = hostPath.find_last_of('/');
+  if (slash == std::string::npos) return {".", hostPath};
+  return {slash == 0 ? "/" : hostPath.substr(0, slash), hostPath.substr(slash + 1)};
+}
+
+void Add(Listing* listing, const std::string& name) {
+  const std::string upper = Upper(name);
+  const auto [first, last] = listing->byUpper.equal_range(upper);
+  if (std::none_of(first, last, [&](const auto& entry) { return entry.second == name; }))
+    listing->byUpper.emplace(upper, name);
+}
+
+void Remove(Listing* listing, const std::string& name) {
+  const auto [first, last] = listing->byUpper.equal_range(Upper(name));
+  const auto at = std::find_if(first, last, [&](const auto& entry) { return entry.second == name; });
+  if (at != last) listing->byUpper.erase(at);
+}
+
+// Applies this process's change to the kept names of folder; the folder's new state is taken
+// at the next lookup. The cache lock is held.
+template <typename Change>
+void Update(const std::string& folder, Change&& change) {
+  const auto kept = Cache().find(folder);
+  if (kept == Cache().end()) return;
+  change(&kept->second);
+  kept->second.ownChangeUntil = Now();
+}
+
 }  // namespace
 
 bool FindCaseVariant(const std::string& folder, const std::string& name, std::string* found) {
-  const std::string path = folder.empty() ? "/" : folder;
   struct stat st {};
-  if (stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
+  if (stat(folder.empty() ? "/" : folder.c_str(), &st) != 0) return false;
+  return FindCaseVariant(folder, st, name, found);
+}
+
+bool FindCaseVariant(const std::string& folder, const struct stat& st, const std::string& name,
+                     std::string* found) {
+  const std::string path = folder.empty() ? "/" : folder;
+  if (!S_ISDIR(st.st_mode)) return false;
   {
     std::lock_guard<std::mutex> lock(CacheMutex());
     const auto cached = Cache().find(path);
+    if (cached != Cache().end() && ChangedOnlyByUs(st, cached->second)) Record(st, &cached->second);
     if (cached != Cache().end() && Unchanged(st, cached->second)) {
       return Find(cached->second, name, found);
     }
@@ -125,6 +186,45 @@ bool FindCaseVariant(const std::string& folder, const std::string& name, std::st
   if (Cache().size() >= kMostFolders) Cache().clear();
   Cache()[path] = std::move(listing);
   return matched;
+}
+
+void NoteEntryAdded(const std::string& hostPath) {
+  const auto [folder, name] = Split(hostPath);
+  std::lock_guard<std::mutex> lock(CacheMutex());
+  Update(folder, [&](Listing* listing) { Add(listing, name); });
+}
+
+void NoteEntryRemoved(const std::string& hostPath) {
+  const auto [folder, name] = Split(hostPath);
+  std::lock_guard<std::mutex> lock(CacheMutex());
+  Cache().erase(hostPath);
+  Update(folder, [&](Listing* listing) { Remove(listing, name); });
+}
+
+void NoteEntryRenamed(const std::string& fromHostPath, const std::string& toHostPath) {
+  const auto [fromFolder, fromName] = Split(fromHostPath);
+  const auto [toFolder, toName] = Split(toHostPath);
+  std::lock_guard<std::mutex> lock(CacheMutex());
+  Cache().erase(fromHostPath);
+  Cache().erase(toHostPath);
+  if (fromFolder != toFolder) Update(fromFolder, [&](Listing* l) { Remove(l, fromName); });
+  Update(toFolder, [&](Listing* listing) {
+    if (fromFolder == toFolder) Remove(listing, fromName);
+    Add(listing, toName);
+  });
+}
+
+void NoteFolderCreated(const std::string& hostPath) {
+  NoteEntryAdded(hostPath);
+  struct stat st {};
+  if (stat(hostPath.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return;
+  Listing listing;
+  Record(st, &listing);
+  Add(&listing, ".");
+  Add(&listing, "..");
+  std::lock_guard<std::mutex> lock(CacheMutex());
+  if (Cache().size() >= kMostFolders) Cache().clear();
+  Cache()[hostPath] = std::move(listing);
 }
 
 }  // namespace cd::os::posix

@@ -28,9 +28,15 @@ std::string ParentFolder(const std::string& folder) {
   return folder.substr(0, slash);
 }
 
-// Appends the components to base, resolving "." and ".." and letter case on the way.
+std::string Joined(std::string host, const std::vector<std::string>& parts, size_t count) {
+  for (size_t i = 0; i < count; ++i) host += "/" + parts[i];
+  return host;
+}
+
+// Appends the components to base, resolving "." and ".." and letter case on the way; missing
+// tells whether the result names nothing (yet).
 std::string ResolveUnder(std::string base, const std::vector<std::string>& parts,
-                         bool mayClimbAboveBase) {
+                         bool mayClimbAboveBase, bool* missing) {
   std::vector<std::string> stack;
   for (const std::string& part : parts) {
     if (part == ".") continue;
@@ -44,12 +50,29 @@ std::string ResolveUnder(std::string base, const std::vector<std::string>& parts
     }
     stack.push_back(part);
   }
-  std::string host = base == "/" ? "" : base;
-  bool missing = false;
-  for (const std::string& part : stack) {
-    std::string name = part;
-    if (!missing && !EntryExists(host + "/" + part)) {
-      missing = !FindCaseVariant(host, part, &name);
+  const std::string root = base == "/" ? "" : base;
+  *missing = false;
+  // The name as written is the usual case and costs one question to the system.
+  const std::string exact = Joined(root, stack, stack.size());
+  if (stack.empty() || EntryExists(exact)) return exact.empty() ? "/" : exact;
+  // The deepest folder that exists as written, searched from the bottom: a new file usually
+  // goes into a folder that is there.
+  size_t level = stack.size() - 1;
+  struct stat folder {};
+  while (level > 0 && !(stat(Joined(root, stack, level).c_str(), &folder) == 0 &&
+                        S_ISDIR(folder.st_mode))) {
+    --level;
+  }
+  std::string host = Joined(root, stack, level);
+  const bool folderKnown = level > 0;
+  for (size_t i = level; i < stack.size(); ++i) {
+    std::string name = stack[i];
+    if (i == level) {
+      // Not there as written, or the scan from the bottom would have stopped lower.
+      *missing = !(folderKnown ? FindCaseVariant(host, folder, name, &name)
+                               : FindCaseVariant(host, name, &name));
+    } else if (!*missing && !EntryExists(host + "/" + name)) {
+      *missing = !FindCaseVariant(host, name, &name);
     }
     host += "/" + name;
   }
@@ -69,26 +92,55 @@ int DriveIndex(char letter) {
   return (letter >= 'a' && letter <= 'z') ? letter - 'a' : letter - 'A';
 }
 
+bool IsUncPath(const std::string& path) {
+  return path.size() >= 2 && path[0] == '\\' && path[1] == '\\';
+}
+
+// For a path on a drive ("C:\dir", or "\dir" on drive C:), the drive's host folder (empty
+// when the drive is not mapped) and the rest of the path; false for any other path.
+bool DrivePart(const std::string& path, std::string* base, std::string* rest) {
+  if (IsUncPath(path) || !(IsDrivePath(path) || (!path.empty() && path[0] == '\\'))) return false;
+  const char letter = path[0] == '\\' ? 'C' : path[0];
+  *base = CurrentDrives()[DriveIndex(letter)];
+  *rest = path[0] == '\\' ? path : path.substr(2);
+  return true;
+}
+
 }  // namespace
 
-bool ResolveHostPath(const std::string& path, std::string* host) {
+bool ResolveHostPath(const std::string& path, std::string* host, bool* missing) {
+  bool unused = false;
+  if (!missing) missing = &unused;
+  *missing = false;
   if (path.empty()) return false;
   if (path[0] == '/') {
     *host = path;
     return true;
   }
-  if (path.size() >= 2 && path[0] == '\\' && path[1] == '\\') return false;
-  std::string base;
-  std::string rest = path;
-  if (IsDrivePath(path) || path[0] == '\\') {
-    const char letter = path[0] == '\\' ? 'C' : path[0];
-    base = CurrentDrives()[DriveIndex(letter)];
+  std::string base, rest;
+  if (DrivePart(path, &base, &rest)) {
     if (base.empty()) return false;
-    if (path[0] != '\\') rest = path.substr(2);
-    *host = ResolveUnder(base, SplitPathComponents(rest), false);
+    *host = ResolveUnder(base, SplitPathComponents(rest), false, missing);
     return true;
   }
-  *host = ResolveUnder(CurrentDirectory(), SplitPathComponents(rest), true);
+  if (IsUncPath(path)) return false;
+  *host = ResolveUnder(CurrentDirectory(), SplitPathComponents(path), true, missing);
+  return true;
+}
+
+bool ExactHostPath(const std::string& path, std::string* host) {
+  if (!path.empty() && path[0] == '/') {
+    *host = path;
+    return true;
+  }
+  std::string base, rest;
+  if (!DrivePart(path, &base, &rest) || base.empty()) return false;
+  const std::vector<std::string> parts = SplitPathComponents(rest);
+  for (const std::string& part : parts) {
+    if (part == "." || part == "..") return false;
+  }
+  *host = Joined(base == "/" ? "" : base, parts, parts.size());
+  if (host->empty()) *host = "/";
   return true;
 }
 

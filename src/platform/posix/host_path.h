@@ -9,7 +9,12 @@ namespace cd::os::posix {
 // "\dir" on drive C:, relative names against the current directory, and an absolute host
 // path ("/...") unchanged. "." and ".." are resolved by name and never climb above a drive's
 // root. A component whose exact name is missing matches an existing entry that differs only
-// in letter case. Returns false for an unmapped drive, a UNC name or an empty path.
-bool ResolveHostPath(const std::string& path, std::string* host);
+// in letter case. Returns false for an unmapped drive, a UNC name or an empty path. When
+// missing is given, it tells whether the search found that the path names nothing.
+bool ResolveHostPath(const std::string& path, std::string* host, bool* missing = nullptr);
+// The host path a drive path or host path names when every component exists as written, found
+// without asking the system; false for other paths (relative, UNC, with "." or "..", on an
+// unmapped drive).
+bool ExactHostPath(const std::string& path, std::string* host);
 
 }  // namespace cd::os::posix

@@ -9,7 +9,11 @@
 
 #include <cerrno>
 #include <cstring>
+#include <ctime>
+#include <optional>
 
+#include "platform/dos_time.h"
+#include "platform/posix/folder_names.h"
 #include "platform/posix/share_table.h"
 #include "util/exceptions.h"
 
@@ -36,8 +40,41 @@ int OpenFlags(OpenMode mode) {
     case OpenMode::Create:
       // Truncated only after the share check, so a refused open leaves the file intact.
       return O_RDWR | O_CREAT;
+    case OpenMode::CreateNew:
+      return O_RDWR | O_CREAT | O_EXCL;
   }
   return O_RDONLY;
+}
+
+// The moment a packed local date-time stands for; nothing when it is no valid date and time.
+// The last answer is kept: a run dates many files alike, and each conversion asks the system
+// whether the time zone changed.
+std::optional<time_t> MomentOf(int32_t dosDateTime) {
+  thread_local int32_t lastValue = 0;
+  thread_local time_t lastMoment = 0;
+  if (lastValue != 0 && lastValue == dosDateTime) return lastMoment;
+  const auto fields = UnpackDosDateTime(dosDateTime);
+  if (!fields) return std::nullopt;
+  std::tm local{};
+  local.tm_year = fields->year - 1900;
+  local.tm_mon = fields->month - 1;
+  local.tm_mday = fields->day;
+  local.tm_hour = fields->hour;
+  local.tm_min = fields->minute;
+  local.tm_sec = fields->second;
+  local.tm_isdst = -1;
+  const time_t when = mktime(&local);
+  if (when == static_cast<time_t>(-1)) return std::nullopt;
+  lastValue = dosDateTime;
+  lastMoment = when;
+  return when;
+}
+
+// Whether copy_file_range cannot serve these two files at all (another file system, a kind
+// of file it does not handle, an old kernel), so that a plain copy must do instead.
+bool NotCopyableInSystem(int error) {
+  return error == EXDEV || error == EINVAL || error == ENOSYS || error == EOPNOTSUPP ||
+         error == EBADF;
 }
 
 [[noreturn]] void FailOpen(const std::string& name, const std::string& reason) {
@@ -67,6 +104,20 @@ std::unique_ptr<PosixFile> PosixFile::Open(const std::string& name, const std::s
                                            OpenMode mode, ShareMode share) {
   const int fd = open(host.c_str(), OpenFlags(mode) | O_CLOEXEC, CreationMode(name));
   if (fd < 0) FailOpen(name, SystemReason(errno));
+  return Adopt(name, host, fd, mode, share);
+}
+
+std::unique_ptr<PosixFile> PosixFile::OpenIfThere(const std::string& name,
+                                                  const std::string& host, OpenMode mode,
+                                                  ShareMode share) {
+  const int fd = open(host.c_str(), OpenFlags(mode) | O_CLOEXEC);
+  if (fd < 0 && (errno == ENOENT || errno == ENOTDIR)) return nullptr;
+  if (fd < 0) FailOpen(name, SystemReason(errno));
+  return Adopt(name, host, fd, mode, share);
+}
+
+std::unique_ptr<PosixFile> PosixFile::Adopt(const std::string& name, const std::string& host,
+                                            int fd, OpenMode mode, ShareMode share) {
   struct stat st {};
   if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
     close(fd);
@@ -78,7 +129,8 @@ std::unique_ptr<PosixFile> PosixFile::Open(const std::string& name, const std::s
     FailOpen(name,
              "The process cannot access the file because it is being used by another process");
   }
-  std::unique_ptr<PosixFile> file(new PosixFile(name, fd, token));
+  if (mode == OpenMode::Create || mode == OpenMode::CreateNew) NoteEntryAdded(host);
+  std::unique_ptr<PosixFile> file(new PosixFile(name, fd, token, S_ISREG(st.st_mode)));
   if (mode == OpenMode::Create && ftruncate(fd, 0) != 0) file->Fail("truncate");
   return file;
 }
@@ -130,6 +182,36 @@ int64_t PosixFile::Seek(int64_t offset, int origin) {
 void PosixFile::Truncate() {
   const off_t pos = lseek(fd_, 0, SEEK_CUR);
   if (pos < 0 || ftruncate(fd_, pos) != 0) Fail("truncate");
+}
+
+
+int64_t PosixFile::Size() {
+  struct stat st {};
+  if (fstat(fd_, &st) != 0) Fail("read the size of");
+  return st.st_size;
+}
+
+bool PosixFile::SetDate(int32_t dosDateTime) {
+  const auto when = MomentOf(dosDateTime);
+  if (!when) return false;
+  const timespec times[2] = {{*when, 0}, {*when, 0}};
+  return futimens(fd_, times) == 0;
+}
+
+int64_t PosixFile::CopyFrom(File& source, int64_t count) {
+  auto* from = dynamic_cast<PosixFile*>(&source);
+  if (!from || !from->regular_ || !regular_) return File::CopyFrom(source, count);
+  int64_t done = 0;
+  while (done < count) {
+    const ssize_t put = copy_file_range(from->fd_, nullptr, fd_, nullptr,
+                                        static_cast<size_t>(count - done), 0);
+    if (put < 0 && errno == EINTR) continue;
+    if (put < 0 && done == 0 && NotCopyableInSystem(errno)) return File::CopyFrom(source, count);
+    if (put < 0) Fail("write");
+    if (put == 0) break;
+    done += put;
+  }
+  return done;
 }
 
 }  // namespace cd::os::posix

@@ -15,6 +15,10 @@ class PosixFile : public File {
   // cd::Exception naming the file and the reason on failure.
   static std::unique_ptr<PosixFile> Open(const std::string& name, const std::string& host,
                                          OpenMode mode, ShareMode share);
+  // The same for an existing file (not a creating mode); nothing when the host path names
+  // nothing.
+  static std::unique_ptr<PosixFile> OpenIfThere(const std::string& name, const std::string& host,
+                                                OpenMode mode, ShareMode share);
   ~PosixFile() override;
   PosixFile(const PosixFile&) = delete;
   PosixFile& operator=(const PosixFile&) = delete;
@@ -23,16 +27,23 @@ class PosixFile : public File {
   int64_t Write(const void* buffer, int64_t count) override;
   int64_t Seek(int64_t offset, int origin) override;
   void Truncate() override;
-  int Descriptor() const { return fd_; }
+  int64_t Size() override;
+  bool SetDate(int32_t dosDateTime) override;
+  // Between two regular files the system copies the bytes itself, without a buffer here.
+  int64_t CopyFrom(File& source, int64_t count) override;
 
  private:
-  PosixFile(std::string name, int fd, uint64_t shareToken)
-      : name_(std::move(name)), fd_(fd), shareToken_(shareToken) {}
+  PosixFile(std::string name, int fd, uint64_t shareToken, bool regular)
+      : name_(std::move(name)), fd_(fd), shareToken_(shareToken), regular_(regular) {}
+  // Takes an open descriptor: checks it is no folder and registers the share claim.
+  static std::unique_ptr<PosixFile> Adopt(const std::string& name, const std::string& host, int fd,
+                                          OpenMode mode, ShareMode share);
   [[noreturn]] void Fail(const char* action) const;
 
   std::string name_;
   int fd_;
   uint64_t shareToken_;
+  bool regular_;
 };
 
 // The system's text for an errno value.

@@ -8,7 +8,6 @@
 // windows.h renames DeleteFile to DeleteFileA; ours is the cd::os function.
 #undef DeleteFile
 
-#include "platform/dos_time.h"
 #include "platform/paths.h"
 #include "platform/win32/win_error.h"
 #include "util/exceptions.h"
@@ -100,19 +99,6 @@ int32_t FileAge(const std::string& path) {
     return -1;
   }
   return static_cast<int32_t>((static_cast<uint32_t>(date) << 16) | time);
-}
-
-bool SetFileDate(const std::string& path, int32_t dosDateTime) {
-  if (!UnpackDosDateTime(dosDateTime)) return false;
-  const uint32_t value = static_cast<uint32_t>(dosDateTime);
-  FILETIME local, written;
-  if (!DosDateTimeToFileTime(static_cast<WORD>(value >> 16), static_cast<WORD>(value & 0xFFFF),
-                             &local) ||
-      !LocalFileTimeToFileTime(&local, &written)) {
-    return false;
-  }
-  ScopedHandle file(OpenShared(path, GENERIC_WRITE));
-  return file.Valid() && SetFileTime(file.Get(), nullptr, nullptr, &written);
 }
 
 std::vector<std::string> ListDirectory(const std::string& dir, const std::string& mask) {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/dos_time.h"
 #include "platform/files.h"
 #include "platform/win32/win_error.h"
 #include "util/exceptions.h"
@@ -18,6 +19,7 @@ DWORD AccessFor(OpenMode mode) {
       return GENERIC_WRITE;
     case OpenMode::ReadWrite:
     case OpenMode::Create:
+    case OpenMode::CreateNew:
       return GENERIC_READ | GENERIC_WRITE;
   }
   return GENERIC_READ;
@@ -88,6 +90,22 @@ class WinFile : public File {
     if (!SetEndOfFile(handle_)) Fail("truncate");
   }
 
+  int64_t Size() override {
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(handle_, &size)) Fail("read the size of");
+    return size.QuadPart;
+  }
+
+  bool SetDate(int32_t dosDateTime) override {
+    if (!UnpackDosDateTime(dosDateTime)) return false;
+    const uint32_t value = static_cast<uint32_t>(dosDateTime);
+    FILETIME local, written;
+    return DosDateTimeToFileTime(static_cast<WORD>(value >> 16), static_cast<WORD>(value & 0xFFFF),
+                                 &local) &&
+           LocalFileTimeToFileTime(&local, &written) &&
+           SetFileTime(handle_, nullptr, nullptr, &written);
+  }
+
  private:
   [[noreturn]] void Fail(const char* action) const {
     throw Exception(std::string("Cannot ") + action + " file \"" + name_ +
@@ -101,7 +119,9 @@ class WinFile : public File {
 }  // namespace
 
 std::unique_ptr<File> OpenFile(const std::string& path, OpenMode mode, ShareMode share) {
-  const DWORD disposition = mode == OpenMode::Create ? CREATE_ALWAYS : OPEN_EXISTING;
+  const DWORD disposition = mode == OpenMode::Create      ? CREATE_ALWAYS
+                            : mode == OpenMode::CreateNew ? CREATE_NEW
+                                                          : OPEN_EXISTING;
   HANDLE handle = CreateFileA(path.c_str(), AccessFor(mode), ShareFor(share), nullptr, disposition,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {

@@ -14,6 +14,10 @@
 #include "platform/files.h"
 #include "util/exceptions.h"
 
+#ifndef _WIN32
+#include "support/file_size_limit.h"
+#endif
+
 namespace cd::test {
 namespace {
 
@@ -33,6 +37,7 @@ enum class Obstacle {
   FolderAtTarget,  // a folder stands where the file must go
   FileAtFolder,    // the target's folder name is taken by a regular file
   ReadOnlyTarget,  // the old file is marked read-only
+  NoRoomLeft,      // the disk fills up while the new file is copied
 };
 
 const char* Name(Obstacle obstacle) {
@@ -45,6 +50,8 @@ const char* Name(Obstacle obstacle) {
       return "FileAtFolder";
     case Obstacle::ReadOnlyTarget:
       return "ReadOnlyTarget";
+    case Obstacle::NoRoomLeft:
+      return "NoRoomLeft";
   }
   return "Unknown";
 }
@@ -56,10 +63,11 @@ class FailedCopyTest : public ::testing::TestWithParam<Obstacle> {
  protected:
   void SetUp() override {
     Datum("a.txt", "first file");
-    blocked_ = Datum(BlockedPath(), "second file");
+    blocked_ = Datum(BlockedPath(), "the second file");
     Datum("c.txt", "third file");
     switch (GetParam()) {
       case Obstacle::TargetInUse:
+      case Obstacle::NoRoomLeft:
         EngineFixture::WriteFile(fx_.DiskFile("b.txt"), "old", EngineFixture::Day(1));
         break;
       case Obstacle::FolderAtTarget:
@@ -77,6 +85,10 @@ class FailedCopyTest : public ::testing::TestWithParam<Obstacle> {
     ASSERT_TRUE(blocked_->Needed());
     if (GetParam() == Obstacle::TargetInUse)
       inUse_ = os::OpenFile(BlockedTarget(), os::OpenMode::Read, os::ShareMode::DenyWrite);
+#ifndef _WIN32
+    // Room for the first and third files (10 bytes each), not for the second (15).
+    if (GetParam() == Obstacle::NoRoomLeft) limit_ = std::make_unique<FileSizeLimit>(12);
+#endif
     // The end action shows whether the run got that far.
     manager_->SetMediaPlayerInstalled(true);
     manager_->SetRunTitle("Course");
@@ -84,6 +96,9 @@ class FailedCopyTest : public ::testing::TestWithParam<Obstacle> {
 
   void TearDown() override {
     if (GetParam() == Obstacle::ReadOnlyTarget) SetWritable(true);
+#ifndef _WIN32
+    limit_.reset();
+#endif
   }
 
   void SetWritable(bool writable) {
@@ -118,10 +133,14 @@ class FailedCopyTest : public ::testing::TestWithParam<Obstacle> {
   // The blocked target is as it was before the run, and no temporary file lies beside it.
   void ExpectBlockedUntouched(std::vector<std::string> others) {
     inUse_.reset();
+#ifndef _WIN32
+    limit_.reset();
+#endif
     std::vector<std::string> expected = std::move(others);
     switch (GetParam()) {
       case Obstacle::TargetInUse:
       case Obstacle::ReadOnlyTarget:
+      case Obstacle::NoRoomLeft:
         EXPECT_EQ(EngineFixture::ReadFile(fx_.DiskFile("b.txt")), "old");
         EXPECT_EQ(os::FileAge(BlockedTarget()), EngineFixture::Day(1));
         expected.push_back("b.txt");
@@ -151,6 +170,9 @@ class FailedCopyTest : public ::testing::TestWithParam<Obstacle> {
   RecordingCallback callback_;
   TDatumValue* blocked_ = nullptr;
   std::unique_ptr<os::File> inUse_;
+#ifndef _WIN32
+  std::unique_ptr<FileSizeLimit> limit_;
+#endif
 };
 
 TEST_P(FailedCopyTest, EndsTheRunNamingTheTargetAndKeepsWhatWasThere) {
@@ -180,7 +202,12 @@ TEST_P(FailedCopyTest, IgnoredFailureLetsTheLaterFilesIn) {
 
 INSTANTIATE_TEST_SUITE_P(Obstacles, FailedCopyTest,
                          ::testing::Values(Obstacle::TargetInUse, Obstacle::FolderAtTarget,
-                                           Obstacle::FileAtFolder, Obstacle::ReadOnlyTarget),
+                                           Obstacle::FileAtFolder, Obstacle::ReadOnlyTarget
+#ifndef _WIN32
+                                           ,
+                                           Obstacle::NoRoomLeft
+#endif
+                                           ),
                          [](const ::testing::TestParamInfo<Obstacle>& info) {
                            return std::string(Name(info.param));
                          });

@@ -55,5 +55,28 @@ TEST(ReplaceFile, ATargetInUseIsNotReplaced) {
   EXPECT_THROW(ReplacementFile(t.Name("no such folder\\x.txt")), Exception);
 }
 
+TEST(ReplaceFile, AMissingFolderIsMadeOnlyWhenAsked) {
+  test::WinTempDir t;
+  const std::string target = t.Name("New\\Deeper\\x.txt");
+  {
+    ReplacementFile replacement(target, true);
+    replacement.File().Write("x", 1);
+    replacement.Commit();
+  }
+  EXPECT_EQ(ReadWholeFile(t.Name("new\\deeper\\X.TXT")), "x");
+  // A file where the folder must go: nothing is made, and the failure names the target.
+  WriteWholeFile(t.Name("Blocked"), "a file");
+  try {
+    ReplacementFile replacement(t.Name("Blocked\\x.txt"), true);
+    FAIL() << "a file was made below a file";
+  } catch (const Exception& e) {
+    EXPECT_NE(e.Message().find("Cannot write file \"" + t.Name("Blocked\\x.txt")),
+              std::string::npos)
+        << e.Message();
+  }
+  EXPECT_EQ(ReadWholeFile(t.Name("Blocked")), "a file");
+  EXPECT_EQ(ListDirectory(t.Dir(), "*"), (std::vector<std::string>{"Blocked", "New"}));
+}
+
 }  // namespace
 }  // namespace cd::os

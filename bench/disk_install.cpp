@@ -12,6 +12,7 @@
 #include <random>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 #include "config/string_list.h"
 #include "counting_callback.h"
@@ -102,6 +103,10 @@ double EngineInstall(const fs::path& medium, const fs::path& disk,
                      const std::vector<int32_t>* packedSizes) {
   fs::remove_all(disk);
   fs::create_directories(disk);
+  // A user's disk folder has been there a while when a run starts. One made this instant
+  // could still change unseen within the same tick of the file system's clock, so for 50 ms
+  // each name missing in it is searched by reading it again.
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
   auto manager = MakeManager(medium, disk);
   for (int i = 0; i < kFiles / 2; ++i) {
     AddItem(*manager, StoredName(i), static_cast<int32_t>(kFileSize));

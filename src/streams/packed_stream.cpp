@@ -53,10 +53,9 @@ void CheckResult(int code, const TCodecStreams& streams) {
 
 bool IsPacked(TStream& stream) {
   uint8_t head[4];
-  const int64_t got = stream.Read(head, 4);
-  if (got == 4 && std::memcmp(head, kPackedSignature, 4) == 0) return true;
-  if (got > 0) stream.Seek(-got, TSeekOrigin::soCurrent);
-  return false;
+  if (stream.Peek(head, 4) != 4 || std::memcmp(head, kPackedSignature, 4) != 0) return false;
+  stream.Seek(4, TSeekOrigin::soCurrent);
+  return true;
 }
 
 void UnpackStream(TStream& source, TStream& dest) {

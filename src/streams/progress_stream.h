@@ -30,6 +30,7 @@ class TProgressStream : public TStream {
   int64_t Write(const void* buffer, int64_t count) override { return inner_->Write(buffer, count); }
   int64_t Seek(int64_t offset, TSeekOrigin origin) override { return inner_->Seek(offset, origin); }
   int64_t Size() override { return inner_->Size(); }
+  int64_t Peek(void* buffer, int64_t count) override { return inner_->Peek(buffer, count); }
   int64_t CopyInto(os::File& target, int64_t count) override;
 
  private:

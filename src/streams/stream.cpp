@@ -49,6 +49,12 @@ int64_t TStream::CopyFrom(TStream& source, int64_t count) {
   return total;
 }
 
+int64_t TStream::Peek(void* buffer, int64_t count) {
+  const int64_t n = Read(buffer, count);
+  if (n > 0) Seek(-n, TSeekOrigin::soCurrent);
+  return n;
+}
+
 int64_t TStream::CopyInto(os::File& target, int64_t count) {
   return CopyThroughBuffer(
       count, [&](char* buffer, int64_t n) { return Read(buffer, n); },

@@ -27,6 +27,9 @@ class TStream {
   int64_t Position() { return Seek(0, TSeekOrigin::soCurrent); }
   void SetPosition(int64_t pos) { Seek(pos, TSeekOrigin::soBeginning); }
 
+  // Reads up to count bytes from the position without moving it; returns how many.
+  virtual int64_t Peek(void* buffer, int64_t count);
+
   // Read or write exactly count bytes; fail with EReadError "Stream read error" /
   // EWriteError "Stream write error" otherwise.
   void ReadBuffer(void* buffer, int64_t count);

@@ -185,6 +185,18 @@ void PosixFile::Truncate() {
 }
 
 
+int64_t PosixFile::ReadAt(int64_t offset, void* buffer, int64_t count) {
+  int64_t done = 0;
+  while (done < count) {
+    const ssize_t got = pread(fd_, static_cast<char*>(buffer) + done, count - done, offset + done);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) Fail("read");
+    if (got == 0) break;
+    done += got;
+  }
+  return done;
+}
+
 int64_t PosixFile::Size() {
   struct stat st {};
   if (fstat(fd_, &st) != 0) Fail("read the size of");

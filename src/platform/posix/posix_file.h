@@ -28,6 +28,7 @@ class PosixFile : public File {
   int64_t Seek(int64_t offset, int origin) override;
   void Truncate() override;
   int64_t Size() override;
+  int64_t ReadAt(int64_t offset, void* buffer, int64_t count) override;
   bool SetDate(int32_t dosDateTime) override;
   // Between two regular files the system copies the bytes itself, without a buffer here.
   int64_t CopyFrom(File& source, int64_t count) override;

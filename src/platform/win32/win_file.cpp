@@ -90,6 +90,14 @@ class WinFile : public File {
     if (!SetEndOfFile(handle_)) Fail("truncate");
   }
 
+  int64_t ReadAt(int64_t offset, void* buffer, int64_t count) override {
+    const int64_t position = Seek(0, 1);
+    Seek(offset, 0);
+    const int64_t n = Read(buffer, count);
+    Seek(position, 0);
+    return n;
+  }
+
   int64_t Size() override {
     LARGE_INTEGER size;
     if (!GetFileSizeEx(handle_, &size)) Fail("read the size of");

@@ -37,6 +37,20 @@ TEST(OpenFile, CopyFromStartsAtBothPositionsAndStopsAtTheEndOfTheSource) {
   EXPECT_EQ(ReadWholeFile(t.Name("to.bin")), "ab23456789");
 }
 
+TEST(OpenFile, ReadAtLeavesThePositionWhereItWas) {
+  WinTempDir t;
+  WriteWholeFile(t.Name("f.bin"), "0123456789");
+  auto file = OpenFile(t.Name("f.bin"), OpenMode::Read, ShareMode::DenyWrite);
+  file->Seek(2, 0);
+  char buffer[8] = {};
+  EXPECT_EQ(file->ReadAt(7, buffer, 8), 3);
+  EXPECT_EQ(std::string(buffer, 3), "789");
+  EXPECT_EQ(file->ReadAt(20, buffer, 8), 0);
+  EXPECT_EQ(file->Seek(0, 1), 2);
+  EXPECT_EQ(file->Read(buffer, 2), 2);
+  EXPECT_EQ(std::string(buffer, 2), "23");
+}
+
 TEST(OpenFile, CopyFromMovesLargeFilesWhole) {
   WinTempDir t;
   std::string data(1 << 20, '\0');

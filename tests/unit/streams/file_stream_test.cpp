@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/files.h"
 #include "support/temp_dir.h"
 #include "util/exceptions.h"
 
@@ -27,6 +28,21 @@ TEST(FileStream, WritesSeeksAndReadsBack) {
   EXPECT_EQ(in.Size(), 4);
   EXPECT_EQ(in.Position(), 2);
   EXPECT_EQ(in.ReadRest(), "23");
+}
+
+TEST(FileStream, PeekReadsAheadWithoutMoving) {
+  TempDir dir;
+  const std::string name = dir.File("f.bin");
+  os::WriteWholeFile(name, "0123456789");
+  TFileStream in(name, os::OpenMode::Read);
+  in.Seek(6, TSeekOrigin::soBeginning);
+  char ahead[8] = {};
+  EXPECT_EQ(in.Peek(ahead, 3), 3);
+  EXPECT_EQ(std::string(ahead, 3), "678");
+  EXPECT_EQ(in.Peek(ahead, 8), 4);  // fewer at the end
+  EXPECT_EQ(in.Position(), 6);
+  EXPECT_EQ(in.ReadRest(), "6789");
+  EXPECT_EQ(in.Peek(ahead, 8), 0);
 }
 
 TEST(FileStream, OpeningAMissingFileNamesIt) {

@@ -29,7 +29,7 @@ namespace {
 
 constexpr int kFiles = 2000;
 constexpr size_t kFileSize = 150 * 1024;  // 2,000 x 150 KiB = 293 MiB unpacked
-constexpr int kRounds = 3;
+constexpr int kRounds = 7;
 constexpr int kScaleItems = 100000;
 constexpr int32_t kTime = 1345282048;
 

@@ -111,10 +111,12 @@ bool ScanFolder(const std::string& folder, const std::string& name, std::string*
   return matched;
 }
 
+// The entry named exactly so, or else one named so in other letter case.
 bool Find(const Listing& listing, const std::string& name, std::string* found) {
-  const auto at = listing.byUpper.find(Upper(name));
-  if (at == listing.byUpper.end()) return false;
-  *found = at->second;
+  const auto [first, last] = listing.byUpper.equal_range(Upper(name));
+  if (first == last) return false;
+  const auto exact = std::find_if(first, last, [&](const auto& entry) { return entry.second == name; });
+  *found = exact != last ? exact->second : first->second;
   return true;
 }
 
@@ -186,6 +188,22 @@ bool FindCaseVariant(const std::string& folder, const struct stat& st, const std
   if (Cache().size() >= kMostFolders) Cache().clear();
   Cache()[path] = std::move(listing);
   return matched;
+}
+
+KeptAnswer LookUpKept(const std::string& folder, const std::string& name, std::string* found) {
+  const std::string path = folder.empty() ? "/" : folder;
+  {
+    std::lock_guard<std::mutex> lock(CacheMutex());
+    if (Cache().find(path) == Cache().end()) return KeptAnswer::Unknown;
+  }
+  struct stat st {};
+  if (stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return KeptAnswer::Unknown;
+  std::lock_guard<std::mutex> lock(CacheMutex());
+  const auto cached = Cache().find(path);
+  if (cached == Cache().end()) return KeptAnswer::Unknown;
+  if (ChangedOnlyByUs(st, cached->second)) Record(st, &cached->second);
+  if (!Unchanged(st, cached->second)) return KeptAnswer::Unknown;
+  return Find(cached->second, name, found) ? KeptAnswer::Found : KeptAnswer::Absent;
 }
 
 void NoteEntryAdded(const std::string& hostPath) {

@@ -15,6 +15,12 @@ bool FindCaseVariant(const std::string& folder, const std::string& name, std::st
 bool FindCaseVariant(const std::string& folder, const struct stat& folderState,
                      const std::string& name, std::string* found);
 
+// What the kept names of a folder say about a name, after one look at the folder's state:
+// the entry found (named exactly so, or else in other letter case), that there is none, or
+// nothing when the folder's names are not kept or it changed since.
+enum class KeptAnswer { Found, Absent, Unknown };
+KeptAnswer LookUpKept(const std::string& folder, const std::string& name, std::string* found);
+
 // Changes this process made itself, given as host paths, after they succeeded. A kept folder
 // takes them into its names, and its next lookup keeps it with its new state instead of reading
 // it again when it has not changed after them; so a folder being filled by an update is read at

@@ -52,9 +52,22 @@ std::string ResolveUnder(std::string base, const std::vector<std::string>& parts
   }
   const std::string root = base == "/" ? "" : base;
   *missing = false;
-  // The name as written is the usual case and costs one question to the system.
   const std::string exact = Joined(root, stack, stack.size());
-  if (stack.empty() || EntryExists(exact)) return exact.empty() ? "/" : exact;
+  if (stack.empty()) return exact.empty() ? "/" : exact;
+  // A folder whose names are kept answers with one look at its state.
+  const std::string parent = Joined(root, stack, stack.size() - 1);
+  std::string leaf;
+  switch (LookUpKept(parent, stack.back(), &leaf)) {
+    case KeptAnswer::Found:
+      return parent + "/" + leaf;
+    case KeptAnswer::Absent:
+      *missing = true;
+      return exact;
+    case KeptAnswer::Unknown:
+      break;
+  }
+  // Otherwise the name as written is the usual case and costs one question to the system.
+  if (EntryExists(exact)) return exact;
   // The deepest folder that exists as written, searched from the bottom: a new file usually
   // goes into a folder that is there.
   size_t level = stack.size() - 1;

@@ -80,5 +80,23 @@ TEST(NameCase, AFolderOnlyPartlyThereIsCompletedUnderTheNamesFound) {
   EXPECT_FALSE(FileExists(t.Name("data\\none\\two\\f.txt")));
 }
 
+#ifndef _WIN32
+// A host folder may hold names that differ only in letter case: the name as written wins.
+TEST(NameCase, TheNameAsWrittenWinsOverItsOtherCase) {
+  WinTempDir t;
+  const std::filesystem::path host = t.Host().Path();
+  std::ofstream(host / "Both.txt") << "mixed";
+  std::ofstream(host / "BOTH.TXT") << "upper";
+  std::this_thread::sleep_for(std::chrono::milliseconds(60));
+  EXPECT_FALSE(FileExists(t.Name("missing.txt")));  // the folder's names are read and kept
+  EXPECT_EQ(ReadWholeFile(t.Name("Both.txt")), "mixed");
+  EXPECT_EQ(ReadWholeFile(t.Name("BOTH.TXT")), "upper");
+  EXPECT_EQ(HostPath(t.Name("BOTH.TXT")), (host / "BOTH.TXT").string());
+  EXPECT_EQ(HostPath(t.Name("Both.txt")), (host / "Both.txt").string());
+  ASSERT_TRUE(DeleteFile(t.Name("BOTH.TXT")));
+  EXPECT_EQ(HostPath(t.Name("both.TXT")), (host / "Both.txt").string());
+}
+#endif
+
 }  // namespace
 }  // namespace cd::os

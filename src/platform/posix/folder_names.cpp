@@ -131,7 +131,12 @@ std::unordered_map<std::string, Listing>& Cache() {
 }
 
 // The folder of a host path and the entry's name in it.
-std::pair<std::string, std::string> Split(const std::string& hostPath) {
+struct Entry {
+  std::string folder;
+  std::string name;
+};
+
+Entry Split(const std::string& hostPath) {
   const size_t slash = hostPath.find_last_of('/');
   if (slash == std::string::npos) return {".", hostPath};
   return {slash == 0 ? "/" : hostPath.substr(0, slash), hostPath.substr(slash + 1)};
@@ -190,6 +195,11 @@ bool FindCaseVariant(const std::string& folder, const struct stat& st, const std
   return matched;
 }
 
+bool IsKept(const std::string& folder) {
+  std::lock_guard<std::mutex> lock(CacheMutex());
+  return Cache().count(folder.empty() ? "/" : folder) != 0;
+}
+
 KeptAnswer LookUpKept(const std::string& folder, const std::string& name, std::string* found) {
   const std::string path = folder.empty() ? "/" : folder;
   {
@@ -207,28 +217,28 @@ KeptAnswer LookUpKept(const std::string& folder, const std::string& name, std::s
 }
 
 void NoteEntryAdded(const std::string& hostPath) {
-  const auto [folder, name] = Split(hostPath);
+  const Entry entry = Split(hostPath);
   std::lock_guard<std::mutex> lock(CacheMutex());
-  Update(folder, [&](Listing* listing) { Add(listing, name); });
+  Update(entry.folder, [&](Listing* listing) { Add(listing, entry.name); });
 }
 
 void NoteEntryRemoved(const std::string& hostPath) {
-  const auto [folder, name] = Split(hostPath);
+  const Entry entry = Split(hostPath);
   std::lock_guard<std::mutex> lock(CacheMutex());
   Cache().erase(hostPath);
-  Update(folder, [&](Listing* listing) { Remove(listing, name); });
+  Update(entry.folder, [&](Listing* listing) { Remove(listing, entry.name); });
 }
 
 void NoteEntryRenamed(const std::string& fromHostPath, const std::string& toHostPath) {
-  const auto [fromFolder, fromName] = Split(fromHostPath);
-  const auto [toFolder, toName] = Split(toHostPath);
+  const Entry from = Split(fromHostPath);
+  const Entry to = Split(toHostPath);
   std::lock_guard<std::mutex> lock(CacheMutex());
   Cache().erase(fromHostPath);
   Cache().erase(toHostPath);
-  if (fromFolder != toFolder) Update(fromFolder, [&](Listing* l) { Remove(l, fromName); });
-  Update(toFolder, [&](Listing* listing) {
-    if (fromFolder == toFolder) Remove(listing, fromName);
-    Add(listing, toName);
+  if (from.folder != to.folder) Update(from.folder, [&](Listing* l) { Remove(l, from.name); });
+  Update(to.folder, [&](Listing* listing) {
+    if (from.folder == to.folder) Remove(listing, from.name);
+    Add(listing, to.name);
   });
 }
 

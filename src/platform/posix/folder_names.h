@@ -19,6 +19,8 @@ bool FindCaseVariant(const std::string& folder, const struct stat& folderState,
 // the entry found (named exactly so, or else in other letter case), that there is none, or
 // nothing when the folder's names are not kept or it changed since.
 enum class KeptAnswer { Found, Absent, Unknown };
+// Whether the folder's names are kept at all, without asking the system.
+bool IsKept(const std::string& folder);
 KeptAnswer LookUpKept(const std::string& folder, const std::string& name, std::string* found);
 
 // Changes this process made itself, given as host paths, after they succeeded. A kept folder

@@ -33,6 +33,18 @@ std::string Joined(std::string host, const std::vector<std::string>& parts, size
   return host;
 }
 
+// Appends parts[from...] to host, each under the name it has there in any letter case, as
+// written once one is missing.
+std::string Descend(std::string host, const std::vector<std::string>& parts, size_t from,
+                    bool* missing) {
+  for (size_t i = from; i < parts.size(); ++i) {
+    std::string name = parts[i];
+    if (!*missing && !EntryExists(host + "/" + name)) *missing = !FindCaseVariant(host, name, &name);
+    host += "/" + name;
+  }
+  return host;
+}
+
 // Appends the components to base, resolving "." and ".." and letter case on the way; missing
 // tells whether the result names nothing (yet).
 std::string ResolveUnder(std::string base, const std::vector<std::string>& parts,
@@ -54,17 +66,18 @@ std::string ResolveUnder(std::string base, const std::vector<std::string>& parts
   *missing = false;
   const std::string exact = Joined(root, stack, stack.size());
   if (stack.empty()) return exact.empty() ? "/" : exact;
-  // A folder whose names are kept answers with one look at its state.
-  const std::string parent = Joined(root, stack, stack.size() - 1);
-  std::string leaf;
-  switch (LookUpKept(parent, stack.back(), &leaf)) {
-    case KeptAnswer::Found:
-      return parent + "/" + leaf;
-    case KeptAnswer::Absent:
+  // The nearest folder on the way whose names are kept answers with one look at its state.
+  for (size_t level = stack.size(); level-- > 0;) {
+    const std::string folder = Joined(root, stack, level);
+    if (!IsKept(folder)) continue;
+    std::string name;
+    const KeptAnswer answer = LookUpKept(folder, stack[level], &name);
+    if (answer == KeptAnswer::Unknown) break;
+    if (answer == KeptAnswer::Absent) {
       *missing = true;
       return exact;
-    case KeptAnswer::Unknown:
-      break;
+    }
+    return Descend(folder + "/" + name, stack, level + 1, missing);
   }
   // Otherwise the name as written is the usual case and costs one question to the system.
   if (EntryExists(exact)) return exact;
@@ -76,20 +89,12 @@ std::string ResolveUnder(std::string base, const std::vector<std::string>& parts
                         S_ISDIR(folder.st_mode))) {
     --level;
   }
-  std::string host = Joined(root, stack, level);
-  const bool folderKnown = level > 0;
-  for (size_t i = level; i < stack.size(); ++i) {
-    std::string name = stack[i];
-    if (i == level) {
-      // Not there as written, or the scan from the bottom would have stopped lower.
-      *missing = !(folderKnown ? FindCaseVariant(host, folder, name, &name)
-                               : FindCaseVariant(host, name, &name));
-    } else if (!*missing && !EntryExists(host + "/" + name)) {
-      *missing = !FindCaseVariant(host, name, &name);
-    }
-    host += "/" + name;
-  }
-  return host.empty() ? "/" : host;
+  const std::string host = Joined(root, stack, level);
+  std::string name = stack[level];
+  // Not there as written, or the search from the bottom would have stopped lower.
+  *missing = !(level > 0 ? FindCaseVariant(host, folder, name, &name)
+                         : FindCaseVariant(host, name, &name));
+  return Descend(host + "/" + name, stack, level + 1, missing);
 }
 
 std::string CurrentDirectory() {

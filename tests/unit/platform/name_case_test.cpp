@@ -80,6 +80,23 @@ TEST(NameCase, AFolderOnlyPartlyThereIsCompletedUnderTheNamesFound) {
   EXPECT_FALSE(FileExists(t.Name("data\\none\\two\\f.txt")));
 }
 
+TEST(NameCase, AFolderKnownHigherUpAnswersForTheLevelsBelowIt) {
+  WinTempDir t;
+  const std::filesystem::path host = t.Host().Path();
+  std::filesystem::create_directories(host / "Top" / "Mid");
+  std::ofstream(host / "Top" / "Mid" / "File.txt") << "deep";
+  std::this_thread::sleep_for(std::chrono::milliseconds(60));
+  EXPECT_FALSE(FileExists(t.Name("top\\none.txt")));
+  EXPECT_FALSE(FileExists(t.Name("x.txt")));
+  EXPECT_EQ(ReadWholeFile(t.Name("TOP\\MID\\FILE.TXT")), "deep");
+  EXPECT_FALSE(FileExists(t.Name("top\\missing\\deeper\\f.txt")));
+  EXPECT_FALSE(DirectoryExists(t.Name("TOP\\Missing")));
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  std::filesystem::create_directories(host / "Top" / "Missing" / "Deeper");
+  std::ofstream(host / "Top" / "Missing" / "Deeper" / "F.TXT") << "new";
+  EXPECT_EQ(ReadWholeFile(t.Name("top\\missing\\deeper\\f.txt")), "new");
+}
+
 #ifndef _WIN32
 // A host folder may hold names that differ only in letter case: the name as written wins.
 TEST(NameCase, TheNameAsWrittenWinsOverItsOtherCase) {

@@ -46,11 +46,6 @@ bool IsProtected(const std::string& host) {
   return S_ISREG(st.st_mode) && (st.st_mode & 0222) == 0;
 }
 
-bool Exists(const std::string& host) {
-  struct stat st {};
-  return lstat(host.c_str(), &st) == 0;
-}
-
 bool IsDirectory(const std::string& host) {
   struct stat st {};
   return stat(host.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
@@ -64,12 +59,6 @@ bool MoveInto(const std::string& from, const std::string& to) {
   // EINVAL: a file system that cannot refuse replacing in the same step.
   if (errno != EEXIST && errno != EINVAL && errno != ENOSYS) return false;
   return !IsProtected(to) && rename(from.c_str(), to.c_str()) == 0;
-}
-
-// The folder above a host path without a trailing "/"; empty above the root.
-std::string ParentOf(const std::string& host) {
-  const size_t slash = host.find_last_of('/');
-  return slash == std::string::npos || slash == 0 ? std::string() : host.substr(0, slash);
 }
 
 }  // namespace
@@ -100,7 +89,8 @@ void ForceDirectories(const std::string& path) {
   while (host.size() > 1 && host.back() == '/') host.pop_back();
   if (IsDirectory(host)) return;
   std::vector<std::string> missing;
-  for (std::string level = host; !level.empty() && !Exists(level); level = ParentOf(level))
+  for (std::string level = host; level != "/" && !posix::EntryExists(level);
+       level = posix::ParentFolder(level))
     missing.push_back(level);
   for (auto level = missing.rbegin(); level != missing.rend(); ++level) {
     if (mkdir(level->c_str(), 0777) == 0) {

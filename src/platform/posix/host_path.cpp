@@ -17,17 +17,6 @@ namespace cd::os {
 namespace posix {
 namespace {
 
-bool EntryExists(const std::string& path) {
-  struct stat st {};
-  return lstat(path.c_str(), &st) == 0;
-}
-
-std::string ParentFolder(const std::string& folder) {
-  const size_t slash = folder.find_last_of('/');
-  if (slash == std::string::npos || slash == 0) return "/";
-  return folder.substr(0, slash);
-}
-
 std::string Joined(std::string host, const std::vector<std::string>& parts, size_t count) {
   for (size_t i = 0; i < count; ++i) host += "/" + parts[i];
   return host;
@@ -125,6 +114,17 @@ bool DrivePart(const std::string& path, std::string* base, std::string* rest) {
 }
 
 }  // namespace
+
+bool EntryExists(const std::string& path) {
+  struct stat st {};
+  return lstat(path.c_str(), &st) == 0;
+}
+
+std::string ParentFolder(const std::string& folder) {
+  const size_t slash = folder.find_last_of('/');
+  if (slash == std::string::npos || slash == 0) return "/";
+  return folder.substr(0, slash);
+}
 
 bool ResolveHostPath(const std::string& path, std::string* host, bool* missing) {
   bool unused = false;

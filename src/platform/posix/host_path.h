@@ -12,6 +12,11 @@ namespace cd::os::posix {
 // in letter case. Returns false for an unmapped drive, a UNC name or an empty path. When
 // missing is given, it tells whether the search found that the path names nothing.
 bool ResolveHostPath(const std::string& path, std::string* host, bool* missing = nullptr);
+// Whether anything has this host name (lstat: a link counts as itself).
+bool EntryExists(const std::string& path);
+// The folder above a host path, without a trailing "/"; "/" for the root and its entries.
+std::string ParentFolder(const std::string& folder);
+
 // The host path a drive path or host path names when every component exists as written, found
 // without asking the system; false for other paths (relative, UNC, with "." or "..", on an
 // unmapped drive).

@@ -207,8 +207,14 @@ KeptAnswer LookUpKept(const std::string& folder, const std::string& name, std::s
     if (Cache().find(path) == Cache().end()) return KeptAnswer::Unknown;
   }
   struct stat st {};
-  if (stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return KeptAnswer::Unknown;
+  const bool isFolder = stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
   std::lock_guard<std::mutex> lock(CacheMutex());
+  if (!isFolder) {
+    // Gone, or something else by now: forgotten, so that the next lookup asks a folder that is
+    // there instead of looking at this one again.
+    Cache().erase(path);
+    return KeptAnswer::Unknown;
+  }
   const auto cached = Cache().find(path);
   if (cached == Cache().end()) return KeptAnswer::Unknown;
   if (ChangedOnlyByUs(st, cached->second)) Record(st, &cached->second);

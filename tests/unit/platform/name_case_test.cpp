@@ -97,6 +97,25 @@ TEST(NameCase, AFolderKnownHigherUpAnswersForTheLevelsBelowIt) {
   EXPECT_EQ(ReadWholeFile(t.Name("top\\missing\\deeper\\f.txt")), "new");
 }
 
+// An update run may be repeated after another program removed what the last one installed.
+TEST(NameCase, AKnownFolderRemovedAndMadeAgainByOthers) {
+  WinTempDir t;
+  const std::filesystem::path host = t.Host().Path();
+  ForceDirectories(t.Name("App\\Bin"));
+  WriteWholeFile(t.Name("app\\bin\\Tool.dll"), "first");
+  EXPECT_TRUE(FileExists(t.Name("APP\\BIN\\TOOL.DLL")));
+  std::filesystem::remove_all(host / "App");
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_FALSE(FileExists(t.Name("app\\bin\\tool.dll"))) << i;
+    EXPECT_FALSE(DirectoryExists(t.Name("APP\\bin"))) << i;
+  }
+  std::filesystem::create_directories(host / "APP" / "BIN");
+  std::ofstream(host / "APP" / "BIN" / "TOOL.DLL") << "second";
+  EXPECT_EQ(ReadWholeFile(t.Name("app\\bin\\tool.dll")), "second");
+  WriteWholeFile(t.Name("App\\Bin\\Other.dll"), "mine");
+  EXPECT_TRUE(std::filesystem::exists(host / "APP" / "BIN" / "Other.dll"));
+}
+
 #ifndef _WIN32
 // A host folder may hold names that differ only in letter case: the name as written wins.
 TEST(NameCase, TheNameAsWrittenWinsOverItsOtherCase) {

@@ -44,6 +44,9 @@ void ForceDirectories(const std::string& path);
 // folder). RenameFile replaces an existing target.
 bool DeleteFile(const std::string& path);
 bool RenameFile(const std::string& from, const std::string& to);
+// RenameFile for a file this process wrote and has closed: the caller vouches that it is no
+// longer open, which spares asking.
+bool PutInPlace(const std::string& from, const std::string& to);
 int64_t FileSize(const std::string& path);  // -1 when missing
 
 // Reads or writes a whole file at once.

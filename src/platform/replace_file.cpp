@@ -76,7 +76,7 @@ ReplacementFile::~ReplacementFile() {
 
 void ReplacementFile::Commit() {
   file_.reset();
-  if (!RenameFile(temporary_, hostTarget_)) {
+  if (!PutInPlace(temporary_, hostTarget_)) {
     DeleteFile(temporary_);
     committed_ = true;  // nothing left to clean up
     throw Exception("Cannot replace file \"" + target_ + "\"");

@@ -61,6 +61,24 @@ bool MoveInto(const std::string& from, const std::string& to) {
   return !IsProtected(to) && rename(from.c_str(), to.c_str()) == 0;
 }
 
+// Windows refuses to rename a file that is open; askOpen is false when the caller knows it is
+// closed.
+bool Rename(const std::string& from, const std::string& to, bool askOpen) {
+  std::string hostFrom, hostTo;
+  if (!posix::ResolveHostPath(from, &hostFrom) || !posix::ResolveHostPath(to, &hostTo)) {
+    return false;
+  }
+  if ((askOpen && IsOpenInProcess(hostFrom)) || !MoveInto(hostFrom, hostTo)) return false;
+  posix::NoteEntryRenamed(hostFrom, hostTo);
+  if (posix::IsWindowsProgramName(to)) {
+    // A program written under a temporary name becomes runnable with its real name.
+    const mode_t mask = umask(0);
+    umask(mask);
+    chmod(hostTo.c_str(), 0777 & ~mask);
+  }
+  return true;
+}
+
 }  // namespace
 
 std::unique_ptr<File> OpenFile(const std::string& path, OpenMode mode, ShareMode share) {
@@ -113,19 +131,11 @@ bool DeleteFile(const std::string& path) {
 }
 
 bool RenameFile(const std::string& from, const std::string& to) {
-  std::string hostFrom, hostTo;
-  if (!posix::ResolveHostPath(from, &hostFrom) || !posix::ResolveHostPath(to, &hostTo)) {
-    return false;
-  }
-  if (IsOpenInProcess(hostFrom) || !MoveInto(hostFrom, hostTo)) return false;
-  posix::NoteEntryRenamed(hostFrom, hostTo);
-  if (posix::IsWindowsProgramName(to)) {
-    // A program written under a temporary name becomes runnable with its real name.
-    const mode_t mask = umask(0);
-    umask(mask);
-    chmod(hostTo.c_str(), 0777 & ~mask);
-  }
-  return true;
+  return Rename(from, to, true);
+}
+
+bool PutInPlace(const std::string& from, const std::string& to) {
+  return Rename(from, to, false);
 }
 
 int64_t FileSize(const std::string& path) {

@@ -111,6 +111,16 @@ TEST(Files, OpenFilesCannotBeDeletedOrReplaced) {
   EXPECT_EQ(ReadWholeFile(name), "other");
   EXPECT_FALSE(FileExists(other));
   EXPECT_FALSE(RenameFile(other, name));
+
+  // A closed file put in place obeys the same rules for its target.
+  WriteWholeFile(other, "newer");
+  {
+    auto file = OpenFile(name, OpenMode::Read, ShareMode::DenyNone);
+    EXPECT_FALSE(PutInPlace(other, name));
+  }
+  EXPECT_TRUE(PutInPlace(other, name));
+  EXPECT_EQ(ReadWholeFile(name), "newer");
+  EXPECT_FALSE(PutInPlace(other, name));
   EXPECT_TRUE(DeleteFile(name));
   EXPECT_FALSE(DeleteFile(name));
 }

@@ -165,6 +165,17 @@ void Update(const std::string& folder, Change&& change) {
   kept->second.ownChangeUntil = Now();
 }
 
+// What the kept names of a folder in the given state say about name; Unknown when they are not
+// kept or the folder changed since, other than by this process. The cache lock is held.
+KeptAnswer AnswerFromKept(const std::string& path, const struct stat& st, const std::string& name,
+                          std::string* found) {
+  const auto cached = Cache().find(path);
+  if (cached == Cache().end()) return KeptAnswer::Unknown;
+  if (ChangedOnlyByUs(st, cached->second)) Record(st, &cached->second);
+  if (!Unchanged(st, cached->second)) return KeptAnswer::Unknown;
+  return Find(cached->second, name, found) ? KeptAnswer::Found : KeptAnswer::Absent;
+}
+
 }  // namespace
 
 bool FindCaseVariant(const std::string& folder, const std::string& name, std::string* found) {
@@ -179,11 +190,8 @@ bool FindCaseVariant(const std::string& folder, const struct stat& st, const std
   if (!S_ISDIR(st.st_mode)) return false;
   {
     std::lock_guard<std::mutex> lock(CacheMutex());
-    const auto cached = Cache().find(path);
-    if (cached != Cache().end() && ChangedOnlyByUs(st, cached->second)) Record(st, &cached->second);
-    if (cached != Cache().end() && Unchanged(st, cached->second)) {
-      return Find(cached->second, name, found);
-    }
+    const KeptAnswer answer = AnswerFromKept(path, st, name, found);
+    if (answer != KeptAnswer::Unknown) return answer == KeptAnswer::Found;
   }
   if (!Settled(st)) return ScanFolder(path, name, found);
   Listing listing;
@@ -215,11 +223,7 @@ KeptAnswer LookUpKept(const std::string& folder, const std::string& name, std::s
     Cache().erase(path);
     return KeptAnswer::Unknown;
   }
-  const auto cached = Cache().find(path);
-  if (cached == Cache().end()) return KeptAnswer::Unknown;
-  if (ChangedOnlyByUs(st, cached->second)) Record(st, &cached->second);
-  if (!Unchanged(st, cached->second)) return KeptAnswer::Unknown;
-  return Find(cached->second, name, found) ? KeptAnswer::Found : KeptAnswer::Absent;
+  return AnswerFromKept(path, st, name, found);
 }
 
 void NoteEntryAdded(const std::string& hostPath) {

@@ -13,7 +13,7 @@ class CountingCallback : public ISetupCallBack {
  public:
   void SetMessages(const std::string&, const std::string&) override {}
   TProgressProc GetProgressProc() override {
-    return [this](int32_t, int32_t, TSetupTotals*) { return ++reports > 0; };
+    return [this](int64_t, int64_t, TSetupTotals*) { return ++reports > 0; };
   }
   TSetupTotals* GetTotals() override { return &totals; }
   TStepProc GetStepProc() override { return {}; }

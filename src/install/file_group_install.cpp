@@ -37,7 +37,7 @@ void TFileGroup::PackFile() {
     else
       PackStream(buffer, out);
   }
-  SetDestSize(GetFileSizeByName(dest));
+  RecordDestSize(dest);
 }
 
 void TFileGroup::DoUserInstall(int phase) {
@@ -47,8 +47,9 @@ void TFileGroup::DoUserInstall(int phase) {
   }
   TFilesManager* manager = FilesManager();
   ISetupCallBack* callback = manager ? manager->Callback() : nullptr;
-  std::unique_ptr<TStream> source = OpenSource(callback ? callback->GetTotals() : nullptr,
-                                               callback ? callback->GetProgressProc() : TProgressProc());
+  std::unique_ptr<TStream> source =
+      OpenSource(callback ? callback->GetTotals() : nullptr,
+                 callback ? callback->GetProgressProc() : TProgressProc());
   try {
     const std::string binary = source->ReadRest();
     TFileGroup temporary(nullptr);

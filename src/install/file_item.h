@@ -40,6 +40,9 @@ class TFileItem : public TEItem {
   // Size of the file on the medium (packed size when packed).
   int32_t DestSize() const { return destSize_; }
   void SetDestSize(int32_t v) { destSize_ = v; }
+  // DestSize as the byte count it records: the stored 32-bit key holds sizes up to 4 GB, the
+  // largest file a medium's file system carries, so a value past 2 GB reads as negative.
+  int64_t DestBytes() const { return static_cast<uint32_t>(destSize_); }
   TFileFlags Flags() const { return flags_; }
   void SetFlags(TFileFlags v) { flags_ = v; }
   bool HasFlag(TFileFlag flag) const { return HasFileFlag(flags_, flag); }
@@ -69,6 +72,8 @@ class TFileItem : public TEItem {
   // Build time: put the file onto the distribution (copied, or packed when larger than the
   // stored limit) and record its size there.
   virtual void PackFile();
+  // Build time: DestSize := the size of dest, the file just put onto the distribution.
+  void RecordDestSize(const std::string& dest);
   // Build time: record the date (and version) of the source file.
   virtual void StoreFileInfo();
   // Install time: decide whether the file is out of date (a plain item asks its members).

@@ -33,7 +33,20 @@ void TFileItem::PackFile() {
     TFileStream out(dest, os::OpenMode::Create);
     PackStream(in, out);
   }
-  SetDestSize(GetFileSizeByName(dest));
+  RecordDestSize(dest);
+}
+
+// DestSize keeps sizes below 4 GB (read back through DestBytes); a larger file would be
+// recorded as a wrong size, so it is refused.
+void TFileItem::RecordDestSize(const std::string& dest) {
+  const int64_t size = os::FileSize(dest);
+  if (size > static_cast<int64_t>(UINT32_MAX)) {
+    throw Exception(
+        Format("%s.PackFile: File \"%s\" is larger than 4 GB (%d bytes), more than "
+               "a medium's file system can carry",
+               {ClassName(), dest, static_cast<long long>(size)}));
+  }
+  SetDestSize(size < 0 ? -1 : static_cast<int32_t>(static_cast<uint32_t>(size)));
 }
 
 void TFileItem::StoreFileInfo() {

@@ -74,7 +74,7 @@ class TFilesManager : public TEManager {
   void CheckList(const TStringList& names) const;
   // Asks for the destination, carries the network settings over, decides every item and
   // returns the bytes to copy.
-  int32_t PrepareUpdate(ISetupCallBack* callback);
+  int64_t PrepareUpdate(ISetupCallBack* callback);
   // The update run: installs, registers and finishes the needed items, then starts the
   // chosen program or asks for a restart.
   void Update(ISetupCallBack* callback);

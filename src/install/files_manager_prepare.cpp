@@ -135,7 +135,7 @@ void TFilesManager::CheckList(const TStringList& names) const {
       throw Exception(Format("TFilesManager.CheckList: Item \"%s\" does not exist", {name}));
 }
 
-int32_t TFilesManager::PrepareUpdate(ISetupCallBack*) {
+int64_t TFilesManager::PrepareUpdate(ISetupCallBack*) {
   if (!RunData().AskPathName().empty()) {
     const std::string path = AskLibraryDestination(RunData());
     if (!path.empty()) Targets().SetValue(RunData().AskPathName(), path);
@@ -146,13 +146,13 @@ int32_t TFilesManager::PrepareUpdate(ISetupCallBack*) {
   for (int i = 0; i < ChildCount(); ++i)
     if (auto* item = dynamic_cast<TFileItem*>(Child(i))) item->CompareFile();
 
-  // Byte counts are signed 32-bit throughout the update.
-  uint32_t total = 0;
+  // Summed in 64 bits: an update may well pass 2 GB.
+  int64_t total = 0;
   for (int i = 0; i < ChildCount(); ++i) {
     auto* item = dynamic_cast<TFileItem*>(Child(i));
-    if (item && item->IsNeeded()) total += static_cast<uint32_t>(item->DestSize());
+    if (item && item->IsNeeded()) total += item->DestBytes();
   }
-  return static_cast<int32_t>(total);
+  return total;
 }
 
 }  // namespace cd

@@ -20,15 +20,14 @@ std::unique_ptr<TStream> TFileItem::OpenSource(TSetupTotals* totals,
   if (name.size() >= 2 && name[1] == ':') {
     auto source =
         std::make_unique<TVirtStream>(TProgressStream::CreateFromFile(name, totals, progress));
-    if (progress) progress(DestSize(), DestSize(), totals);
+    if (progress) progress(DestBytes(), DestBytes(), totals);
     return source;
   }
   if (NameKind(name) == nk_WebDocument) {
     os::UrlProgressEvent onProgress;
     if (progress) {
       onProgress = [&progress](int64_t done, int64_t max, intptr_t value) {
-        progress(static_cast<int32_t>(done), static_cast<int32_t>(max),
-                 reinterpret_cast<TSetupTotals*>(value));
+        progress(done, max, reinterpret_cast<TSetupTotals*>(value));
       };
     }
     const std::string local =

@@ -8,21 +8,34 @@
 
 namespace cd {
 
+// A 64-bit count held in a signed 32-bit field: the nearest value the field can hold.
+int32_t Saturate32(int64_t value);
+
 // Byte counts of one update: all bytes to copy, bytes of the finished files, bytes copied so
-// far of the file in progress.
+// far of the file in progress. The three 32-bit fields come first and keep their order for
+// whoever reads the record; an update may pass 2 GB, so each is kept in 64 bits as well and
+// the 32-bit field holds it saturated. Change them through the setters, which keep both.
 struct TSetupTotals {
   int32_t Total = 0;
   int32_t Done = 0;
   int32_t Current = 0;
+  int64_t TotalBytes = 0;
+  int64_t DoneBytes = 0;
+  int64_t CurrentBytes = 0;
+
+  void SetTotal(int64_t bytes);
+  void SetDone(int64_t bytes);
+  void SetCurrent(int64_t bytes);
 };
 
 // Codes of the progress callback besides a byte count of the current file.
-inline constexpr int32_t kProgressFileDone = -1;  // a file is finished or the next one begins
-inline constexpr int32_t kProgressCopyDone = -2;  // copying is over; programs are run next
+inline constexpr int64_t kProgressFileDone = -1;  // a file is finished or the next one begins
+inline constexpr int64_t kProgressCopyDone = -2;  // copying is over; programs are run next
 
 // Progress report: Code as above, Size the file's size, Totals the record from GetTotals.
-// The answer is always true; callers ignore it. An empty function is not called.
-using TProgressProc = std::function<bool(int32_t code, int32_t size, TSetupTotals* totals)>;
+// Codes and sizes are 64-bit, as a file may pass 2 GB. The answer is always true; callers
+// ignore it. An empty function is not called.
+using TProgressProc = std::function<bool(int64_t code, int64_t size, TSetupTotals* totals)>;
 // Shows that a long external installation is still running. An empty function is not called.
 using TStepProc = std::function<void()>;
 

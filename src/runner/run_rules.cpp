@@ -26,7 +26,7 @@ bool IsLocalConfig(const std::string& name) {
   throw Exception(Format("TRunner.Local: Wrong Url (\"%s\")", {name}));
 }
 
-bool NeedsProgressWindow(bool installsComponents, bool local, int32_t total) {
+bool NeedsProgressWindow(bool installsComponents, bool local, int64_t total) {
   if (installsComponents) return true;
   return total > (local ? kLocalWindowThreshold : kUrlWindowThreshold);
 }

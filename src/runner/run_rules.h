@@ -23,7 +23,7 @@ inline constexpr int32_t kLocalWindowThreshold = 500000;
 inline constexpr int32_t kUrlWindowThreshold = 5000;
 
 // installsComponents: the run options ask for DirectX or the media player.
-bool NeedsProgressWindow(bool installsComponents, bool local, int32_t total);
+bool NeedsProgressWindow(bool installsComponents, bool local, int64_t total);
 
 // "<runTitle> (Setup)".
 std::string SetupTitle(const std::string& runTitle);

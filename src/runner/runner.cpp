@@ -32,7 +32,7 @@ void TRunner::Run(const std::string& configName) {
     ~FreeFilesManager() { filesManager.reset(); }
   } freeFilesManager{filesManager_};
 
-  progress_.GetTotals()->Total = filesManager_->PrepareUpdate(&progress_);
+  progress_.GetTotals()->SetTotal(filesManager_->PrepareUpdate(&progress_));
   if (!NeedsWindow()) {
     filesManager_->Update(&progress_);
     return;
@@ -85,7 +85,7 @@ bool TRunner::NeedsWindow() {
   const TRunOptions options = filesManager_->RunData().Options();
   const bool installsComponents =
       HasRunOption(options, ro_InstallDirectX) || HasRunOption(options, ro_InstallMediaPlayer);
-  return NeedsProgressWindow(installsComponents, Local(), progress_.GetTotals()->Total);
+  return NeedsProgressWindow(installsComponents, Local(), progress_.GetTotals()->TotalBytes);
 }
 
 void TRunner::ShowFailure(const std::exception& failure) {

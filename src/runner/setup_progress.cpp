@@ -8,16 +8,6 @@
 
 namespace cd {
 
-namespace {
-
-// Byte counts are signed 32-bit values that wrap like the window's own integers did; the
-// addition goes through unsigned arithmetic so that a wrap is defined.
-int32_t WrapAdd(int32_t a, int32_t b) {
-  return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
-}
-
-}  // namespace
-
 TSetupProgress::TSetupProgress(std::unique_ptr<os::ProgressView> view, Translator translate)
     : view_(std::move(view)), translate_(std::move(translate)) {}
 
@@ -27,7 +17,7 @@ void TSetupProgress::SetMessages(const std::string& msg, const std::string& file
 }
 
 TProgressProc TSetupProgress::GetProgressProc() {
-  return [this](int32_t code, int32_t size, TSetupTotals* totals) {
+  return [this](int64_t code, int64_t size, TSetupTotals* totals) {
     return Progress(code, size, totals);
   };
 }
@@ -50,22 +40,25 @@ void TSetupProgress::ShowRestartMessage(const std::string& appTitle) {
   view_->ShowInformation(title_, Format(translate_(kRestartText), {title, title}));
 }
 
-bool TSetupProgress::Progress(int32_t code, int32_t /*size*/, TSetupTotals* totals) {
+// The figures are taken from the 64-bit counts, so an update past 2 GB shows true totals and
+// a bar that keeps moving forward; the bar itself counts thousands of bytes.
+bool TSetupProgress::Progress(int64_t code, int64_t /*size*/, TSetupTotals* totals) {
   if (totals == nullptr) return true;
   if (code == kProgressCopyDone) {
     view_->SetMessage(translate_(kRunProgramText));
     return true;
   }
   if (code == kProgressFileDone) {
-    totals->Done = WrapAdd(totals->Done, totals->Current);
+    totals->SetDone(totals->DoneBytes + totals->CurrentBytes);
     return true;
   }
-  totals->Current = code;
-  barMax_ = totals->Total / 1000;
-  const int32_t copied = WrapAdd(totals->Done, totals->Current);
-  view_->SetTotalText(Format("%s: %d", {translate_(kTotalText), totals->Total}));
-  view_->SetCopiedText(Format("%s: %d", {translate_(kCopiedText), copied}));
-  SetBarPosition(copied / 1000);
+  totals->SetCurrent(code);
+  barMax_ = Saturate32(totals->TotalBytes / 1000);
+  const int64_t copied = totals->DoneBytes + totals->CurrentBytes;
+  view_->SetTotalText(
+      Format("%s: %d", {translate_(kTotalText), static_cast<long long>(totals->TotalBytes)}));
+  view_->SetCopiedText(Format("%s: %d", {translate_(kCopiedText), static_cast<long long>(copied)}));
+  SetBarPosition(Saturate32(copied / 1000));
   ShowBar();
   view_->ProcessMessages();
   return true;

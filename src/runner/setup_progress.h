@@ -26,7 +26,7 @@ class TSetupProgress : public ISetupCallBack {
   void ShowRestartMessage(const std::string& appTitle) override;
 
   // The progress callback and the step callback themselves.
-  bool Progress(int32_t code, int32_t size, TSetupTotals* totals);
+  bool Progress(int64_t code, int64_t size, TSetupTotals* totals);
   void Step();
 
   // Shows the view modally with the "Updating files ..." line; update runs inside its loop

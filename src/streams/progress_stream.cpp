@@ -6,15 +6,12 @@
 namespace cd {
 namespace {
 
-constexpr int32_t kReportStep = 2000;
+constexpr int64_t kReportStep = 2000;
 
 }  // namespace
 
 TProgressStream::TProgressStream(TStream& inner, TSetupTotals* totals, TReadProgressProc progress)
-    : inner_(&inner),
-      totals_(totals),
-      progress_(std::move(progress)),
-      size_(static_cast<int32_t>(inner.Size())) {}
+    : inner_(&inner), totals_(totals), progress_(std::move(progress)), size_(inner.Size()) {}
 
 TProgressStream::TProgressStream(std::unique_ptr<TStream> owned, TSetupTotals* totals,
                                  TReadProgressProc progress)
@@ -44,7 +41,7 @@ int64_t TProgressStream::CopyInto(os::File& target, int64_t count) {
 
 void TProgressStream::Report() {
   if (!progress_) return;
-  const auto pos = static_cast<int32_t>(Position());
+  const int64_t pos = Position();
   if (pos - lastReported_ >= kReportStep) {
     lastReported_ = pos;
     progress_(pos, size_, totals_);

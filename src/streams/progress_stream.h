@@ -14,8 +14,9 @@ namespace cd {
 struct TSetupTotals;
 
 // Progress(code = position reached, size = the stream's size, totals handed back unchanged);
-// the answer is ignored. The same signature as the setup callback's progress procedure.
-using TReadProgressProc = std::function<bool(int32_t code, int32_t size, TSetupTotals* totals)>;
+// the answer is ignored. The same signature as the setup callback's progress procedure; both
+// figures are 64-bit, so a stream past 2 GB reports true positions.
+using TReadProgressProc = std::function<bool(int64_t code, int64_t size, TSetupTotals* totals)>;
 
 class TProgressStream : public TStream {
  public:
@@ -41,8 +42,8 @@ class TProgressStream : public TStream {
   TStream* inner_;
   TSetupTotals* totals_;
   TReadProgressProc progress_;
-  int32_t size_;  // inner's size when the progress stream was created
-  int32_t lastReported_ = 0;
+  int64_t size_;  // inner's size when the progress stream was created
+  int64_t lastReported_ = 0;
 };
 
 }  // namespace cd

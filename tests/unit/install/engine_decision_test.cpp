@@ -1,6 +1,8 @@
 // The update decision: dates, versions, totals and the look-ups of a files manager.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "engine_fixture.h"
 #include "install/component_list.h"
 #include "install/datum_value.h"
@@ -75,6 +77,28 @@ TEST_F(DecisionTest, InstalledFileWithoutVersionFailsThePreparation) {
   item->SetInstalTarget("Disk");
   EngineFixture::WriteFile(fx_.DiskFile("plain.dll"), "not a program", EngineFixture::Day(5));
   EXPECT_THROW(manager_->PrepareUpdate(nullptr), Exception);
+}
+
+// Sizes past 2 GB: DestSize records them as the low 32 bits, and the sum is 64-bit.
+TEST_F(DecisionTest, TotalsOfThreeAndFiveGigabytes) {
+  constexpr int64_t kGiB = int64_t{1} << 30;
+  Datum("three.bin", EngineFixture::Day(10), static_cast<int32_t>(static_cast<uint32_t>(3 * kGiB)));
+  EXPECT_EQ(manager_->PrepareUpdate(nullptr), 3 * kGiB);
+  Datum("two.bin", EngineFixture::Day(10), static_cast<int32_t>(static_cast<uint32_t>(2 * kGiB)));
+  EXPECT_EQ(manager_->PrepareUpdate(nullptr), 5 * kGiB);
+}
+
+// The build records a file of 3 GB through the low 32 bits and refuses one of 5 GB, which
+// DestSize cannot hold (sparse files: nothing is written).
+TEST_F(DecisionTest, RecordedSizeOfFilesPastTwoAndFourGigabytes) {
+  constexpr int64_t kGiB = int64_t{1} << 30;
+  TDatumValue* item = Datum("big.bin", 0);
+  EngineFixture::WriteFile(fx_.MediumFile("big.bin"), "", 0);
+  std::filesystem::resize_file(fx_.MediumFile("big.bin"), 5 * kGiB);
+  EXPECT_THROW(item->RecordDestSize(fx_.MediumPath() + "big.bin"), Exception);
+  std::filesystem::resize_file(fx_.MediumFile("big.bin"), 3 * kGiB);
+  item->RecordDestSize(fx_.MediumPath() + "big.bin");
+  EXPECT_EQ(item->DestBytes(), 3 * kGiB);
 }
 
 TEST_F(DecisionTest, GroupCountsWithItsOwnSizeWhenAnyMemberIsNeeded) {

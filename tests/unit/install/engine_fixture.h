@@ -17,8 +17,8 @@
 namespace cd::test {
 
 struct ProgressReport {
-  int32_t code;
-  int32_t size;
+  int64_t code;
+  int64_t size;
 };
 
 class RecordingCallback : public ISetupCallBack {
@@ -27,7 +27,7 @@ class RecordingCallback : public ISetupCallBack {
     messages.push_back(msg + "|" + fileName);
   }
   TProgressProc GetProgressProc() override {
-    return [this](int32_t code, int32_t size, TSetupTotals* t) {
+    return [this](int64_t code, int64_t size, TSetupTotals* t) {
       reports.push_back({code, size});
       totalsSeen = t;
       return true;

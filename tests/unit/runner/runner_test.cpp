@@ -100,7 +100,7 @@ TEST_F(RunnerTest, LoadingChoosesTheApplicationOnceAndSetsTheTitle) {
 TEST_F(RunnerTest, RunStoresTheConfigurationNameAndResetsTheTotals) {
   auto runner = MakeRunner(0);
   const std::string name = WriteConfig("");
-  runner->CallBack().GetTotals()->Done = 77;
+  runner->CallBack().GetTotals()->SetDone(77);
   runner->Run(name);
   EXPECT_EQ(CurrentConfigName(), name);
   EXPECT_EQ(runner->ConfigName(), name);
@@ -113,9 +113,9 @@ TEST_F(RunnerTest, WindowThresholdOfALocalConfiguration) {
   runner->Run(WriteConfig(""));
   runner->LoadFilesManager();
   EXPECT_TRUE(runner->Local());
-  runner->CallBack().GetTotals()->Total = 500000;
+  runner->CallBack().GetTotals()->SetTotal(500000);
   EXPECT_FALSE(runner->NeedsWindow());
-  runner->CallBack().GetTotals()->Total = 500001;
+  runner->CallBack().GetTotals()->SetTotal(500001);
   EXPECT_TRUE(runner->NeedsWindow());
 }
 

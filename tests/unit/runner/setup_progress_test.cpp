@@ -22,7 +22,7 @@ class SetupProgressTest : public ::testing::Test {
 TEST_F(SetupProgressTest, TotalsAcrossTwoFiles) {
   TSetupProgress progress = MakeProgress();
   TSetupTotals* totals = progress.GetTotals();
-  totals->Total = 20000;
+  totals->SetTotal(20000);
   TProgressProc report = progress.GetProgressProc();
   for (int32_t code : {0, 5000, 12000}) report(code, 12000, totals);
   EXPECT_EQ(shown_.copiedText, "Copied: 12000");
@@ -43,7 +43,7 @@ TEST_F(SetupProgressTest, TotalsAcrossTwoFiles) {
 TEST_F(SetupProgressTest, RepeatedFileDoneAddsCurrentAgain) {
   TSetupProgress progress = MakeProgress();
   TSetupTotals* totals = progress.GetTotals();
-  totals->Total = 100000;
+  totals->SetTotal(100000);
   progress.Progress(4000, 4000, totals);
   progress.Progress(kProgressFileDone, -1, totals);
   progress.Progress(kProgressFileDone, -1, totals);
@@ -54,11 +54,11 @@ TEST_F(SetupProgressTest, RepeatedFileDoneAddsCurrentAgain) {
 TEST_F(SetupProgressTest, BarMaximumIsTotalInThousandsTruncated) {
   TSetupProgress progress = MakeProgress();
   TSetupTotals* totals = progress.GetTotals();
-  totals->Total = 999;
+  totals->SetTotal(999);
   progress.Progress(500, 999, totals);
   EXPECT_EQ(progress.BarMax(), 0);
   EXPECT_EQ(progress.BarPosition(), 0);
-  totals->Total = 1999;
+  totals->SetTotal(1999);
   progress.Progress(1500, 1999, totals);
   EXPECT_EQ(progress.BarMax(), 1);
   EXPECT_EQ(progress.BarPosition(), 1);
@@ -67,7 +67,7 @@ TEST_F(SetupProgressTest, BarMaximumIsTotalInThousandsTruncated) {
 TEST_F(SetupProgressTest, PositionStaysInsideTheRangeWhenMoreIsCopiedThanDeclared) {
   TSetupProgress progress = MakeProgress();
   TSetupTotals* totals = progress.GetTotals();
-  totals->Total = 3000;
+  totals->SetTotal(3000);
   progress.Progress(7000, 7000, totals);
   EXPECT_EQ(progress.BarPosition(), 3);
   EXPECT_EQ(shown_.copiedText, "Copied: 7000");
@@ -76,7 +76,7 @@ TEST_F(SetupProgressTest, PositionStaysInsideTheRangeWhenMoreIsCopiedThanDeclare
 TEST_F(SetupProgressTest, CopyDoneChangesOnlyTheMessageLine) {
   TSetupProgress progress = MakeProgress();
   TSetupTotals* totals = progress.GetTotals();
-  totals->Total = 20000;
+  totals->SetTotal(20000);
   progress.Progress(5000, 5000, totals);
   const test::ProgressRecord before = shown_;
   progress.Progress(kProgressCopyDone, kProgressCopyDone, totals);
@@ -95,13 +95,31 @@ TEST_F(SetupProgressTest, MissingTotalsIsIgnored) {
   EXPECT_EQ(shown_.pumps, 0);
 }
 
-TEST_F(SetupProgressTest, DoneWrapsInsteadOfOverflowing) {
-  TSetupProgress progress = MakeProgress();
-  TSetupTotals* totals = progress.GetTotals();
-  totals->Done = INT32_MAX;
-  totals->Current = 1;
-  progress.Progress(kProgressFileDone, -1, totals);
-  EXPECT_EQ(totals->Done, INT32_MIN);
+// Updates of 3 and 5 GiB: true labels, a bar that only moves forward, saturated 32-bit fields.
+TEST_F(SetupProgressTest, TotalsPastTwoAndFourGigabytes) {
+  constexpr int64_t kGiB = int64_t{1} << 30;
+  for (const int64_t total : {3 * kGiB, 5 * kGiB}) {
+    TSetupProgress progress = MakeProgress();
+    TSetupTotals* totals = progress.GetTotals();
+    totals->SetTotal(total);
+    EXPECT_EQ(totals->Total, INT32_MAX);
+    int32_t lastPosition = -1;
+    for (const int64_t file : {total - kGiB, kGiB}) {
+      progress.Progress(kProgressFileDone, kProgressFileDone, totals);
+      for (int64_t at = 0; at <= file; at += file / 4) {
+        progress.Progress(at, file, totals);
+        EXPECT_GE(progress.BarPosition(), lastPosition) << total << " at " << at;
+        lastPosition = progress.BarPosition();
+      }
+    }
+    progress.Progress(kProgressFileDone, kProgressFileDone, totals);
+    EXPECT_EQ(totals->DoneBytes, total);
+    EXPECT_EQ(totals->Done, INT32_MAX);
+    EXPECT_EQ(shown_.totalText, "Total: " + std::to_string(total));
+    EXPECT_EQ(shown_.copiedText, "Copied: " + std::to_string(total));
+    EXPECT_EQ(progress.BarMax(), total / 1000);
+    EXPECT_EQ(progress.BarPosition(), total / 1000);
+  }
 }
 
 TEST_F(SetupProgressTest, StepCyclesBelowTheMaximum) {

@@ -12,8 +12,8 @@
 #include "install/install_classes.h"
 #include "library/library_classes.h"
 #include "media/media_classes.h"
-#include "platform/files.h"
 #include "platform/drive_map.h"
+#include "platform/files.h"
 #include "platform/paths.h"
 #include "runner/runner.h"
 #include "support/http_server.h"
@@ -60,7 +60,8 @@ class WebRunnerTest : public ::testing::Test {
   // Puts run.cfg and the file it lists on the served medium; returns the configuration's address.
   std::string Medium(const std::string& fileName, int destSize) {
     std::filesystem::create_directories(served_.Path() / "cd" / "WebRunnerTest");
-    std::ofstream(served_.Path() / "cd" / "run.cfg", std::ios::binary) << Config(fileName, destSize);
+    std::ofstream(served_.Path() / "cd" / "run.cfg", std::ios::binary)
+        << Config(fileName, destSize);
     std::ofstream(served_.Path() / "cd" / "WebRunnerTest" / fileName, std::ios::binary)
         << std::string(destSize, 'w');
     return server_.Url("cd/run.cfg");
@@ -73,7 +74,9 @@ class WebRunnerTest : public ::testing::Test {
   std::unique_ptr<TRunner> MakeRunner() {
     TRunnerViews views;
     views.progress = [this] { return std::make_unique<test::FakeProgressView>(shown_); };
-    views.choice = [this] { return std::make_unique<test::FakeChoiceView>(0, choices_, choiceCalls_); };
+    views.choice = [this] {
+      return std::make_unique<test::FakeChoiceView>(0, choices_, choiceCalls_);
+    };
     views.showError = [this](const std::exception& e) { errors_.push_back(e.what()); };
     return std::make_unique<TRunner>(std::move(views));
   }
@@ -95,9 +98,9 @@ TEST_F(WebRunnerTest, UpToFiveThousandBytesFromTheWebRunWithoutTheWindow) {
   runner->LoadFilesManager();
   EXPECT_FALSE(runner->Local());
   EXPECT_EQ(runner->FilesManager()->PrgPath(), server_.Url("cd/"));
-  runner->CallBack().GetTotals()->Total = 5000;
+  runner->CallBack().GetTotals()->SetTotal(5000);
   EXPECT_FALSE(runner->NeedsWindow());
-  runner->CallBack().GetTotals()->Total = 5001;
+  runner->CallBack().GetTotals()->SetTotal(5001);
   EXPECT_TRUE(runner->NeedsWindow());
 }
 

@@ -63,14 +63,14 @@ TEST(CopyInto, EachKindOfStreamCopiesFromItsPosition) {
 TEST(CopyInto, ProgressIsReportedAfterEachPiece) {
   TempDir dir;
   os::WriteWholeFile(dir.File("source.bin"), Numbered(150000));
-  std::vector<std::pair<int32_t, int32_t>> reports;
-  auto stream = TProgressStream::CreateFromFile(
-      dir.File("source.bin"), nullptr, [&](int32_t code, int32_t size, TSetupTotals*) {
-        reports.emplace_back(code, size);
-        return true;
-      });
+  std::vector<std::pair<int64_t, int64_t>> reports;
+  auto stream = TProgressStream::CreateFromFile(dir.File("source.bin"), nullptr,
+                                                [&](int64_t code, int64_t size, TSetupTotals*) {
+                                                  reports.emplace_back(code, size);
+                                                  return true;
+                                                });
   CopyInPieces(*stream, dir.File("copy.bin"), 61440);
-  EXPECT_EQ(reports, (std::vector<std::pair<int32_t, int32_t>>{
+  EXPECT_EQ(reports, (std::vector<std::pair<int64_t, int64_t>>{
                          {61440, 150000}, {122880, 150000}, {150000, 150000}}));
   EXPECT_EQ(os::ReadWholeFile(dir.File("copy.bin")), Numbered(150000));
 }

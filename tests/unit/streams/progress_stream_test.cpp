@@ -20,10 +20,10 @@ static_assert(std::is_same_v<TReadProgressProc, TProgressProc>,
               "the setup callback's progress procedure must fit the progress stream");
 
 struct TRecorder {
-  std::vector<std::pair<int32_t, int32_t>> reports;
+  std::vector<std::pair<int64_t, int64_t>> reports;
   TSetupTotals* seenTotals = nullptr;
   TReadProgressProc Proc() {
-    return [this](int32_t code, int32_t size, TSetupTotals* totals) {
+    return [this](int64_t code, int64_t size, TSetupTotals* totals) {
       reports.emplace_back(code, size);
       seenTotals = totals;
       return true;
@@ -41,7 +41,7 @@ TEST(ProgressStream, ReportsOnceEvery2000BytesRead) {
   EXPECT_TRUE(rec.reports.empty());
   EXPECT_EQ(p.Read(buffer, 1), 1);
   ASSERT_EQ(rec.reports.size(), 1u);
-  EXPECT_EQ(rec.reports[0], std::make_pair(2000, 10000));
+  EXPECT_EQ(rec.reports[0], std::make_pair(int64_t{2000}, int64_t{10000}));
   EXPECT_EQ(rec.seenTotals, &totals);
 
   while (p.Read(buffer, 700) > 0) {
@@ -85,6 +85,25 @@ TEST(ProgressStream, CreateFromFileOwnsTheFileAndSharesIt) {
   ASSERT_FALSE(rec.reports.empty());
   EXPECT_EQ(rec.reports[0].second, 4500);
   EXPECT_THROW(TProgressStream::CreateFromFile(dir.File("none"), nullptr, nullptr), Exception);
+}
+
+// A sparse file of 3 GiB: positions and the size are reported past 2 GB without wrapping.
+TEST(ProgressStream, ReportsPositionsPastTwoGigabytes) {
+  constexpr int64_t kSize = int64_t{3} << 30;
+  TempDir dir;
+  {
+    auto file =
+        os::OpenFile(dir.File("sparse.bin"), os::OpenMode::Create, os::ShareMode::Exclusive);
+    file->Seek(kSize - 1, 0);
+    file->Write("x", 1);
+  }
+  TRecorder rec;
+  auto stream = TProgressStream::CreateFromFile(dir.File("sparse.bin"), nullptr, rec.Proc());
+  stream->Seek(-4000, TSeekOrigin::soEnd);
+  char buffer[4000];
+  EXPECT_EQ(stream->Read(buffer, sizeof buffer), 4000);
+  ASSERT_EQ(rec.reports.size(), 1u);
+  EXPECT_EQ(rec.reports[0], std::make_pair(kSize, kSize));
 }
 
 }  // namespace

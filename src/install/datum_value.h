@@ -3,11 +3,15 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "install/file_item.h"
 
 namespace cd {
+namespace os {
+class File;
+}
 
 class TDatumValue : public TFileItem {
  public:
@@ -37,8 +41,8 @@ class TDatumValue : public TFileItem {
  protected:
   // The date rule: whether a target with date `date` (-1 when unreadable) is out of date.
   bool OutOfDate(int32_t date) const { return date < 1 || date < time_; }
-  // Copies source into the target, which is replaced as a whole, and dates it.
-  void CopyToTarget(TStream& source, const std::string& target) const;
+  // Replaces the target as a whole by what write puts into the new file, and dates it.
+  void ReplaceTarget(const std::string& target, const std::function<void(os::File&)>& write) const;
 
  private:
   int32_t time_ = 0;

@@ -3,10 +3,12 @@
 #include "install/datum_value.h"
 #include "install/files_manager.h"
 #include "install/hooks.h"
+#include "install/violation_message.h"
 #include "platform/files.h"
 #include "platform/replace_file.h"
-#include "streams/memory_stream.h"
+#include "streams/open_file_stream.h"
 #include "streams/packed_stream.h"
+#include "streams/virt_stream.h"
 #include "util/exceptions.h"
 #include "util/file_properties.h"
 #include "util/format.h"
@@ -44,32 +46,48 @@ void TDatumValue::CheckConsistence() {
     throw Exception(Format("%s: File \"%s\" does not exist!", {"TDatumValue.CheckConsistence", source}));
 }
 
-// The new file gets its date before it takes the target's place, which keeps the date.
-void TDatumValue::CopyToTarget(TStream& source, const std::string& target) const {
+// The new file is written beside the target and gets its date before it takes the target's
+// place, which keeps the date; a failure leaves the old file as it was.
+void TDatumValue::ReplaceTarget(const std::string& target,
+                                const std::function<void(os::File&)>& write) const {
   os::ReplacementFile replacement(target, true);
-  while (source.CopyInto(replacement.File(), kCopyBlock) == kCopyBlock) {
-  }
+  write(replacement.File());
   replacement.File().SetDate(time_);
   replacement.Commit();
 }
 
+// A packed source is unpacked straight into the new file and a stored one copied in blocks,
+// so no file is ever held in memory whole.
 void TDatumValue::DoUserInstall(int phase) {
   if (phase != 0) return;
   TFilesManager* manager = FilesManager();
   ISetupCallBack* callback = manager ? manager->Callback() : nullptr;
   TProgressProc progress = callback ? callback->GetProgressProc() : TProgressProc();
   TSetupTotals* totals = callback ? callback->GetTotals() : nullptr;
-  std::unique_ptr<TStream> source = OpenSource(totals, progress);
+  std::unique_ptr<TStream> source = OpenMediumSource(totals, progress);
+  const bool packed = IsPacked(*source);
   std::string target;
   try {
     target = GetFileName(kFileTarget);
     if (HasFlag(fg_ErrorIfExists) && os::FileExists(target))
       throw Exception(Format("TDatumValue.DoUserInstall: File already exists (\"%s\")", {target}));
-    CopyToTarget(*source, target);
-  } catch (const Exception&) {
+    ReplaceTarget(target, [&](os::File& out) {
+      if (packed) {
+        TOpenFileStream stream(out);
+        UnpackStream(*source, stream);
+      } else {
+        while (source->CopyInto(out, kCopyBlock) == kCopyBlock) {
+        }
+      }
+    });
+  } catch (const EPKWareError& failure) {
+    // A damaged medium file ends the run whatever the item allows, as it always has.
+    throw EPKWareError(PackedFailureMessage(failure.Message(), GetFileName(kFileMediumSource)));
+  } catch (const Exception& failure) {
     if (IgnoreUserInstallError()) return;
-    throw EViolationError(target);
+    throw EViolationError(ViolationMessage(target, failure));
   }
+  ReportSourceRead(totals, progress);
 }
 
 void TDatumValue::InstallData(TStream& stream) {
@@ -84,10 +102,10 @@ void TDatumValue::InstallData(TStream& stream) {
     const int64_t start = stream.Position();
     const bool packed = IsPacked(stream);
     stream.SetPosition(start);
-    TMemoryStream data;
-    WriteEmbedded(stream, data, packed, Flags());
-    data.SetPosition(0);
-    CopyToTarget(data, target);
+    ReplaceTarget(target, [&](os::File& out) {
+      TOpenFileStream data(out);
+      WriteEmbedded(stream, data, packed, Flags());
+    });
   } catch (const EAbort&) {
     throw;
   } catch (const Exception&) {

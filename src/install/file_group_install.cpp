@@ -9,6 +9,7 @@
 #include "streams/file_stream.h"
 #include "streams/memory_stream.h"
 #include "streams/packed_stream.h"
+#include "streams/virt_stream.h"
 #include "util/directories.h"
 #include "util/exceptions.h"
 #include "util/file_properties.h"
@@ -47,9 +48,10 @@ void TFileGroup::DoUserInstall(int phase) {
   }
   TFilesManager* manager = FilesManager();
   ISetupCallBack* callback = manager ? manager->Callback() : nullptr;
+  // A group file is read whole, so one that unpacks past the limit is refused.
   std::unique_ptr<TStream> source =
       OpenSource(callback ? callback->GetTotals() : nullptr,
-                 callback ? callback->GetProgressProc() : TProgressProc());
+                 callback ? callback->GetProgressProc() : TProgressProc(), kLargestReadWhole);
   try {
     const std::string binary = source->ReadRest();
     TFileGroup temporary(nullptr);

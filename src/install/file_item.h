@@ -81,8 +81,19 @@ class TFileItem : public TEItem {
   // Install time: phase 0 installs, 1 registers, 2 finishes special installations.
   virtual void DoUserInstall(int phase);
   // Opens the file's source on the medium as a stream of the unpacked contents, reporting
-  // progress; the caller owns the stream.
-  std::unique_ptr<TStream> OpenSource(TSetupTotals* totals, const TProgressProc& progress) const;
+  // progress; the caller owns the stream. With maxSize, contents of more than maxSize bytes
+  // are refused, naming the file.
+  std::unique_ptr<TStream> OpenSource(TSetupTotals* totals, const TProgressProc& progress,
+                                      int64_t maxSize = 0) const;
+  // The source as it lies on the medium (packed or stored): a local file read with progress
+  // reports, or the downloaded copy of a web address. Reports that the previous file is done.
+  std::unique_ptr<TStream> OpenMediumSource(TSetupTotals* totals,
+                                            const TProgressProc& progress) const;
+  // Reports a local source as read to its end (its DestSize); nothing for a web source, whose
+  // loader has reported its progress.
+  void ReportSourceRead(TSetupTotals* totals, const TProgressProc& progress) const;
+  // Whether the source on the medium is a drive path.
+  bool IsLocalSource() const;
 
  private:
   std::string path_;

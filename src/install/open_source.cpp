@@ -1,5 +1,5 @@
-// TFileItem::OpenSource: the file's source on the medium, a drive path or a web address,
-// opened as a stream of its unpacked contents with progress reports.
+// TFileItem::OpenMediumSource and OpenSource: the file's source on the medium, a drive path or
+// a web address, opened as it lies there or as a stream of its unpacked contents.
 #include <algorithm>
 
 #include "config/name_kind.h"
@@ -13,16 +13,17 @@
 #include "util/url_loader.h"
 
 namespace cd {
-std::unique_ptr<TStream> TFileItem::OpenSource(TSetupTotals* totals,
-                                               const TProgressProc& progress) const {
+
+bool TFileItem::IsLocalSource() const {
+  const std::string name = GetFileName(kFileMediumSource);
+  return name.size() >= 2 && name[1] == ':';
+}
+
+std::unique_ptr<TStream> TFileItem::OpenMediumSource(TSetupTotals* totals,
+                                                     const TProgressProc& progress) const {
   if (progress) progress(kProgressFileDone, kProgressFileDone, totals);
   const std::string name = GetFileName(kFileMediumSource);
-  if (name.size() >= 2 && name[1] == ':') {
-    auto source =
-        std::make_unique<TVirtStream>(TProgressStream::CreateFromFile(name, totals, progress));
-    if (progress) progress(DestBytes(), DestBytes(), totals);
-    return source;
-  }
+  if (IsLocalSource()) return TProgressStream::CreateFromFile(name, totals, progress);
   if (NameKind(name) == nk_WebDocument) {
     os::UrlProgressEvent onProgress;
     if (progress) {
@@ -32,10 +33,21 @@ std::unique_ptr<TStream> TFileItem::OpenSource(TSetupTotals* totals,
     }
     const std::string local =
         DownloadUrlToCache(name, reinterpret_cast<intptr_t>(totals), onProgress);
-    return std::make_unique<TVirtStream>(
-        std::make_unique<TFileStream>(local, os::OpenMode::Read, os::ShareMode::DenyNone));
+    return std::make_unique<TFileStream>(local, os::OpenMode::Read, os::ShareMode::DenyNone);
   }
   throw Exception(Format("FileSrc.CreateStream: Cannot create stream (\"%s\")", {name}));
+}
+
+void TFileItem::ReportSourceRead(TSetupTotals* totals, const TProgressProc& progress) const {
+  if (progress && IsLocalSource()) progress(DestBytes(), DestBytes(), totals);
+}
+
+std::unique_ptr<TStream> TFileItem::OpenSource(TSetupTotals* totals, const TProgressProc& progress,
+                                               int64_t maxSize) const {
+  auto source = std::make_unique<TVirtStream>(OpenMediumSource(totals, progress),
+                                              GetFileName(kFileMediumSource), maxSize);
+  ReportSourceRead(totals, progress);
+  return source;
 }
 
 }  // namespace cd

@@ -34,6 +34,10 @@ class File {
 };
 
 std::unique_ptr<File> OpenFile(const std::string& path, OpenMode mode, ShareMode share);
+// A new empty file for reading and writing in the system's folder for temporary files, which
+// no other program opens by name and which is gone once closed (on POSIX also when the
+// process is killed). A failure raises cd::Exception naming the folder and the reason.
+std::unique_ptr<File> OpenTemporaryFile();
 
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
@@ -47,6 +51,12 @@ bool RenameFile(const std::string& from, const std::string& to);
 // RenameFile for a file this process wrote and has closed: the caller vouches that it is no
 // longer open, which spares asking.
 bool PutInPlace(const std::string& from, const std::string& to);
+// Why the last DeleteFile, RenameFile or PutInPlace of this thread that returned false was
+// refused, in words a user can act on (kFileReadOnly, kFileInUse, the system's reason).
+std::string LastRefusal();
+inline constexpr const char* kFileReadOnly = "the file is read-only";
+inline constexpr const char* kFileInUse = "the file is in use by another program";
+inline constexpr const char* kNoSuchDrive = "the drive does not exist";
 int64_t FileSize(const std::string& path);  // -1 when missing
 
 // Reads or writes a whole file at once.

@@ -77,9 +77,10 @@ ReplacementFile::~ReplacementFile() {
 void ReplacementFile::Commit() {
   file_.reset();
   if (!PutInPlace(temporary_, hostTarget_)) {
+    const std::string reason = LastRefusal();
     DeleteFile(temporary_);
     committed_ = true;  // nothing left to clean up
-    throw Exception("Cannot replace file \"" + target_ + "\"");
+    throw Exception("Cannot replace file \"" + target_ + "\": " + reason);
   }
   committed_ = true;
 }

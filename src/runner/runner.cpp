@@ -51,7 +51,7 @@ void TRunner::Run(const std::string& configName) {
 void TRunner::LoadFilesManager() {
   if (filesManager_) return;
   {
-    TVirtStream stream(CreateStream(configName_, 0, nullptr));
+    TVirtStream stream(CreateStream(configName_, 0, nullptr), configName_, kLargestReadWhole);
     filesManager_ = TFilesManager::CreateFromStream(stream, configName_);
   }
   ChooseApplication();

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <exception>
 #include <memory>
+#include <vector>
 
 #include "streams/dcl_explode.h"
 #include "streams/dcl_implode.h"
@@ -15,15 +16,33 @@ namespace cd {
 namespace {
 
 // What the buffer callbacks work on. The first failure of dest's write is kept and raised
-// once the codec has returned, so that no exception crosses the codec.
+// once the codec has returned, so that no exception crosses the codec. Output is gathered
+// into blocks of kOutputBlock bytes: the decoder hands over 4 KB at a time, and a file that
+// takes each piece as one system call would be written far more slowly.
+constexpr size_t kOutputBlock = 65536;
+
 struct TCodecStreams {
   TStream& source;
   TStream& dest;
   std::exception_ptr writeError;
+  std::vector<uint8_t> pending;
+
+  void Flush() {
+    if (writeError || pending.empty()) return;
+    try {
+      dest.WriteBuffer(pending.data(), static_cast<int64_t>(pending.size()));
+    } catch (const std::exception&) {
+      writeError = std::current_exception();
+    }
+    pending.clear();
+  }
 };
 
 uint32_t ReadFromSource(uint8_t* buffer, uint32_t& size, void* param) {
   auto& streams = *static_cast<TCodecStreams*>(param);
+  // After a failed write the input ends, so the codec stops soon instead of working through
+  // the rest of a stream whose output goes nowhere.
+  if (streams.writeError) return 0;
   try {
     const int64_t got = streams.source.Read(buffer, size);
     return got > 0 ? static_cast<uint32_t>(got) : 0;
@@ -35,17 +54,23 @@ uint32_t ReadFromSource(uint8_t* buffer, uint32_t& size, void* param) {
 void WriteToDest(const uint8_t* buffer, uint32_t size, void* param) {
   auto& streams = *static_cast<TCodecStreams*>(param);
   if (streams.writeError) return;
-  try {
-    streams.dest.WriteBuffer(buffer, size);
-  } catch (const std::exception&) {
-    streams.writeError = std::current_exception();
+  if (streams.pending.size() + size > kOutputBlock) streams.Flush();
+  if (size >= kOutputBlock) {
+    try {
+      streams.dest.WriteBuffer(buffer, size);
+    } catch (const std::exception&) {
+      streams.writeError = std::current_exception();
+    }
+    return;
   }
+  streams.pending.insert(streams.pending.end(), buffer, buffer + size);
 }
 
-void CheckResult(int code, const TCodecStreams& streams) {
+void CheckResult(int code, TCodecStreams& streams) {
+  streams.Flush();
   if (streams.writeError) std::rethrow_exception(streams.writeError);
   if (code >= kDclInvalidDictSize && code <= kDclAbort) {
-    throw Exception(Format("PKWareError \"%s\"", {DclErrorName(code)}));
+    throw EPKWareError(Format("PKWareError \"%s\"", {DclErrorName(code)}));
   }
 }
 
@@ -60,7 +85,8 @@ bool IsPacked(TStream& stream) {
 
 void UnpackStream(TStream& source, TStream& dest) {
   auto work = std::make_unique<TExplodeWork>();
-  TCodecStreams streams{source, dest, nullptr};
+  TCodecStreams streams{source, dest, nullptr, {}};
+  streams.pending.reserve(kOutputBlock);
   const int code = Explode(ReadFromSource, WriteToDest, *work, &streams);
   CheckResult(code, streams);
 }
@@ -73,7 +99,8 @@ void PackStream(TStream& source, TStream& dest) {
   }
   dest.WriteBuffer(kPackedSignature, sizeof kPackedSignature);
   auto work = std::make_unique<TImplodeWork>();
-  TCodecStreams streams{source, dest, nullptr};
+  TCodecStreams streams{source, dest, nullptr, {}};
+  streams.pending.reserve(kOutputBlock);
   const int code = Implode(ReadFromSource, WriteToDest, *work, &streams, kDclBinary, 4096);
   CheckResult(code, streams);
 }

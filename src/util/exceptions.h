@@ -37,6 +37,10 @@ class EWriteError : public Exception {
 class EStreamError : public Exception {
   using Exception::Exception;
 };
+// Packed data that cannot be decoded: "PKWareError \"<code name>\"".
+class EPKWareError : public Exception {
+  using Exception::Exception;
+};
 // A cast of an object to a class it is not of: "Invalid class typecast".
 class EInvalidCast : public Exception {
  public:

@@ -11,7 +11,12 @@
 
 namespace cd {
 
+// Settings and cards are small; a file past the limit is refused before it is read.
 std::string FileToString(const std::string& fileName) {
+  if (os::FileSize(fileName) > kLargestTextFile) {
+    throw Exception(Format("FileToString: Cannot read string from file \"%s\": larger than %d MiB",
+                           {fileName, static_cast<long long>(kLargestTextFile >> 20)}));
+  }
   try {
     return os::ReadWholeFile(fileName);
   } catch (const std::exception&) {

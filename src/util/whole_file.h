@@ -6,8 +6,12 @@
 
 namespace cd {
 
+// The largest file FileToString reads (cards and settings files are a few kilobytes).
+inline constexpr int64_t kLargestTextFile = int64_t{256} << 20;
+
 // The whole content of the file, read while others may read and write it. Any failure is
-// "FileToString: Cannot read string from file \"<name>\"".
+// "FileToString: Cannot read string from file \"<name>\"", with the reason when the file is
+// larger than kLargestTextFile.
 std::string FileToString(const std::string& fileName);
 
 // Creates the file (replacing an existing one) with exactly the text's bytes. Any failure is

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -38,12 +39,25 @@ bool IsOpenInProcess(const std::string& host) {
 // Whether Windows would refuse to delete or replace the entry: it is open in this process, or
 // it is a regular file without any write permission (read-only; a user who runs as root here
 // must get the same answer).
+// The answer is kept as the reason of the refusal.
+thread_local std::string lastRefusal;
+
+bool Refuse(std::string reason) {
+  lastRefusal = std::move(reason);
+  return false;
+}
+
 bool IsProtected(const std::string& host) {
   struct stat st {};
   if (lstat(host.c_str(), &st) != 0) return false;
-  if (posix::IsFileOpen(st.st_dev, st.st_ino)) return true;
+  if (posix::IsFileOpen(st.st_dev, st.st_ino)) return !Refuse(kFileInUse);
   if (S_ISLNK(st.st_mode) && stat(host.c_str(), &st) != 0) return false;
-  return S_ISREG(st.st_mode) && (st.st_mode & 0222) == 0;
+  return S_ISREG(st.st_mode) && (st.st_mode & 0222) == 0 && !Refuse(kFileReadOnly);
+}
+
+// A failed system call: its reason is kept.
+bool FailedCall() {
+  return Refuse(posix::SystemReason(errno));
 }
 
 bool IsDirectory(const std::string& host) {
@@ -57,8 +71,9 @@ bool IsDirectory(const std::string& host) {
 bool MoveInto(const std::string& from, const std::string& to) {
   if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
   // EINVAL: a file system that cannot refuse replacing in the same step.
-  if (errno != EEXIST && errno != EINVAL && errno != ENOSYS) return false;
-  return !IsProtected(to) && rename(from.c_str(), to.c_str()) == 0;
+  if (errno != EEXIST && errno != EINVAL && errno != ENOSYS) return FailedCall();
+  if (IsProtected(to)) return false;
+  return rename(from.c_str(), to.c_str()) == 0 || FailedCall();
 }
 
 // Windows refuses to rename a file that is open; askOpen is false when the caller knows it is
@@ -66,9 +81,10 @@ bool MoveInto(const std::string& from, const std::string& to) {
 bool Rename(const std::string& from, const std::string& to, bool askOpen) {
   std::string hostFrom, hostTo;
   if (!posix::ResolveHostPath(from, &hostFrom) || !posix::ResolveHostPath(to, &hostTo)) {
-    return false;
+    return Refuse(kNoSuchDrive);
   }
-  if ((askOpen && IsOpenInProcess(hostFrom)) || !MoveInto(hostFrom, hostTo)) return false;
+  if (askOpen && IsOpenInProcess(hostFrom)) return Refuse(kFileInUse);
+  if (!MoveInto(hostFrom, hostTo)) return false;
   posix::NoteEntryRenamed(hostFrom, hostTo);
   if (posix::IsWindowsProgramName(to)) {
     // A program written under a temporary name becomes runnable with its real name.
@@ -89,6 +105,12 @@ std::unique_ptr<File> OpenFile(const std::string& path, OpenMode mode, ShareMode
     if (auto file = posix::PosixFile::OpenIfThere(path, exact, mode, share)) return file;
   }
   return posix::PosixFile::Open(path, HostPath(path), mode, share);
+}
+
+// TMPDIR when set, else /var/tmp, which lies on a disk where /tmp may be memory.
+std::unique_ptr<File> OpenTemporaryFile() {
+  const char* dir = std::getenv("TMPDIR");
+  return posix::PosixFile::OpenNameless(dir && *dir ? dir : "/var/tmp");
 }
 
 bool FileExists(const std::string& path) {
@@ -124,8 +146,9 @@ void ForceDirectories(const std::string& path) {
 
 bool DeleteFile(const std::string& path) {
   std::string host;
-  if (!posix::ResolveHostPath(path, &host) || IsProtected(host)) return false;
-  if (unlink(host.c_str()) != 0) return false;
+  if (!posix::ResolveHostPath(path, &host)) return Refuse(kNoSuchDrive);
+  if (IsProtected(host)) return false;
+  if (unlink(host.c_str()) != 0) return FailedCall();
   posix::NoteEntryRemoved(host);
   return true;
 }
@@ -136,6 +159,10 @@ bool RenameFile(const std::string& from, const std::string& to) {
 
 bool PutInPlace(const std::string& from, const std::string& to) {
   return Rename(from, to, false);
+}
+
+std::string LastRefusal() {
+  return lastRefusal;
 }
 
 int64_t FileSize(const std::string& path) {

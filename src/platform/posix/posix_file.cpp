@@ -135,6 +135,19 @@ std::unique_ptr<PosixFile> PosixFile::Adopt(const std::string& name, const std::
   return file;
 }
 
+// O_TMPFILE gives a file that never had a name; where the file system cannot do that, a new
+// unique name is removed at once, which leaves the same: an open file nobody can find.
+std::unique_ptr<PosixFile> PosixFile::OpenNameless(const std::string& dir) {
+  int fd = open(dir.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+  if (fd < 0) {
+    std::string pattern = dir + "/cdrun-XXXXXX";
+    fd = mkostemp(pattern.data(), O_CLOEXEC);
+    if (fd >= 0) unlink(pattern.c_str());
+  }
+  if (fd < 0) FailOpen("temporary file in " + dir, SystemReason(errno));
+  return std::unique_ptr<PosixFile>(new PosixFile("temporary file in " + dir, fd, 0, true));
+}
+
 PosixFile::~PosixFile() {
   ReleaseShare(shareToken_);
   close(fd_);

@@ -19,6 +19,8 @@ class PosixFile : public File {
   // nothing.
   static std::unique_ptr<PosixFile> OpenIfThere(const std::string& name, const std::string& host,
                                                 OpenMode mode, ShareMode share);
+  // A file without a name in the host folder dir, removed by the system once closed.
+  static std::unique_ptr<PosixFile> OpenNameless(const std::string& dir);
   ~PosixFile() override;
   PosixFile(const PosixFile&) = delete;
   PosixFile& operator=(const PosixFile&) = delete;

@@ -73,14 +73,34 @@ void ForceDirectories(const std::string& path) {
   }
 }
 
+// The reason of the last refusal below, for LastRefusal.
+thread_local std::string lastRefusal;
+
+bool Refused(std::string reason) {
+  lastRefusal = std::move(reason);
+  return false;
+}
+
+// A failed call: sharing violations get the words of the other refusals.
+bool FailedCall() {
+  const DWORD error = GetLastError();
+  if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) return Refused(kFileInUse);
+  return Refused(win32::LastErrorText());
+}
+
 bool DeleteFile(const std::string& path) {
-  if (IsReadOnlyFile(path)) return false;
-  return DeleteFileA(path.c_str()) != 0;
+  if (IsReadOnlyFile(path)) return Refused(kFileReadOnly);
+  return DeleteFileA(path.c_str()) != 0 || FailedCall();
+}
+
+std::string LastRefusal() {
+  return lastRefusal;
 }
 
 bool RenameFile(const std::string& from, const std::string& to) {
-  if (IsReadOnlyFile(to)) return false;
-  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED);
+  if (IsReadOnlyFile(to)) return Refused(kFileReadOnly);
+  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED) ||
+         FailedCall();
 }
 
 bool PutInPlace(const std::string& from, const std::string& to) {

@@ -138,4 +138,23 @@ std::unique_ptr<File> OpenFile(const std::string& path, OpenMode mode, ShareMode
   return std::make_unique<WinFile>(path, handle);
 }
 
+// FILE_FLAG_DELETE_ON_CLOSE removes the file when its handle is closed, also when the process
+// ends without closing it.
+std::unique_ptr<File> OpenTemporaryFile() {
+  char dir[MAX_PATH + 1];
+  char name[MAX_PATH + 1];
+  const DWORD length = GetTempPathA(sizeof dir, dir);
+  if (length == 0 || length > MAX_PATH || GetTempFileNameA(dir, "cdr", 0, name) == 0) {
+    throw Exception("Cannot create a temporary file: " + win32::LastErrorText());
+  }
+  HANDLE handle = CreateFileA(name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    const std::string reason = win32::LastErrorText();
+    DeleteFileA(name);
+    throw Exception("Cannot open file \"" + std::string(name) + "\": " + reason);
+  }
+  return std::make_unique<WinFile>(name, handle);
+}
+
 }  // namespace cd::os

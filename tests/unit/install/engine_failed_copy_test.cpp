@@ -180,7 +180,19 @@ TEST_P(FailedCopyTest, EndsTheRunNamingTheTargetAndKeepsWhatWasThere) {
     manager_->Update(&callback_);
     FAIL() << "the run went through";
   } catch (const EViolationError& e) {
-    EXPECT_EQ(e.Message(), BlockedTarget());
+    // The target's full name, then the cause the system gave.
+    const std::string message = e.Message();
+    const size_t end = message.find('\n');
+    EXPECT_EQ(message.substr(0, end), BlockedTarget());
+    ASSERT_NE(end, std::string::npos);
+    const std::string cause = message.substr(end + 1);
+    if (GetParam() == Obstacle::TargetInUse) {
+      EXPECT_EQ(cause, os::kFileInUse);
+    } else if (GetParam() == Obstacle::ReadOnlyTarget) {
+      EXPECT_EQ(cause, os::kFileReadOnly);
+    }
+    EXPECT_EQ(cause.find(BlockedTarget()), std::string::npos) << cause;
+    EXPECT_FALSE(cause.empty());
   }
   ExpectInstalled("a.txt", "first file");
   EXPECT_FALSE(std::filesystem::exists(fx_.DiskFile("c.txt")));

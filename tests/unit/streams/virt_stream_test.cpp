@@ -66,5 +66,33 @@ TEST(VirtStream, OpenVirtualFileReadsPackedAndPlainFiles) {
   EXPECT_THROW(OpenVirtualFile(dir.File("missing.bin")), Exception);
 }
 
+// A packed stream that unpacks past the limit (a small file of a few kilobytes standing for
+// megabytes), and a stored one larger than it, are refused naming the file.
+TEST(VirtStream, ContentsPastTheLimitAreRefusedNamingTheFile) {
+  const std::string bomb = Packed(std::string(3 << 20, '\0'));
+  ASSERT_LT(bomb.size(), 64u << 10);
+  try {
+    TVirtStream v(std::make_unique<TMemoryStream>(bomb), "E:\\run.cfg", 1 << 20);
+    FAIL();
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message(), "File \"E:\\run.cfg\" unpacks to more than 1 MiB and is not read");
+  }
+  EXPECT_THROW(TVirtStream(std::make_unique<TMemoryStream>(std::string((1 << 20) + 1, 'x')),
+                           "E:\\big.grp", 1 << 20),
+               Exception);
+  TVirtStream fits(std::make_unique<TMemoryStream>(bomb), "E:\\run.cfg", 3 << 20);
+  EXPECT_EQ(fits.Size(), 3 << 20);
+}
+
+TEST(VirtStream, DamagedPackedStreamNamesTheFileWhenKnown) {
+  const std::string packed = Packed(RandomBytes(8000, 9));
+  try {
+    TVirtStream v(std::make_unique<TMemoryStream>(packed.substr(0, 3000)), "E:\\a.dl_");
+    FAIL();
+  } catch (const EPKWareError& e) {
+    EXPECT_EQ(e.Message(), "PKWareError \"ABORT\" in \"E:\\a.dl_\"");
+  }
+}
+
 }  // namespace
 }  // namespace cd::test

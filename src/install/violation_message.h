@@ -1,0 +1,16 @@
+// The message of a file that cannot be installed: the target's full name, and on a second
+// line the cause the system reported (disk full, access denied, read-only, in use, ...).
+#pragma once
+
+#include <string>
+
+#include "util/exceptions.h"
+
+namespace cd {
+
+// "<target>\n<cause>". The cause is failure's message without a leading part that names the
+// target again ("Cannot write file \"<target>\": "); the target alone when the message is
+// empty; failure's message alone when the target is not known yet.
+std::string ViolationMessage(const std::string& target, const Exception& failure);
+
+}  // namespace cd

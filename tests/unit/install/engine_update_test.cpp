@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <iterator>
+#include <vector>
 
 #include "engine_fixture.h"
 #include "install/datum_value.h"
@@ -81,6 +84,28 @@ TEST_F(UpdateTest, ProgressReportsFollowTheProtocol) {
   EXPECT_EQ(callback_.totalsSeen, &callback_.totals);
 }
 
+// Stored and packed sources alike: within a file the reported position only grows, and the
+// file ends with its size on the medium.
+TEST_F(UpdateTest, ReportsOfEachFileOnlyMoveForward) {
+  const std::string stored = Text(150000);
+  const std::string packed = Packed(Text(300000));
+  Datum("stored.txt", stored);
+  Datum("packed.txt", packed);
+  manager_->PrepareUpdate(&callback_);
+  manager_->Update(&callback_);
+  EXPECT_EQ(EngineFixture::ReadFile(fx_.DiskFile("packed.txt")), Text(300000));
+  std::vector<std::vector<int64_t>> files;
+  for (const ProgressReport& report : callback_.reports) {
+    if (report.code == kProgressFileDone) files.emplace_back();
+    if (report.code >= 0) files.back().push_back(report.code);
+  }
+  ASSERT_EQ(files.size(), 2u);
+  EXPECT_TRUE(std::is_sorted(files[0].begin(), files[0].end()));
+  EXPECT_TRUE(std::is_sorted(files[1].begin(), files[1].end()));
+  EXPECT_EQ(files[0].back(), static_cast<int64_t>(stored.size()));
+  EXPECT_EQ(files[1].back(), static_cast<int64_t>(packed.size()));
+}
+
 TEST_F(UpdateTest, NothingNeededStillReportsTheEndOfCopying) {
   TDatumValue* item = Datum("a.txt", "data");
   EngineFixture::WriteFile(fx_.DiskFile("a.txt"), "user's", EngineFixture::Day(20));
@@ -118,15 +143,28 @@ TEST_F(UpdateTest, IgnoredInstallErrorLetsTheRunGoOn) {
   EXPECT_EQ(EngineFixture::ReadFile(fx_.DiskFile("b.txt")), "second");
 }
 
+// The run ends with the decoder's error naming the file on the medium, also where install
+// errors are ignored; the old target stays and nothing is left beside it.
 TEST_F(UpdateTest, DamagedPackedSourceEndsTheRunAndKeepsTheOldFile) {
   std::string damaged = Packed(Text(5000));
   damaged.resize(damaged.size() / 2);
   damaged[10] = static_cast<char>(0xFF);
   TDatumValue* item = Datum("a.txt", damaged);
   item->SetNeeded(true);
+  item->SetIgnoreUserInstallError(true);
   EngineFixture::WriteFile(fx_.DiskFile("a.txt"), "old", EngineFixture::Day(1));
-  EXPECT_THROW(manager_->Update(&callback_), Exception);
+  try {
+    manager_->Update(&callback_);
+    FAIL() << "the run went through";
+  } catch (const EPKWareError& e) {
+    EXPECT_NE(e.Message().find(" in \"" + item->GetFileName(kFileMediumSource) + "\""),
+              std::string::npos);
+  }
   EXPECT_EQ(EngineFixture::ReadFile(fx_.DiskFile("a.txt")), "old");
+  const std::filesystem::path folder = std::filesystem::path(fx_.DiskFile("a.txt")).parent_path();
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
+                          std::filesystem::directory_iterator()),
+            1);
 }
 
 TEST_F(UpdateTest, MissingSourceFailsWithoutTouchingTheTarget) {

@@ -1,7 +1,8 @@
 // Update run speed from a local medium against `cp -r`: 2,000 files of about 300 MB in all, half
 // of them packed, installed by the engine onto an empty disk folder; the stored half alone
 // against `cp -r` of the same files. "--scale" times PrepareUpdate, CheckList and KeepListed
-// on 100,000 file items.
+// on 100,000 file items. "--memory" installs one 1 GiB packed file and one 1 GiB stored file
+// and reports the peak resident memory over what was there before each.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -20,6 +21,7 @@
 #include "install/files_manager.h"
 #include "platform/drive_map.h"
 #include "platform/paths.h"
+#include "streams/file_stream.h"
 #include "streams/packed_stream.h"
 #include "support/temp_dir.h"
 
@@ -162,6 +164,93 @@ int Compare() {
   return 0;
 }
 
+// Lines of words without end, for a packed file of any size that is made as a stream.
+class TWordStream : public cd::TStream {
+ public:
+  explicit TWordStream(int64_t size) : size_(size) {}
+  int64_t Read(void* buffer, int64_t count) override {
+    static const char kText[] =
+        "course lesson the student answer word of a grammar\r\nthe answer of a student ";
+    auto* out = static_cast<char*>(buffer);
+    const int64_t n = std::min(count, size_ - position_);
+    for (int64_t i = 0; i < n; ++i) out[i] = kText[(position_ + i) % (sizeof kText - 1)];
+    position_ += n;
+    return n;
+  }
+  int64_t Write(const void*, int64_t) override { return 0; }
+  int64_t Seek(int64_t offset, cd::TSeekOrigin origin) override {
+    const int64_t base = origin == cd::TSeekOrigin::soBeginning ? 0
+                         : origin == cd::TSeekOrigin::soCurrent ? position_
+                                                                 : size_;
+    position_ = base + offset;
+    return position_;
+  }
+
+ private:
+  int64_t size_;
+  int64_t position_ = 0;
+};
+
+long StatusKiB(const char* key) {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind(key, 0) == 0) return std::atol(line.c_str() + std::strlen(key));
+  return -1;
+}
+
+// One file installed onto an empty disk folder: seconds, and the peak resident memory over
+// the resident memory before the run (the peak is reset through /proc/self/clear_refs).
+void InstallOne(const fs::path& medium, const fs::path& disk, const std::string& name,
+                int64_t unpacked, const char* what) {
+  fs::remove_all(disk);
+  fs::create_directories(disk);
+  auto manager = MakeManager(medium, disk);
+  AddItem(*manager, name, static_cast<int32_t>(fs::file_size(HostName(medium, name))));
+  cd::bench::CountingCallback callback;
+  std::ofstream("/proc/self/clear_refs") << "5";
+  const long before = StatusKiB("VmRSS:");
+  const double seconds = Seconds([&] {
+    manager->PrepareUpdate(&callback);
+    manager->Update(&callback);
+  });
+  const long peak = StatusKiB("VmHWM:") - before;
+  if (static_cast<int64_t>(fs::file_size(HostName(disk, name))) != unpacked)
+    throw std::runtime_error("short install of " + name);
+  std::printf("%s: %.2f s = %.0f MB/s written, peak %ld KiB over the %ld KiB before\n", what,
+              seconds, Megabytes(static_cast<size_t>(unpacked)) / seconds, peak, before);
+}
+
+int Memory() {
+  constexpr int64_t kGiB = int64_t{1} << 30;
+  cd::test::TempDir root;
+  const fs::path medium = root.Path() / "medium";
+  fs::create_directories(medium / "packed");
+  fs::create_directories(medium / "stored");
+  {
+    TWordStream words(kGiB);
+    cd::TFileStream out(cd::os::WindowsPath(HostName(medium, PackedFileName(0)).string()),
+                        cd::os::OpenMode::Create);
+    cd::PackStream(words, out);
+  }
+  {
+    std::ofstream stored(HostName(medium, StoredName(0)), std::ios::binary);
+    std::mt19937 rng(7);
+    std::string block(1 << 20, '\0');
+    for (int i = 0; i < 1024; ++i) {
+      for (char& c : block) c = static_cast<char>(rng());
+      stored << block;
+    }
+  }
+  std::printf("1 GiB packed into %.1f MB on the medium\n",
+              Megabytes(fs::file_size(HostName(medium, PackedFileName(0)))));
+  for (int round = 0; round < 3; ++round) {
+    InstallOne(medium, root.Path() / "disk", PackedFileName(0), kGiB, "1 GiB packed file");
+    InstallOne(medium, root.Path() / "disk", StoredName(0), kGiB, "1 GiB stored file");
+  }
+  return 0;
+}
+
 // 100,000 items with missing targets (each is needed), named in reverse for the lists, so a
 // lookup from the front would cross every item.
 int Scale() {
@@ -171,7 +260,7 @@ int Scale() {
   for (int i = 0; i < kScaleItems; ++i) AddItem(*manager, "dir\\f" + std::to_string(i) + ".dat", 1);
   for (int i = kScaleItems - 1; i >= 0; --i) names.Add("DIR\\F" + std::to_string(i) + ".DAT");
   cd::bench::CountingCallback callback;
-  int32_t total = 0;
+  int64_t total = 0;
   const double prepare = Seconds([&] { total = manager->PrepareUpdate(&callback); });
   const double check = Seconds([&] { manager->CheckList(names); });
   cd::TStringList half;
@@ -180,9 +269,9 @@ int Scale() {
     static_cast<cd::TFileItem*>(manager->Child(i))->SetNeeded(false);
   const double keep = Seconds([&] { manager->KeepListed(half); });
   std::printf(
-      "%d items: PrepareUpdate %.3f s (%d bytes), CheckList of %d names %.3f s, "
+      "%d items: PrepareUpdate %.3f s (%lld bytes), CheckList of %d names %.3f s, "
       "KeepListed of %d names %.3f s (%d items kept)\n",
-      kScaleItems, prepare, total, kScaleItems, check, half.Count(), keep, manager->ChildCount());
+      kScaleItems, prepare, static_cast<long long>(total), kScaleItems, check, half.Count(), keep, manager->ChildCount());
   return 0;
 }
 
@@ -190,16 +279,19 @@ int Scale() {
 
 int main(int argc, char** argv) {
   const bool scale = argc == 2 && std::strcmp(argv[1], "--scale") == 0;
-  if (argc > 1 && !scale) {
+  const bool memory = argc == 2 && std::strcmp(argv[1], "--memory") == 0;
+  if (argc > 1 && !scale && !memory) {
     std::fprintf(stderr,
-                 "usage: %s [--scale]\nInstalls %d files (%.0f MB, half packed) from a local "
+                 "usage: %s [--scale|--memory]\nInstalls %d files (%.0f MB, half packed) from a local "
                  "medium through the installation engine and copies them with cp -r, and prints "
                  "the speeds (best of %d rounds).\n--scale times PrepareUpdate, CheckList and "
-                 "KeepListed on %d file items.\n",
+                 "KeepListed on %d file items.\n--memory installs a 1 GiB packed and a 1 GiB stored "
+                 "file and reports the peak resident memory of each.\n",
                  argv[0], kFiles, Megabytes(kFiles * kFileSize), kRounds, kScaleItems);
     return std::strcmp(argv[1], "--help") == 0 ? 0 : 2;
   }
   try {
+    if (memory) return Memory();
     return scale ? Scale() : Compare();
   } catch (const std::exception& e) {
     std::fprintf(stderr, "disk_install: %s\n", e.what());

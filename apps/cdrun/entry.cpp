@@ -3,6 +3,8 @@
 #include "entry.h"
 #include "runner/all_classes.h"
 
+#include "install/hooks.h"
+
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "runner/application.h"
@@ -26,10 +28,13 @@ EntryOutcome RunEntry(const std::vector<std::string>& args) {
   // One runner for the process: the hooks it sets stay valid until the program ends.
   static TRunner runner;
   InstallRunnerHooks(runner);
+  const int messagesBefore = EngineMessagesShown();
   try {
     runner.Run(configName);
   } catch (const EAbort&) {
-    return EntryOutcome::Cancelled;
+    // A silent abort after a message of the engine (a damaged group file, a file that could
+    // not be installed) ends a failed run; without one it is the user's cancel.
+    return EngineMessagesShown() > messagesBefore ? EntryOutcome::Failed : EntryOutcome::Cancelled;
   } catch (const std::exception& failure) {
     ShowException(failure);
     return EntryOutcome::Failed;

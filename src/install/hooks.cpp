@@ -35,7 +35,16 @@ TShowMessageHook& OnShowMessage() {
   return hook;
 }
 
+namespace {
+int messagesShown = 0;
+}  // namespace
+
+int EngineMessagesShown() {
+  return messagesShown;
+}
+
 void ShowEngineMessage(const std::string& text) {
+  ++messagesShown;
   if (OnShowMessage())
     OnShowMessage()(text);
   else

@@ -33,6 +33,9 @@ std::string& MessageTitle();
 using TShowMessageHook = std::function<void(const std::string& text)>;
 TShowMessageHook& OnShowMessage();
 void ShowEngineMessage(const std::string& text);
+// How many engine messages this process has shown: each tells of a failure, so a silent abort
+// that follows one ends a run that failed, not one the user cancelled.
+int EngineMessagesShown();
 
 // OnTranslate applied to text, or text itself while no translation is set.
 std::string TranslateText(const std::string& text);

@@ -2,8 +2,8 @@
 // host folder (like a Wine prefix); on Windows drives are real and mapping has no effect.
 //
 // POSIX defaults (see docs/drive-map.md): the root folder is $CDRUN_ROOT, or ~/.cdrun when
-// that variable is unset or empty. C: is always mapped to <root>/drive_c (created on first
-// use, together with drive_c/windows/system); any other letter X is mapped to <root>/drive_x
+// that variable is unset or empty. C: is always mapped to <root>/drive_c (made, with the
+// Windows directory, only when something is written there); any other letter X is mapped to <root>/drive_x
 // when that folder exists at the first use of the map. Further drives are mapped with
 // MapDrive, e.g. the folder of the configuration, or on demand by WindowsPath.
 #pragma once

@@ -45,10 +45,9 @@ std::string NormalFolder(const std::string& folder) {
 DriveTable DefaultTable() {
   DriveTable table;
   const std::string root = DriveMapRoot();
-  const std::string driveC = root + "/drive_c";
-  std::error_code ec;
-  std::filesystem::create_directories(driveC + "/windows/system", ec);
-  table[2] = NormalFolder(driveC);
+  // C: is mapped without being made: a run that only reads creates nothing, and whatever
+  // writes makes the folders it needs.
+  table[2] = NormalFolder(root + "/drive_c");
   for (int i = 0; i < 26; ++i) {
     if (i == 2) continue;
     const std::string folder = root + "/drive_" + static_cast<char>('a' + i);

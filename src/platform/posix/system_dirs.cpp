@@ -2,15 +2,23 @@
 // when missing so that callers find them as they would on Windows.
 #include "platform/system_dirs.h"
 
+#include <cctype>
+
 #include "platform/files.h"
 #include "util/exceptions.h"
 
 namespace cd::os {
 namespace {
 
+// Made in lower case ("drive_c/windows/system"), as a Wine prefix names them; every lookup
+// ignores the letter case.
 std::string Existing(const std::string& dir) {
   try {
-    if (!DirectoryExists(dir)) ForceDirectories(dir);
+    if (!DirectoryExists(dir)) {
+      std::string lower = dir;
+      for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+      ForceDirectories(lower);
+    }
   } catch (const Exception&) {
     // An unmapped or read-only C: drive: callers fail when they use the folder.
   }

@@ -2,9 +2,12 @@
 // folder is then mounted as a drive; exit codes tell scripts how the run ended.
 #ifndef _WIN32
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -50,6 +53,17 @@ int main(int argc, char** argv) {
   if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
     std::fputs(kHelp, stdout);
     return 0;
+  }
+  // A host path that cannot be read is reported as typed, before its folder is mounted as a
+  // drive whose letter the user never gave.
+  if (!args.empty() && cd::ClassifyConfigName(args[0]) == cd::TConfigSource::Invalid) {
+    std::error_code ec;
+    const bool folder = std::filesystem::is_directory(args[0], ec);
+    if (folder || !std::ifstream(args[0], std::ios::binary)) {
+      std::fprintf(stderr, "cdrun: Cannot open file \"%s\": %s\n", args[0].c_str(),
+                   std::strerror(folder ? EISDIR : errno));
+      return 1;
+    }
   }
   cd::EntryOutcome outcome;
   try {

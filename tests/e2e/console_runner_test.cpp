@@ -127,5 +127,14 @@ TEST_F(ConsoleRunnerTest, CancelAtTheChoiceWritesNothingAndStartsNothing) {
   EXPECT_TRUE(FilesUnder(drives_ / "drive_c/windows/Vok").empty());
 }
 
+// A configuration that cannot be opened is named as the user typed it, not under the drive
+// its folder would have been mounted as.
+TEST_F(ConsoleRunnerTest, MissingConfigurationIsNamedAsTyped) {
+  const ToolRun run = RunTool(CD_CDRUN, "no-such-run.cfg", dir_.Path() / "missing.log");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.output,
+            "cdrun: Cannot open file \"no-such-run.cfg\": No such file or directory\n");
+}
+
 }  // namespace
 }  // namespace cd::test

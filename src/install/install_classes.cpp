@@ -2,6 +2,8 @@
 #include "install/install_classes.h"
 
 #include "config/class_registry.h"
+#include "install/component_list.h"
+#include "install/e_item.h"
 #include "install/file_group.h"
 #include "install/file_list.h"
 #include "install/file_list_manager.h"
@@ -14,7 +16,8 @@ namespace cd {
 
 void RegisterInstallClasses() {
   for (const TClassInfo* cls :
-       {&TFilesManager::StaticClass(), &TFileListManager::StaticClass(), &TFileItem::StaticClass(),
+       {&TComponentList::StaticClass(), &TEItem::StaticClass(), &TEManager::StaticClass(),
+        &TFilesManager::StaticClass(), &TFileListManager::StaticClass(), &TFileItem::StaticClass(),
         &TFileGroup::StaticClass(), &TDatumValue::StaticClass(), &TVersionValue::StaticClass(),
         &TRegistrationValue::StaticClass(), &TMediaViewerValue::StaticClass(),
         &TLibmanInfoValue::StaticClass(), &TFileList::StaticClass()})

@@ -4,6 +4,7 @@
 #include "config/config_io.h"
 #include "library/vok_net_envir.h"
 #include "platform/files.h"
+#include "streams/memory_stream.h"
 #include "util/directories.h"
 #include "util/exceptions.h"
 #include "util/format.h"
@@ -24,7 +25,9 @@ bool CarryNetEnvir(const std::string& configName, const std::string& windowsVokD
   const std::string source = Format("%sVokNet.ini", {folder});
   if (!os::FileExists(source)) return false;
 
-  std::unique_ptr<TComponent> object = StringToObject(FileToString(source));
+  // Exactly one object, as the reader demands: an empty file holds none.
+  TMemoryStream text(FileToString(source));
+  std::unique_ptr<TComponent> object = ReadObject(text);
   auto* envir = dynamic_cast<TVokNetEnvir*>(object.get());
   if (!envir) throw EInvalidCast();
 
@@ -32,9 +35,10 @@ bool CarryNetEnvir(const std::string& configName, const std::string& windowsVokD
   const size_t last = configName.rfind('\\');
   const std::string configFolder = last == std::string::npos ? "" : configName.substr(0, last + 1);
   envir->SetNetDiskPath(configFolder);
-  envir->SetNetVolLab(configFolder.empty() ? ""
-                                           : configFolder.substr(folder.size(),
-                                                                 configFolder.size() - folder.size() - 1));
+  envir->SetNetVolLab(
+      configFolder.empty()
+          ? ""
+          : configFolder.substr(folder.size(), configFolder.size() - folder.size() - 1));
   envir->SetNetUserDir(Format("%sUsers\\", {folder}));
 
   ForceDirectories(windowsVokDir);

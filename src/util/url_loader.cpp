@@ -3,12 +3,16 @@
 
 #include "util/exceptions.h"
 #include "util/format.h"
+#include "util/web_address.h"
 
 namespace cd {
 namespace {
 
+// The address as the user knows it: "http://" is put in front only of an address without its
+// own http:// or https:// (the message once showed "http://https://...").
 [[noreturn]] void CannotLoad(const std::string& url) {
-  throw Exception(Format("Cannot load Url \"%s\"", {"http://" + url}));
+  const std::string shown = IsWebAddress(url) ? url : "http://" + url;
+  throw Exception(Format("Cannot load Url \"%s\"", {shown}));
 }
 
 }  // namespace

@@ -15,8 +15,8 @@ namespace cd {
 using TLoadProgressEvent = os::UrlProgressEvent;
 
 // The whole document at url, positioned at its start. Fails with "Cannot load Url \"%s\""
-// naming "http://" followed by url exactly as given (so "http://" shows twice for a url that
-// already has it), or with the URL library's loading messages.
+// naming url, with "http://" put in front when it has neither that nor "https://", or with
+// the URL library's loading messages.
 std::unique_ptr<os::UrlStream> OpenUrlStream(const std::string& url, intptr_t userValue,
                                              const TLoadProgressEvent& onProgress);
 

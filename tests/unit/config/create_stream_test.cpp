@@ -120,7 +120,7 @@ TEST_F(CreateStreamTest, MissingWebDocumentNamesTheForwardSlashAddress) {
   test::HttpServer server(root_.Path());
   const std::string url = server.Url("cd/run.cfg");
   EXPECT_EQ(Message([&] { CreateStream(server.Url("cd\\run.cfg"), 0, nullptr); }),
-            "Cannot load Url \"http://" + url + "\"");
+            "Cannot load Url \"" + url + "\"");
 }
 
 // A run that opens only local or unusable names never loads the URL library.

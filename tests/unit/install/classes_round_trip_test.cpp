@@ -2,6 +2,7 @@
 // and come out in declaration order; defaults are left out; derived keys are ignored on read.
 #include <gtest/gtest.h>
 
+#include "config/class_registry.h"
 #include "install/file_group.h"
 #include "install/file_list.h"
 #include "install/file_list_manager.h"
@@ -22,6 +23,20 @@ class InstallRoundTripTest : public ::testing::Test {
  protected:
   void SetUp() override { RegisterInstallClasses(); }
 };
+
+// Every kind of run item is registered, the plain ones too, and is named in the registry as
+// written.
+TEST_F(InstallRoundTripTest, EveryRunItemKindIsRegistered) {
+  for (const char* name :
+       {"TComponentList", "TEItem", "TEManager", "TFilesManager", "TFileListManager", "TFileItem",
+        "TFileGroup", "TDatumValue", "TVersionValue", "TRegistrationValue", "TMediaViewerValue",
+        "TLibmanInfoValue", "TFileList"}) {
+    const TClassInfo* cls = GetClass(name);
+    ASSERT_NE(cls, nullptr) << name;
+    EXPECT_EQ(cls->name, name);
+  }
+  EXPECT_EQ(GetClass("TObjectOutline"), nullptr);  // not until the outline control exists
+}
 
 TEST_F(InstallRoundTripTest, FreshObjectsWriteOnlyWhatHasNoDefault) {
   TFilesManager fm(nullptr);

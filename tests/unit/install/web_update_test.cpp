@@ -180,7 +180,7 @@ TEST_F(WebUpdateTest, MissingDocumentEndsTheRunAndKeepsTheOldFile) {
   Datum("after.txt", "after");
   EngineFixture::WriteFile(fx_.DiskFile("absent.txt"), "old", EngineFixture::Day(1));
 
-  EXPECT_EQ(RunFailure(), "Cannot load Url \"http://" + MediumUrl() + "absent.txt\"");
+  EXPECT_EQ(RunFailure(), "Cannot load Url \"" + MediumUrl() + "absent.txt\"");
   EXPECT_EQ(EngineFixture::ReadFile(fx_.DiskFile("first.txt")), "first");
   EXPECT_EQ(EngineFixture::ReadFile(fx_.DiskFile("absent.txt")), "old");
   EXPECT_FALSE(os::FileExists(fx_.DiskPath() + "after.txt"));
@@ -190,7 +190,7 @@ TEST_F(WebUpdateTest, RefusedConnectionEndsTheRun) {
   Datum("a.txt", "data");
   const std::string url = "http://127.0.0.1:" + std::to_string(UnusedPort()) + "/medium/";
   manager_->SetPrgPath(url);
-  EXPECT_EQ(RunFailure(), "Cannot load Url \"http://" + url + "a.txt\"");
+  EXPECT_EQ(RunFailure(), "Cannot load Url \"" + url + "a.txt\"");
   EXPECT_FALSE(os::FileExists(fx_.DiskPath() + "a.txt"));
 }
 

@@ -12,6 +12,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "support/temp_dir.h"
+#include "util/exceptions.h"
 
 namespace cd {
 namespace {
@@ -34,7 +35,8 @@ TEST(CarryNetEnvir, FillsTheThreePathsAndKeepsTheRest) {
   os::WriteWholeFile(root + "NET\\VokNet.ini", ObjectToString(&net));
 
   ASSERT_TRUE(CarryNetEnvir(root + "NET\\COURSE\\run.cfg", root + "ws\\Vok\\"));
-  std::unique_ptr<TComponent> copy = StringToObject(os::ReadWholeFile(root + "ws\\Vok\\VokNet.ini"));
+  std::unique_ptr<TComponent> copy =
+      StringToObject(os::ReadWholeFile(root + "ws\\Vok\\VokNet.ini"));
   auto* result = dynamic_cast<TVokNetEnvir*>(copy.get());
   ASSERT_NE(result, nullptr);
   EXPECT_EQ(result->NetDiskPath(), root + "NET\\COURSE\\");
@@ -48,6 +50,21 @@ TEST(CarryNetEnvir, NothingWithoutASettingsFile) {
   test::TempDir dir;
   const std::string root = os::IncludeTrailingBackslash(os::WindowsPath(dir.Path().string()));
   EXPECT_FALSE(CarryNetEnvir(root + "a\\b\\run.cfg", root + "ws\\"));
+  EXPECT_FALSE(os::FileExists(root + "ws\\VokNet.ini"));
+}
+
+// An empty settings file holds no object: the reader says so, and nothing is written.
+TEST(CarryNetEnvir, EmptySettingsFileFailsAsTheReaderSays) {
+  test::TempDir dir;
+  std::filesystem::create_directories(dir.Path() / "NET" / "COURSE");
+  const std::string root = os::IncludeTrailingBackslash(os::WindowsPath(dir.Path().string()));
+  os::WriteWholeFile(root + "NET\\VokNet.ini", "");
+  try {
+    CarryNetEnvir(root + "NET\\COURSE\\run.cfg", root + "ws\\");
+    FAIL();
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message(), "VMConfig.ReadObject: L.count<>1");
+  }
   EXPECT_FALSE(os::FileExists(root + "ws\\VokNet.ini"));
 }
 

@@ -121,7 +121,7 @@ TEST_F(WebRunnerTest, MissingConfigurationNamesTheAddressTwice) {
     runner->Run(address);
     FAIL() << "no failure";
   } catch (const Exception& e) {
-    EXPECT_EQ(e.Message(), "Cannot load Url \"http://" + address + "\"");
+    EXPECT_EQ(e.Message(), "Cannot load Url \"" + address + "\"");
   }
   EXPECT_EQ(choiceCalls_, 0);
 }

@@ -31,7 +31,7 @@ TEST(UrlHttps, SelfSignedCertificateIsRefused) {
   const std::string url = server.Url("run.cfg");
   // The server itself answers when the certificate check is switched off.
   ASSERT_EQ(std::system(("curl -s -f -k -o /dev/null " + url).c_str()), 0);
-  EXPECT_EQ(LoadError(url), "Cannot load Url \"http://" + url + "\"");
+  EXPECT_EQ(LoadError(url), "Cannot load Url \"" + url + "\"");
   EXPECT_THROW(OpenUrlStream(url, 0, nullptr), Exception);
 }
 #endif
@@ -41,7 +41,7 @@ TEST(UrlHttps, HttpsToPlainHttpServerFails) {
   std::ofstream(root.File("run.cfg")) << "x";
   test::HttpServer server(root.Path());
   const std::string url = "https://127.0.0.1:" + std::to_string(server.Port()) + "/run.cfg";
-  EXPECT_EQ(LoadError(url), "Cannot load Url \"http://" + url + "\"");
+  EXPECT_EQ(LoadError(url), "Cannot load Url \"" + url + "\"");
 }
 
 }  // namespace

@@ -119,16 +119,16 @@ TEST_F(UrlLoaderTest, DownloadAgainGivesFreshCopy) {
   EXPECT_EQ(os::ReadWholeFile(name), "second version");
 }
 
-TEST_F(UrlLoaderTest, MissingDocumentFailsWithDoubledPrefix) {
+TEST_F(UrlLoaderTest, MissingDocumentFailsNamingTheAddressOnce) {
   const std::string url = server_.Url("missing.cfg");
-  const std::string expected = "Cannot load Url \"http://" + url + "\"";
+  const std::string expected = "Cannot load Url \"" + url + "\"";
   EXPECT_EQ(LoadError([&] { OpenUrlStream(url, 0, nullptr); }), expected);
   EXPECT_EQ(LoadError([&] { DownloadUrlToCache(url, 0, recorder_); }), expected);
 }
 
 TEST_F(UrlLoaderTest, RefusedConnectionFails) {
   const std::string url = "http://127.0.0.1:" + std::to_string(test::UnusedPort()) + "/run.cfg";
-  const std::string expected = "Cannot load Url \"http://" + url + "\"";
+  const std::string expected = "Cannot load Url \"" + url + "\"";
   EXPECT_EQ(LoadError([&] { OpenUrlStream(url, 0, recorder_); }), expected);
   EXPECT_EQ(LoadError([&] { DownloadUrlToCache(url, 0, nullptr); }), expected);
 }

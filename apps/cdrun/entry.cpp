@@ -3,12 +3,12 @@
 #include "entry.h"
 #include "runner/all_classes.h"
 
-#include "install/hooks.h"
 
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "runner/application.h"
 #include "runner/run_rules.h"
+#include "runner/run_outcome.h"
 #include "runner/runner.h"
 #include "util/exceptions.h"
 
@@ -28,18 +28,15 @@ EntryOutcome RunEntry(const std::vector<std::string>& args) {
   // One runner for the process: the hooks it sets stay valid until the program ends.
   static TRunner runner;
   InstallRunnerHooks(runner);
-  const int messagesBefore = EngineMessagesShown();
-  try {
-    runner.Run(configName);
-  } catch (const EAbort&) {
-    // A silent abort after a message of the engine (a damaged group file, a file that could
-    // not be installed) ends a failed run; without one it is the user's cancel.
-    return EngineMessagesShown() > messagesBefore ? EntryOutcome::Failed : EntryOutcome::Cancelled;
-  } catch (const std::exception& failure) {
-    ShowException(failure);
-    return EntryOutcome::Failed;
+  switch (RunAndReport(runner, configName, [](const std::exception& e) { ShowException(e); })) {
+    case TRunOutcome::Done:
+      return EntryOutcome::Done;
+    case TRunOutcome::Cancelled:
+      return EntryOutcome::Cancelled;
+    case TRunOutcome::Failed:
+      break;
   }
-  return runner.UpdateFailedInWindow() ? EntryOutcome::Failed : EntryOutcome::Done;
+  return EntryOutcome::Failed;
 }
 
 }  // namespace cd

@@ -1,14 +1,13 @@
 // The program entry of cdrun: single-instance test, configuration name, the run in one
 // handler that shows every failure.
 #include "entry.h"
-#include "runner/all_classes.h"
-
 
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "runner/all_classes.h"
 #include "runner/application.h"
-#include "runner/run_rules.h"
 #include "runner/run_outcome.h"
+#include "runner/run_rules.h"
 #include "runner/runner.h"
 #include "util/exceptions.h"
 

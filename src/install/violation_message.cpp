@@ -6,9 +6,9 @@ namespace cd {
 std::string ViolationMessage(const std::string& target, const Exception& failure) {
   std::string cause = failure.Message();
   if (target.empty()) return cause;
-  const std::string named = "\"" + target + "\": ";
-  const size_t at = cause.find(named);
-  if (at != std::string::npos) cause.erase(0, at + named.size());
+  // "Cannot write file \"<the target or its temporary file>\": <reason>" says only <reason>.
+  const size_t named = cause.find("\": ");
+  if (cause.rfind("Cannot ", 0) == 0 && named != std::string::npos) cause.erase(0, named + 3);
   return cause.empty() ? target : target + "\n" + cause;
 }
 

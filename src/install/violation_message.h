@@ -8,9 +8,9 @@
 
 namespace cd {
 
-// "<target>\n<cause>". The cause is failure's message without a leading part that names the
-// target again ("Cannot write file \"<target>\": "); the target alone when the message is
-// empty; failure's message alone when the target is not known yet.
+// "<target>\n<cause>". The cause is failure's message without a leading part that names a
+// file again ("Cannot write file \"<name>\": "); the target alone when the message is empty;
+// failure's message alone when the target is not known yet.
 std::string ViolationMessage(const std::string& target, const Exception& failure);
 
 }  // namespace cd

@@ -114,7 +114,7 @@ TEST_F(WebRunnerTest, OneByteMoreRunsInTheWindow) {
   EXPECT_EQ(os::ReadWholeFile(Installed("b.dat")), std::string(5001, 'w'));
 }
 
-TEST_F(WebRunnerTest, MissingConfigurationNamesTheAddressTwice) {
+TEST_F(WebRunnerTest, MissingConfigurationNamesTheAddressOnce) {
   auto runner = MakeRunner();
   const std::string address = server_.Url("cd/none.cfg");
   try {

@@ -47,13 +47,16 @@ class ConsoleRunnerTest : public ::testing::Test {
 
   void TearDown() override { setenv("CDRUN_ROOT", previousRoot_.c_str(), 1); }
 
-  // cdrun on the example medium with the answers as its standard input.
-  ToolRun Cdrun(const std::string& answers) {
+  // cdrun on the example medium with the answers as its standard input; on a terminal, the
+  // answers are typed into one (script gives it a pseudo-terminal).
+  ToolRun Cdrun(const std::string& answers, bool terminal = false) {
     const fs::path input = dir_.Path() / ("answers" + std::to_string(++runs_) + ".txt");
     std::ofstream(input, std::ios::binary) << answers;
     const fs::path config = Shared().Path() / "example-medium/run.cfg";
-    return RunTool(CD_CDRUN, "\"" + config.string() + "\"",
-                   dir_.Path() / ("cdrun" + std::to_string(runs_) + ".log"), input);
+    const std::string command = "\"" + std::string(CD_CDRUN) + "\" \"" + config.string() + "\"";
+    const fs::path log = dir_.Path() / ("cdrun" + std::to_string(runs_) + ".log");
+    if (terminal) return RunTool("script", "-qec '" + command + "' /dev/null", log, input);
+    return RunTool(CD_CDRUN, "\"" + config.string() + "\"", log, input);
   }
 
   // The log of the last run once the viewer, which runs on after cdrun, has written its line.
@@ -116,6 +119,31 @@ TEST_F(ConsoleRunnerTest, SecondRunFindsEverythingUpToDate) {
   EXPECT_EQ(again.output.find("Updating files ..."), std::string::npos) << again.output;
   EXPECT_NE(WaitForViewer().find(kGermanViewerLine), std::string::npos);
   EXPECT_EQ(fs::last_write_time(lesson), installedAt);
+}
+
+std::string Refusal(const std::string& answer) {
+  return "The destination \"" + answer +
+         "\" for \"Courses\\English\\lesson1.txt\" is not a folder on a drive";
+}
+
+TEST_F(ConsoleRunnerTest, ScriptedDestinationThatIsNoFolderOnADriveFailsBeforeWriting) {
+  for (const char* answer : {"-", "reldir\\sub", "..\\..\\y", "   ", "/tmp/x/"}) {
+    const ToolRun run = Cdrun(std::string("2\n") + answer + "\n");
+    EXPECT_EQ(run.status, 1) << run.output;
+    EXPECT_NE(run.output.find(Refusal(answer)), std::string::npos) << run.output;
+  }
+  EXPECT_TRUE(FilesUnder(drives_ / "drive_c/windows/Vok").empty());
+  for (const char* escaped : {"Courses", "reldir", "   "})
+    EXPECT_FALSE(fs::exists(fs::current_path() / escaped)) << escaped;
+}
+
+TEST_F(ConsoleRunnerTest, OnATerminalARefusedDestinationIsAskedAgain) {
+  const ToolRun run = Cdrun("2\nreldir\\sub\n/tmp/x/\nc:\\Kurs\n", true);
+  ASSERT_EQ(run.status, 0) << run.output;
+  EXPECT_NE(run.output.find(Refusal("reldir\\sub")), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find(Refusal("/tmp/x/")), std::string::npos) << run.output;
+  EXPECT_NE(WaitForViewer().find(kGermanViewerLine), std::string::npos);
+  EXPECT_TRUE(fs::exists(drives_ / "drive_c/Kurs/Courses/German/lesson1.txt"));
 }
 
 TEST_F(ConsoleRunnerTest, CancelAtTheChoiceWritesNothingAndStartsNothing) {

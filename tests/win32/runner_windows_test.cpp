@@ -125,7 +125,7 @@ TEST(DestinationWindowTest, LayoutAndOkButtonFollowingTheField) {
     Sleep(300);
     EXPECT_FALSE(IsWindowVisible(form));
   });
-  EXPECT_EQ(view->Ask("Where shall the course go?", "c:\\VokData"), "d:\\courses");
+  EXPECT_EQ(view->Ask("Where shall the course go?", "c:\\VokData", {}), "d:\\courses");
   EXPECT_TRUE(driver.Found());
 }
 
@@ -136,7 +136,7 @@ TEST(DestinationWindowTest, CloseBoxStillGivesTheText) {
       SetWindowTextA(FindWindowExA(form, nullptr, "Edit", nullptr), "");
       PostMessageA(form, WM_CLOSE, 0, 0);
     });
-    EXPECT_EQ(view->Ask("p", "c:\\VokData"), "");
+    EXPECT_EQ(view->Ask("p", "c:\\VokData", {}), "");
   }
   {
     WindowDriver driver("TAskMediumIdForm", [](HWND form) {
@@ -148,8 +148,42 @@ TEST(DestinationWindowTest, CloseBoxStillGivesTheText) {
       EXPECT_TRUE(IsWindowVisible(form));
       PostMessageA(form, WM_CLOSE, 0, 0);
     });
-    EXPECT_EQ(view->Ask("p", ""), "e:\\x");
+    EXPECT_EQ(view->Ask("p", "", {}), "e:\\x");
   }
+}
+
+// OK and the close box both offer the text; a refused one is told in a box and the dialog
+// stays open with it.
+TEST(DestinationWindowTest, RefusedTextIsToldAndTheDialogStaysOpen) {
+  auto view = os::CreateDestinationView();
+  const os::DestinationCheck check = [](const std::string& text) {
+    return text.rfind("d:\\", 0) == 0 ? std::string() : "Not a folder on a drive: " + text;
+  };
+  WindowDriver driver("TAskMediumIdForm", [](HWND form) {
+    HWND edit = FindWindowExA(form, nullptr, "Edit", nullptr);
+    HWND ok = GetDlgItem(form, IDOK);
+    for (const char* refused : {"reldir\\sub", "/tmp/x/"}) {
+      SetWindowTextA(edit, refused);
+      // Posted: the refusal's box runs inside the handler of the press.
+      if (refused[0] == '/') {
+        PostMessageA(form, WM_CLOSE, 0, 0);
+      } else {
+        PostMessageA(ok, BM_CLICK, 0, 0);
+      }
+      HWND box = WaitForWindow("#32770", "Choose destination directory");
+      ASSERT_TRUE(box) << refused;
+      EXPECT_NE(StaticTexts(box).find(std::string("Not a folder on a drive: ") + refused),
+                std::string::npos);
+      PostMessageA(box, WM_COMMAND, IDOK, 0);
+      Sleep(300);
+      EXPECT_TRUE(IsWindowVisible(form));
+      EXPECT_EQ(WindowText(edit), refused);
+    }
+    SetWindowTextA(edit, "d:\\courses");
+    Click(ok);
+  });
+  EXPECT_EQ(view->Ask("p", "c:\\VokData", check), "d:\\courses");
+  EXPECT_TRUE(driver.Found());
 }
 
 TEST(ProgressWindowTest, UpdateRunsInsideTheShownWindow) {

@@ -134,7 +134,8 @@ TEST_F(DecisionTest, AskedDestinationBecomesATarget) {
   manager_->RunData().SetAskPathName("Course");
   manager_->RunData().SetAskPathNameDescr("\"EN=Where?\"");
   std::string asked;
-  OnAskDestination() = [&](const std::string& prompt, std::string& path) {
+  OnAskDestination() = [&](const std::string& prompt, const TDestinationCheck&,
+                           std::string& path) {
     asked = prompt;
     path = "D:\\Courses\\";
   };
@@ -144,9 +145,22 @@ TEST_F(DecisionTest, AskedDestinationBecomesATarget) {
   EXPECT_EQ(manager_->Targets().Values("Course"), "D:\\Courses\\");
 }
 
+TEST_F(DecisionTest, AskedDestinationIsKeptInItsNormalForm) {
+  manager_->RunData().SetAskPathName("Course");
+  std::string refusal = "not asked";
+  OnAskDestination() = [&](const std::string&, const TDestinationCheck& check, std::string& path) {
+    path = "  d:/Courses//Czech\\..\\English  ";
+    refusal = check(path);
+  };
+  manager_->PrepareUpdate(nullptr);
+  OnAskDestination() = nullptr;
+  EXPECT_EQ(refusal, "");
+  EXPECT_EQ(manager_->Targets().Values("Course"), "d:\\Courses\\English\\");
+}
+
 TEST_F(DecisionTest, AskedDestinationNameThatLeavesTheCardFolderIsRefused) {
   bool asked = false;
-  OnAskDestination() = [&](const std::string&, std::string& path) {
+  OnAskDestination() = [&](const std::string&, const TDestinationCheck&, std::string& path) {
     asked = true;
     path = "D:\\Courses\\";
   };
@@ -172,8 +186,19 @@ TEST(FileNames, FourNamesOfAnItem) {
   EXPECT_EQ(item->GetFileName(kFileMediumSource), medium);
   item->SetInstalTarget("BasicPrgPath");
   EXPECT_EQ(item->GetFileName(kFileTarget), fx.MediumPath() + "bin\\b.exe");
+  // A target without a folder never means the current folder.
   item->SetInstalTarget("Unknown");
-  EXPECT_EQ(item->GetFileName(kFileTarget), "bin\\b.exe");
+  try {
+    item->GetFileName(kFileTarget);
+    FAIL();
+  } catch (const Exception& e) {
+    EXPECT_STREQ(e.what(),
+                 "TFileItem.GetFileName: The target \"Unknown\" of \"a.exe=bin\\b.exe\" has no "
+                 "folder");
+  }
+  manager->SetPrgPath("http://cd.example/prg/");
+  item->SetInstalTarget("BasicPrgPath");
+  EXPECT_THROW(item->GetFileName(kFileTarget), Exception);
 }
 
 TEST(FileNames, NamesThatEscapeTheirFolderAreRefused) {

@@ -52,6 +52,66 @@ TEST(Paths, SafeRelativeNamesStayInside) {
   }
 }
 
+TEST(Paths, DeviceNamesAreNeverSafeComponents) {
+  for (const char* device : {"con", "CON", "con.txt", "nul", "NUL.tar.gz", "aux", "prn.log",
+                             "COM1.dat", "com9", "lpt1", "lpt9", "sub\\con\\file.txt",
+                             "a/Lpt3.x/b", "con .txt"}) {
+    EXPECT_FALSE(IsSafeRelativeName(device)) << device;
+  }
+  for (const char* ordinary : {"console.txt", "com10", "com0", "lpt", "comx", "nul_", "auxiliary",
+                               "a.con", "sub\\prn1\\x", "xcom1"}) {
+    EXPECT_TRUE(IsSafeRelativeName(ordinary)) << ordinary;
+  }
+}
+
+TEST(Paths, DestinationsAreFoldersOnADrive) {
+  const struct {
+    const char* answer;
+    const char* normal;  // nullptr: refused
+  } cases[] = {
+      {"d:\\courses", "d:\\courses\\"},
+      {"d:\\courses\\", "d:\\courses\\"},
+      {"  c:\\VokData  ", "c:\\VokData\\"},
+      {"c:/a//b\\", "c:\\a\\b\\"},
+      {"C:\\", "C:\\"},
+      {"c:\\a\\.\\b\\..\\c", "c:\\a\\c\\"},
+      {"c:\\a\\..", "c:\\"},
+      {"", nullptr},
+      {"   ", nullptr},
+      {"-", nullptr},
+      {"reldir\\sub", nullptr},
+      {"..\\..\\y", nullptr},
+      {"/tmp/x/", nullptr},
+      {"\\Courses", nullptr},
+      {"\\\\server\\share\\", nullptr},
+      {"c:", nullptr},
+      {"c:relative", nullptr},
+      {"c:\\..", nullptr},
+      {"c:\\a\\..\\..\\b", nullptr},
+      {"c:\\con\\", nullptr},
+      {"c:\\data\\nul.txt", nullptr},
+      {"c:\\a:b", nullptr},
+      {"c:\\dots.\\", nullptr},
+      {"c:\\...", nullptr},
+      {"http://host/x", nullptr},
+      {"1:\\x", nullptr},
+  };
+  for (const auto& c : cases) {
+    const std::optional<std::string> normal = NormalDrivePath(c.answer);
+    if (!c.normal) {
+      EXPECT_FALSE(normal) << c.answer << " gave " << normal.value_or("");
+      continue;
+    }
+    ASSERT_TRUE(normal) << c.answer;
+    EXPECT_EQ(*normal, c.normal);
+    EXPECT_TRUE(IsFolderOnDrive(*normal)) << *normal;
+  }
+  // The strict form takes only what needs no resolving.
+  EXPECT_TRUE(IsFolderOnDrive("D:\\cd\\prg"));
+  for (const char* raw : {" d:\\x\\", "d:\\a\\..\\b\\", "d:\\.\\", "d:", "d:x\\"})
+    EXPECT_FALSE(IsFolderOnDrive(raw)) << raw;
+}
+
 TEST(Paths, MasksMatchLikeFindFirstFile) {
   EXPECT_TRUE(MatchesMask("README", "*.*"));
   EXPECT_TRUE(MatchesMask("a.txt", "*.TXT"));

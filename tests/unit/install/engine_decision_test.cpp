@@ -145,19 +145,6 @@ TEST_F(DecisionTest, AskedDestinationBecomesATarget) {
   EXPECT_EQ(manager_->Targets().Values("Course"), "D:\\Courses\\");
 }
 
-TEST_F(DecisionTest, AskedDestinationIsKeptInItsNormalForm) {
-  manager_->RunData().SetAskPathName("Course");
-  std::string refusal = "not asked";
-  OnAskDestination() = [&](const std::string&, const TDestinationCheck& check, std::string& path) {
-    path = "  d:/Courses//Czech\\..\\English  ";
-    refusal = check(path);
-  };
-  manager_->PrepareUpdate(nullptr);
-  OnAskDestination() = nullptr;
-  EXPECT_EQ(refusal, "");
-  EXPECT_EQ(manager_->Targets().Values("Course"), "d:\\Courses\\English\\");
-}
-
 TEST_F(DecisionTest, AskedDestinationNameThatLeavesTheCardFolderIsRefused) {
   bool asked = false;
   OnAskDestination() = [&](const std::string&, const TDestinationCheck&, std::string& path) {
@@ -186,15 +173,14 @@ TEST(FileNames, FourNamesOfAnItem) {
   EXPECT_EQ(item->GetFileName(kFileMediumSource), medium);
   item->SetInstalTarget("BasicPrgPath");
   EXPECT_EQ(item->GetFileName(kFileTarget), fx.MediumPath() + "bin\\b.exe");
-  // A target without a folder never means the current folder.
+  // A target without a folder, or a medium that is no drive folder, is never the current one.
   item->SetInstalTarget("Unknown");
   try {
     item->GetFileName(kFileTarget);
     FAIL();
   } catch (const Exception& e) {
-    EXPECT_STREQ(e.what(),
-                 "TFileItem.GetFileName: The target \"Unknown\" of \"a.exe=bin\\b.exe\" has no "
-                 "folder");
+    EXPECT_STREQ(e.what(), "TFileItem.GetFileName: The target \"Unknown\" of \"a.exe=bin\\b.exe\" "
+                           "has no folder");
   }
   manager->SetPrgPath("http://cd.example/prg/");
   item->SetInstalTarget("BasicPrgPath");

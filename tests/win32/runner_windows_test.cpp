@@ -170,9 +170,9 @@ TEST(DestinationWindowTest, RefusedTextIsToldAndTheDialogStaysOpen) {
       } else {
         PostMessageA(ok, BM_CLICK, 0, 0);
       }
-      HWND box = WaitForWindow("#32770", "Choose destination directory");
+      HWND box = test::WaitForWindow("#32770", "Choose destination directory");
       ASSERT_TRUE(box) << refused;
-      EXPECT_NE(StaticTexts(box).find(std::string("Not a folder on a drive: ") + refused),
+      EXPECT_NE(test::StaticTexts(box).find(std::string("Not a folder on a drive: ") + refused),
                 std::string::npos);
       PostMessageA(box, WM_COMMAND, IDOK, 0);
       Sleep(300);

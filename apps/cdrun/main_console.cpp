@@ -32,7 +32,7 @@ constexpr const char* kHelp =
     "Questions are asked on the terminal. When standard input is not a terminal, the answers\n"
     "are read from it line by line:\n"
     "  application choice   a number, an empty line for the preselected entry, q to cancel\n"
-    "  destination          a directory, an empty line to keep the one shown, - for none\n"
+    "  destination          a folder on a drive (c:\\dir), an empty line to keep the one shown\n"
     "Progress goes to standard output, messages and failures to standard error.\n"
     "\n"
     "Exit status: 0 done (or another start-up program is showing its window), 1 the run\n"

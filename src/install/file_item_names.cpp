@@ -32,13 +32,27 @@ TFilesManager& RequireFilesManager(const TFileItem& item) {
   return *manager;
 }
 
+// The Windows folders come from the system; the medium's folder and the named destinations
+// come from outside and must be folders on a drive, or a file would land relative to the
+// current folder (or on a web address).
 std::string TargetDirectory(const TFileItem& item) {
   const std::string& target = item.InstalTarget();
   if (target.empty()) return TFilesManager::GetDirectory(kDirWindowsVok);
   if (SameText(target, "WinSystem")) return TFilesManager::GetDirectory(kDirSystem);
   TFilesManager& manager = RequireFilesManager(item);
-  if (SameText(target, "BasicPrgPath")) return manager.PrgPath();
-  return manager.Targets().Values(target);
+  const std::string folder =
+      SameText(target, "BasicPrgPath") ? manager.PrgPath() : manager.Targets().Values(target);
+  if (folder.empty()) {
+    throw Exception(Format("TFileItem.GetFileName: The target \"%s\" of \"%s\" has no folder",
+                           {target, item.Path()}));
+  }
+  if (!os::IsFolderOnDrive(folder)) {
+    throw Exception(
+        Format("TFileItem.GetFileName: The target \"%s\" of \"%s\" is not a folder on a drive "
+               "(\"%s\")",
+               {target, item.Path(), folder}));
+  }
+  return folder;
 }
 
 }  // namespace

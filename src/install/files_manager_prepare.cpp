@@ -9,6 +9,7 @@
 #include "install/hooks.h"
 #include "install/install_manager_link.h"
 #include "install/object_outline.h"
+#include "install/update_run.h"
 #include "library/book_card.h"
 #include "library/vok_net_carry.h"
 #include "platform/files.h"
@@ -29,10 +30,38 @@ std::string Cut255(std::string text) {
   return text;
 }
 
-// The chosen library destination: the MediumId of the "_Editpla" card when it names one,
-// otherwise the user's answer to OnAskDestination. AskPathName is part of the card's file name
-// and a Targets name: it must stay inside the card folder and hold no "=".
-std::string AskLibraryDestination(const TFilesManagerRunData& runData) {
+// The first file item that match takes, in child order, each child before its own members
+// (the members of a group); nullptr when none.
+template <class Match>
+TFileItem* FirstItemWhere(const TFilesManager& manager, Match match) {
+  for (int i = 0; i < manager.ChildCount(); ++i) {
+    auto* item = dynamic_cast<TFileItem*>(manager.Child(i));
+    if (!item) continue;
+    if (match(*item)) return item;
+    for (int j = 0; j < item->ChildCount(); ++j) {
+      auto* member = dynamic_cast<TFileItem*>(item->Child(j));
+      if (member && match(*member)) return member;
+    }
+  }
+  return nullptr;
+}
+
+// Why answer cannot be the destination of item (nullptr: of no item); empty when it can.
+std::string DestinationRefusal(const std::string& answer, const TFileItem* item) {
+  if (os::NormalDrivePath(answer)) return std::string();
+  const std::string detail = item ? Format(" for \"%s\"", {item->Path()}) : std::string();
+  return Format(
+      "TFilesManager.PrepareUpdate: The destination \"%s\"%s is not a folder on a drive, "
+      "such as c:\\VokData",
+      {answer, detail});
+}
+
+// The chosen library destination, in its normal form: the MediumId of the "_Editpla" card
+// when it names a folder on a drive, otherwise the user's answer to OnAskDestination, which
+// is refused unless it is one. AskPathName is part of the card's file name and a Targets name:
+// it must stay inside the card folder and hold no "=".
+std::string AskLibraryDestination(const TFilesManager& manager) {
+  const TFilesManagerRunData& runData = manager.RunData();
   const std::string& name = runData.AskPathName();
   if (!os::IsSafeRelativeName(name) || name.find('=') != std::string::npos) {
     throw EViolationError(name);
@@ -45,10 +74,19 @@ std::string AskLibraryDestination(const TFilesManagerRunData& runData) {
     std::unique_ptr<TComponent> object = StringToObject(FileToString(cardName));
     auto* card = dynamic_cast<TBookCard*>(object.get());
     if (!card) throw EInvalidCast();
-    path = card->MediumId();
+    // A volume label or a web address names the medium, not a folder: the user is asked.
+    if (os::NormalDrivePath(card->MediumId())) path = card->MediumId();
   }
-  if (path.empty() && OnAskDestination()) OnAskDestination()(runData.AskPathNameDescr(), path);
-  return path;
+  if (path.empty() && OnAskDestination()) {
+    const TFileItem* item = FirstItemWhere(
+        manager, [&](const TFileItem& each) { return SameText(each.InstalTarget(), name); });
+    const TDestinationCheck check = [item](const std::string& answer) {
+      return DestinationRefusal(answer, item);
+    };
+    OnAskDestination()(runData.AskPathNameDescr(), check, path);
+    if (const std::string refusal = check(path); !refusal.empty()) throw Exception(refusal);
+  }
+  return path.empty() ? path : *os::NormalDrivePath(path);
 }
 
 // The first child that is a selection outline; nullptr when none.
@@ -103,16 +141,7 @@ std::string TFilesManager::GetDirectory(int kind) {
 }
 
 TFileItem* TFilesManager::FindItem(std::string_view name) const {
-  for (int i = 0; i < ChildCount(); ++i) {
-    auto* item = dynamic_cast<TFileItem*>(Child(i));
-    if (!item) continue;
-    if (SameText(item->Path(), name)) return item;
-    for (int j = 0; j < item->ChildCount(); ++j) {
-      auto* member = dynamic_cast<TFileItem*>(item->Child(j));
-      if (member && SameText(member->Path(), name)) return member;
-    }
-  }
-  return nullptr;
+  return FirstItemWhere(*this, [&](const TFileItem& item) { return SameText(item.Path(), name); });
 }
 
 void TFilesManager::CheckConsistence() {
@@ -136,8 +165,9 @@ void TFilesManager::CheckList(const TStringList& names) const {
 }
 
 int64_t TFilesManager::PrepareUpdate(ISetupCallBack*) {
+  CheckRunCommand(RunCommand());
   if (!RunData().AskPathName().empty()) {
-    const std::string path = AskLibraryDestination(RunData());
+    const std::string path = AskLibraryDestination(*this);
     if (!path.empty()) Targets().SetValue(RunData().AskPathName(), path);
   }
   if (TObjectOutline* outline = FindOutline(*this)) SelectComponents(*this, outline);

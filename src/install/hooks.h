@@ -11,8 +11,13 @@ namespace cd {
 class TObjectOutline;
 class TStringList;
 
-// Asks for a directory with Prompt as its caption; the answer ends with "\" or is empty.
-using TAskDestinationHook = std::function<void(const std::string& prompt, std::string& path)>;
+// Why an answer to the destination question cannot be taken; empty when it can.
+using TDestinationCheck = std::function<std::string(const std::string& answer)>;
+// Asks for a directory with Prompt as its caption; the answer ends with "\" or is empty. An
+// answer that check refuses is shown with check's message and asked again; where no one can
+// answer again, the message is raised as the failure.
+using TAskDestinationHook = std::function<void(const std::string& prompt,
+                                               const TDestinationCheck& check, std::string& path)>;
 // Lets the user choose components of Outline; clears Names and fills it with the file names of
 // the chosen components. A cancel raises EAbort.
 using TSelectComponentsHook = std::function<void(TObjectOutline& outline, TStringList& names)>;

@@ -3,7 +3,9 @@
 
 #include "install/file_item.h"
 #include "install/files_manager.h"
+#include "platform/paths.h"
 #include "platform/process.h"
+#include "util/exceptions.h"
 #include "util/format.h"
 
 namespace cd {
@@ -20,6 +22,7 @@ void ForEachItem(TFilesManager& manager, bool neededOnly, Visit visit) {
 }  // namespace
 
 void TFilesManager::Update(ISetupCallBack* callback) {
+  CheckRunCommand(RunCommand());
   SetCallback(callback);
   ForEachItem(*this, true, [](TFileItem& item) { item.DoUserInstall(0); });
   if (callback) {
@@ -48,6 +51,15 @@ std::string QuotedProgram(const std::string& fileName) {
 
 void StartProgram(const std::string& commandLine) {
   os::StartProcess(commandLine, 5);
+}
+
+void CheckRunCommand(const std::string& runCommand) {
+  if (runCommand.empty()) return;
+  const std::string program = runCommand.substr(0, runCommand.find(' '));
+  if (os::IsSafeRelativeName(program) && program.find('"') == std::string::npos) return;
+  throw Exception(Format(
+      "TFilesManager.StartProgram: The program \"%s\" is not a file name inside the Vok folder",
+      {program}));
 }
 
 }  // namespace cd

@@ -21,4 +21,9 @@ std::string QuotedProgram(const std::string& fileName);
 // Starts commandLine as a new process shown normally, without waiting.
 void StartProgram(const std::string& commandLine);
 
+// Fails unless the program of runCommand (the text up to its first blank; the rest are its
+// arguments) is a safe name below the Vok folder of the Windows directory: no drive, root,
+// "..", quote or device name. An empty runCommand starts nothing and passes.
+void CheckRunCommand(const std::string& runCommand);
+
 }  // namespace cd

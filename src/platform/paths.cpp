@@ -27,15 +27,32 @@ size_t ExtensionStart(std::string_view name) {
   return dot;
 }
 
+// CON, PRN, AUX, NUL, COM1 to COM9 and LPT1 to LPT9 open a device instead of a file, with
+// any extension and in any letter case: the part before the first "." decides, with the
+// blanks that Windows drops at its end removed.
+bool IsDeviceName(std::string_view part) {
+  std::string_view stem = part.substr(0, part.find('.'));
+  while (!stem.empty() && stem.back() == ' ') stem.remove_suffix(1);
+  for (const char* device : {"con", "prn", "aux", "nul"}) {
+    if (SameTextAscii(stem, device)) return true;
+  }
+  if (stem.size() != 4 || stem[3] < '1' || stem[3] > '9') return false;
+  return SameTextAscii(stem.substr(0, 3), "com") || SameTextAscii(stem.substr(0, 3), "lpt");
+}
+
 bool IsSafeComponent(std::string_view part) {
   if (part.empty()) return false;
   if (part.find_first_not_of(". ") == std::string_view::npos) return false;
   const char last = part.back();
   if (last == '.' || last == ' ') return false;
   for (char c : part) {
-    if (static_cast<unsigned char>(c) < 0x20) return false;
+    if (static_cast<unsigned char>(c) < 0x20 || c == ':') return false;
   }
-  return true;
+  return !IsDeviceName(part);
+}
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
 }
 
 }  // namespace
@@ -97,7 +114,6 @@ std::vector<std::string> SplitPathComponents(std::string_view path) {
 
 bool IsSafeRelativeName(std::string_view name) {
   if (name.empty() || IsSeparator(name.front())) return false;
-  if (name.find(':') != std::string_view::npos) return false;
   size_t start = 0;
   while (true) {
     size_t end = start;
@@ -106,6 +122,35 @@ bool IsSafeRelativeName(std::string_view name) {
     if (end == name.size()) return true;
     start = end + 1;
   }
+}
+
+bool IsFolderOnDrive(std::string_view path) {
+  if (!IsDrivePath(path) || path.size() < 3 || !IsSeparator(path[2])) return false;
+  std::string_view rest = path.substr(3);
+  if (!rest.empty() && IsSeparator(rest.back())) rest.remove_suffix(1);
+  return rest.empty() || IsSafeRelativeName(rest);
+}
+
+std::optional<std::string> NormalDrivePath(std::string_view answer) {
+  while (!answer.empty() && IsBlank(answer.front())) answer.remove_prefix(1);
+  while (!answer.empty() && IsBlank(answer.back())) answer.remove_suffix(1);
+  if (!IsDrivePath(answer) || answer.size() < 3 || !IsSeparator(answer[2])) return std::nullopt;
+  std::vector<std::string> kept;
+  for (std::string& part : SplitPathComponents(answer.substr(3))) {
+    if (part == ".") continue;
+    if (part != "..") {
+      kept.push_back(std::move(part));
+    } else if (kept.empty()) {
+      return std::nullopt;  // above the drive's root
+    } else {
+      kept.pop_back();
+    }
+  }
+  std::string path(answer.substr(0, 2));
+  for (const std::string& part : kept) path += '\\' + part;
+  path += '\\';
+  if (!IsFolderOnDrive(path)) return std::nullopt;
+  return path;
 }
 
 bool MatchesMask(std::string_view name, std::string_view mask) {

@@ -2,6 +2,7 @@
 // from configurations and group files. Portable: no operating-system headers.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,9 +33,21 @@ std::vector<std::string> SplitPathComponents(std::string_view path);
 
 // True for a name that stays inside the folder it is resolved against: not empty, no drive
 // or ":" anywhere, no leading root, no empty component, no component made only of dots and
-// blanks ("." , "..", "..."), none ending in a dot or blank (Windows strips those), and no
-// control characters. Both "\" and "/" count as separators.
+// blanks ("." , "..", "..."), none ending in a dot or blank (Windows strips those), no
+// control characters, and no device name as a component ("con", "nul.txt", "COM1.dat",
+// "lpt9"; "console.txt" and "com10" are ordinary). Both "\" and "/" count as separators.
 bool IsSafeRelativeName(std::string_view name);
+
+// True for a folder given by its full name on a drive: "X:\" followed by nothing or by a
+// safe relative name (above), with or without one trailing separator. No "." or "..".
+bool IsFolderOnDrive(std::string_view path);
+
+// A folder typed or stored as a destination in its one form: blanks around it dropped, "."
+// and ".." resolved (never above the drive's root), "/" and repeated separators made one
+// "\", exactly one trailing "\" ("d:/courses " gives "d:\courses\"). Nothing when the
+// result is not a folder on a drive (IsFolderOnDrive): a relative name, a bare "X:", a host
+// or UNC path, a device name or a climb above the root.
+std::optional<std::string> NormalDrivePath(std::string_view answer);
 
 // Whether a file name matches a mask of "*" (any run of characters) and "?" (one character),
 // without regard to ASCII letter case. "*.*" matches every name, with or without a dot.

@@ -44,13 +44,20 @@ inline bool DestinationOkVisible(const std::string& fieldText) {
   return !fieldText.empty();
 }
 
+// Why a destination text cannot be taken; empty when it can.
+using DestinationCheck = std::function<std::string(const std::string& text)>;
+
 // The destination question ("Choose destination directory").
 class DestinationView {
  public:
   virtual ~DestinationView() = default;
   // Shows prompt above an edit field holding text, modally; the OK button is shown only
-  // while the field is not empty. The field's text however the dialog was closed.
-  virtual std::string Ask(const std::string& prompt, const std::string& text) = 0;
+  // while the field is not empty. However the dialog is closed, check judges the field's
+  // text: a refused text is shown with check's message and the question stays open. Where
+  // no one can answer again (answers read from a script, or the end of the input), the
+  // message is raised as an Exception. Returns the text taken.
+  virtual std::string Ask(const std::string& prompt, const std::string& text,
+                          const DestinationCheck& check) = 0;
 };
 
 // The views of this platform. Each call creates a new view; windows are made on first show.

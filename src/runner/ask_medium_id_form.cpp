@@ -11,15 +11,16 @@ std::string DestinationPath(std::string_view fieldText) {
   return path;
 }
 
-std::string TAskMediumIdForm::Ask(const std::string& prompt) {
-  pathText_ = view_->Ask(TranslateText(prompt), pathText_);
+std::string TAskMediumIdForm::Ask(const std::string& prompt, const os::DestinationCheck& check) {
+  pathText_ = view_->Ask(TranslateText(prompt), pathText_, check);
   return DestinationPath(pathText_);
 }
 
 void InstallAskDestination() {
-  OnAskDestination() = [](const std::string& prompt, std::string& path) {
+  OnAskDestination() = [](const std::string& prompt, const TDestinationCheck& check,
+                          std::string& path) {
     static TAskMediumIdForm form(os::CreateDestinationView());
-    path = form.Ask(prompt);
+    path = form.Ask(prompt, check);
   };
 }
 

@@ -15,9 +15,9 @@ class TAskMediumIdForm {
   explicit TAskMediumIdForm(std::unique_ptr<os::DestinationView> view) : view_(std::move(view)) {}
 
   // Shows prompt in the installation language (the engine passes it untranslated), takes the
-  // field's text however the dialog closes, and returns it as a directory: with a trailing
-  // "\" added when missing; empty stays empty.
-  std::string Ask(const std::string& prompt);
+  // field's text that check accepts however the dialog closes, and returns it as a directory:
+  // with a trailing "\" added when missing; empty stays empty.
+  std::string Ask(const std::string& prompt, const os::DestinationCheck& check);
 
   const std::string& PathText() const { return pathText_; }
 

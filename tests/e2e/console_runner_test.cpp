@@ -47,13 +47,16 @@ class ConsoleRunnerTest : public ::testing::Test {
 
   void TearDown() override { setenv("CDRUN_ROOT", previousRoot_.c_str(), 1); }
 
-  // cdrun on the example medium with the answers as its standard input.
-  ToolRun Cdrun(const std::string& answers) {
+  // cdrun on the example medium with the answers as its standard input; on a terminal, the
+  // answers are typed into one (script gives it a pseudo-terminal).
+  ToolRun Cdrun(const std::string& answers, bool terminal = false) {
     const fs::path input = dir_.Path() / ("answers" + std::to_string(++runs_) + ".txt");
     std::ofstream(input, std::ios::binary) << answers;
     const fs::path config = Shared().Path() / "example-medium/run.cfg";
-    return RunTool(CD_CDRUN, "\"" + config.string() + "\"",
-                   dir_.Path() / ("cdrun" + std::to_string(runs_) + ".log"), input);
+    const std::string command = "\"" + std::string(CD_CDRUN) + "\" \"" + config.string() + "\"";
+    const fs::path log = dir_.Path() / ("cdrun" + std::to_string(runs_) + ".log");
+    if (terminal) return RunTool("script", "-qec '" + command + "' /dev/null", log, input);
+    return RunTool(CD_CDRUN, "\"" + config.string() + "\"", log, input);
   }
 
   // The log of the last run once the viewer, which runs on after cdrun, has written its line.
@@ -116,6 +119,26 @@ TEST_F(ConsoleRunnerTest, SecondRunFindsEverythingUpToDate) {
   EXPECT_EQ(again.output.find("Updating files ..."), std::string::npos) << again.output;
   EXPECT_NE(WaitForViewer().find(kGermanViewerLine), std::string::npos);
   EXPECT_EQ(fs::last_write_time(lesson), installedAt);
+}
+
+// From a script a refused destination ends the run before anything is written; on a terminal
+// it is asked again.
+TEST_F(ConsoleRunnerTest, DestinationThatIsNoFolderOnADrive) {
+  const auto refusal = [](const std::string& answer) {
+    return "The destination \"" + answer + "\" for \"Courses\\English\\lesson1.txt\" is not";
+  };
+  for (const std::string answer : {"-", "..\\..\\y", "   "}) {
+    const ToolRun run = Cdrun("2\n" + answer + "\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.output.find(refusal(answer)), std::string::npos)
+        << run.output;
+  }
+  EXPECT_TRUE(FilesUnder(drives_ / "drive_c/windows/Vok").empty());
+  EXPECT_FALSE(fs::exists(fs::current_path() / "Courses"));
+  const ToolRun run = Cdrun("2\nreldir\\sub\nc:\\Kurs\n", true);
+  ASSERT_EQ(run.status, 0) << run.output;
+  EXPECT_NE(run.output.find(refusal("reldir\\sub")), std::string::npos);
+  EXPECT_NE(WaitForViewer().find(kGermanViewerLine), std::string::npos);
 }
 
 TEST_F(ConsoleRunnerTest, CancelAtTheChoiceWritesNothingAndStartsNothing) {

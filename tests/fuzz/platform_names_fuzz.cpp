@@ -1,5 +1,6 @@
 // Command lines and file names: splitting, masks and the relative-name safety test take any
-// bytes; a name judged safe has no component that could leave its folder.
+// bytes; a name judged safe has no component that could leave its folder; a destination's
+// normal form is a folder on a drive and its own normal form.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -20,6 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const std::string& part : cd::os::SplitPathComponents(text)) {
       if (part == "." || part == "..") std::abort();
     }
+  }
+  if (const auto normal = cd::os::NormalDrivePath(text)) {
+    if (!cd::os::IsFolderOnDrive(*normal) || cd::os::NormalDrivePath(*normal) != normal) std::abort();
   }
   return 0;
 }

@@ -125,7 +125,7 @@ TEST(DestinationWindowTest, LayoutAndOkButtonFollowingTheField) {
     Sleep(300);
     EXPECT_FALSE(IsWindowVisible(form));
   });
-  EXPECT_EQ(view->Ask("Where shall the course go?", "c:\\VokData"), "d:\\courses");
+  EXPECT_EQ(view->Ask("Where shall the course go?", "c:\\VokData", {}), "d:\\courses");
   EXPECT_TRUE(driver.Found());
 }
 
@@ -136,7 +136,7 @@ TEST(DestinationWindowTest, CloseBoxStillGivesTheText) {
       SetWindowTextA(FindWindowExA(form, nullptr, "Edit", nullptr), "");
       PostMessageA(form, WM_CLOSE, 0, 0);
     });
-    EXPECT_EQ(view->Ask("p", "c:\\VokData"), "");
+    EXPECT_EQ(view->Ask("p", "c:\\VokData", {}), "");
   }
   {
     WindowDriver driver("TAskMediumIdForm", [](HWND form) {
@@ -148,8 +148,31 @@ TEST(DestinationWindowTest, CloseBoxStillGivesTheText) {
       EXPECT_TRUE(IsWindowVisible(form));
       PostMessageA(form, WM_CLOSE, 0, 0);
     });
-    EXPECT_EQ(view->Ask("p", ""), "e:\\x");
+    EXPECT_EQ(view->Ask("p", "", {}), "e:\\x");
   }
+}
+
+// A refused text is told in a box; the dialog stays open with it.
+TEST(DestinationWindowTest, RefusedTextIsToldAndTheDialogStaysOpen) {
+  auto view = os::CreateDestinationView();
+  WindowDriver driver("TAskMediumIdForm", [](HWND form) {
+    HWND edit = FindWindowExA(form, nullptr, "Edit", nullptr);
+    SetWindowTextA(edit, "reldir\\sub");
+    PostMessageA(form, WM_CLOSE, 0, 0);  // posted: the box runs inside the handler
+    HWND box = test::WaitForWindow("#32770", "Choose destination directory");
+    ASSERT_TRUE(box);
+    EXPECT_NE(test::StaticTexts(box).find("Refused: reldir\\sub"), std::string::npos);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    Sleep(300);
+    EXPECT_TRUE(IsWindowVisible(form));
+    SetWindowTextA(edit, "d:\\courses");
+    Click(GetDlgItem(form, IDOK));
+  });
+  EXPECT_EQ(view->Ask("p", "c:\\VokData",
+                      [](const std::string& text) {
+                        return text.rfind("d:", 0) == 0 ? std::string() : "Refused: " + text;
+                      }),
+            "d:\\courses");
 }
 
 TEST(ProgressWindowTest, UpdateRunsInsideTheShownWindow) {

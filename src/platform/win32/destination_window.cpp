@@ -1,8 +1,10 @@
 // The destination question "Choose destination directory" (class TAskMediumIdForm): a prompt,
 // an edit field and an OK button shown only while the field has text. It cannot be
-// cancelled: however it closes, the field's text is the answer.
+// cancelled: however it closes, the field's text is the answer, once the check takes it; a
+// refused text is told in a message box and the dialog stays open.
 #include <memory>
 
+#include "platform/dialogs.h"
 #include "platform/views.h"
 #include "platform/win32/form_window.h"
 
@@ -20,8 +22,10 @@ class DestinationWindow : public DestinationView {
     if (hwnd_) DestroyWindow(hwnd_);
   }
 
-  std::string Ask(const std::string& prompt, const std::string& text) override {
+  std::string Ask(const std::string& prompt, const std::string& text,
+                  const DestinationCheck& check) override {
     Create();
+    check_ = &check;
     SetTextNow(GetDlgItem(hwnd_, kPromptId), prompt);
     HWND path = GetDlgItem(hwnd_, kPathId);
     SetWindowTextW(path, ToWide(text).c_str());  // EN_CHANGE sets the OK button
@@ -32,6 +36,7 @@ class DestinationWindow : public DestinationView {
     SetFocus(path);
     SendMessageW(path, EM_SETSEL, 0, -1);
     RunModalLoop(hwnd_, closed_);
+    check_ = nullptr;
     ShowWindow(hwnd_, SW_HIDE);
     return TextOf(path);
   }
@@ -56,6 +61,19 @@ class DestinationWindow : public DestinationView {
     ShowWindow(GetDlgItem(hwnd_, IDOK), visible ? SW_SHOW : SW_HIDE);
   }
 
+  void Close() {
+    HWND path = GetDlgItem(hwnd_, kPathId);
+    const std::string refusal =
+        check_ && *check_ ? (*check_)(TextOf(path)) : std::string();
+    if (refusal.empty()) {
+      EndModal(hwnd_, closed_);
+      return;
+    }
+    ShowMessageBox(refusal, "Choose destination directory", MessageButtons::Ok,
+                   MessageIcon::Error);
+    SetFocus(path);
+  }
+
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     RememberForm(hwnd, msg, lParam);
     DestinationWindow* self = FormOf<DestinationWindow>(hwnd);
@@ -64,12 +82,10 @@ class DestinationWindow : public DestinationView {
         if (!self) break;
         if (LOWORD(wParam) == kPathId && HIWORD(wParam) == EN_CHANGE) self->UpdateOkButton();
         // Enter reaches OK only while the button is shown; Escape does nothing.
-        if (LOWORD(wParam) == IDOK && IsWindowVisible(GetDlgItem(hwnd, IDOK))) {
-          EndModal(hwnd, self->closed_);
-        }
+        if (LOWORD(wParam) == IDOK && IsWindowVisible(GetDlgItem(hwnd, IDOK))) self->Close();
         return 0;
       case WM_CLOSE:
-        if (self) EndModal(hwnd, self->closed_);
+        if (self) self->Close();
         return 0;
       case WM_CTLCOLORSTATIC:
         return LabelColours(wParam);
@@ -81,6 +97,7 @@ class DestinationWindow : public DestinationView {
 
   HWND hwnd_ = nullptr;
   bool closed_ = true;
+  const DestinationCheck* check_ = nullptr;
 };
 
 }  // namespace

@@ -158,7 +158,8 @@ TEST_F(DecisionTest, AskedDestinationBecomesATarget) {
   manager_->RunData().SetAskPathName("Course");
   manager_->RunData().SetAskPathNameDescr("\"EN=Where?\"");
   std::string asked;
-  OnAskDestination() = [&](const std::string& prompt, std::string& path) {
+  OnAskDestination() = [&](const std::string& prompt, const TDestinationCheck&,
+                           std::string& path) {
     asked = prompt;
     path = "D:\\Courses\\";
   };
@@ -170,7 +171,7 @@ TEST_F(DecisionTest, AskedDestinationBecomesATarget) {
 
 TEST_F(DecisionTest, AskedDestinationNameThatLeavesTheCardFolderIsRefused) {
   bool asked = false;
-  OnAskDestination() = [&](const std::string&, std::string& path) {
+  OnAskDestination() = [&](const std::string&, const TDestinationCheck&, std::string& path) {
     asked = true;
     path = "D:\\Courses\\";
   };
@@ -196,8 +197,14 @@ TEST(FileNames, FourNamesOfAnItem) {
   EXPECT_EQ(item->GetFileName(kFileMediumSource), medium);
   item->SetInstalTarget("BasicPrgPath");
   EXPECT_EQ(item->GetFileName(kFileTarget), fx.MediumPath() + "bin\\b.exe");
-  item->SetInstalTarget("Unknown");
-  EXPECT_EQ(item->GetFileName(kFileTarget), "bin\\b.exe");
+  item->SetInstalTarget("Unknown");  // never the current folder
+  try {
+    item->GetFileName(kFileTarget);
+    FAIL();
+  } catch (const Exception& e) {
+    EXPECT_STREQ(e.what(), "TFileItem.GetFileName: The target \"Unknown\" of \"a.exe=bin\\b.exe\" "
+                           "has no folder");
+  }
 }
 
 TEST(FileNames, NamesThatEscapeTheirFolderAreRefused) {

@@ -52,6 +52,25 @@ TEST(Paths, SafeRelativeNamesStayInside) {
   }
 }
 
+TEST(Paths, DeviceNamesAreNeverSafeComponents) {
+  for (const char* device : {"con", "CON", "con.txt", "NUL.tar.gz", "aux", "prn.log", "COM1.dat",
+                             "com9", "lpt1", "a/Lpt3.x/b", "con .txt"})
+    EXPECT_FALSE(IsSafeRelativeName(device)) << device;
+  for (const char* ordinary : {"console.txt", "com10", "lpt", "nul_", "a.con", "sub\\prn1\\x"})
+    EXPECT_TRUE(IsSafeRelativeName(ordinary)) << ordinary;
+}
+
+TEST(Paths, DestinationsAreFoldersOnADrive) {
+  const std::pair<const char*, const char*> taken[] = {
+      {"d:\\courses", "d:\\courses\\"}, {"  c:\\VokData\\ ", "c:\\VokData\\"}, {"C:\\", "C:\\"},
+      {"c:/a//b\\", "c:\\a\\b\\"},   {"c:\\a\\.\\b\\..\\c", "c:\\a\\c\\"}};
+  for (const auto& [answer, normal] : taken) EXPECT_EQ(NormalDrivePath(answer), normal) << answer;
+  for (const char* refused : {"", "   ", "-", "reldir\\sub", "/tmp/x/", "\\Courses", "\\\\srv\\share",
+                              "c:", "c:rel", "c:\\..", "c:\\a\\..\\..\\b", "c:\\con\\", "c:\\a:b",
+                              "c:\\dots.\\", "http://host/x", "1:\\x"})
+    EXPECT_FALSE(NormalDrivePath(refused)) << refused;
+}
+
 TEST(Paths, MasksMatchLikeFindFirstFile) {
   EXPECT_TRUE(MatchesMask("README", "*.*"));
   EXPECT_TRUE(MatchesMask("a.txt", "*.TXT"));

@@ -100,9 +100,9 @@ TEST(DestinationTest, FormShowsPromptTranslatedAndKeepsItsTextBetweenQuestions) 
         seen.push_back(prompt + "|" + text);
         return ++call == 1 ? text : std::string("e:\\data");
       }));
-  EXPECT_EQ(form.Ask("\"CZ=Kam\",\"EN=Where\""), "c:\\VokData\\");
-  EXPECT_EQ(form.Ask("second"), "e:\\data\\");
-  EXPECT_EQ(form.Ask("third"), "e:\\data\\");
+  EXPECT_EQ(form.Ask("\"CZ=Kam\",\"EN=Where\"", {}), "c:\\VokData\\");
+  EXPECT_EQ(form.Ask("second", {}), "e:\\data\\");
+  EXPECT_EQ(form.Ask("third", {}), "e:\\data\\");
   EXPECT_EQ(seen, (std::vector<std::string>{"Where|c:\\VokData", "second|c:\\VokData",
                                             "third|e:\\data"}));
   OnTranslate() = nullptr;
@@ -111,7 +111,7 @@ TEST(DestinationTest, FormShowsPromptTranslatedAndKeepsItsTextBetweenQuestions) 
 TEST(DestinationTest, EmptiedFieldGivesAnEmptyPath) {
   TAskMediumIdForm form(std::make_unique<test::FakeDestinationView>(
       [](const std::string&, const std::string&) { return std::string(); }));
-  EXPECT_EQ(form.Ask("p"), "");
+  EXPECT_EQ(form.Ask("p", {}), "");
   EXPECT_EQ(form.PathText(), "");
 }
 

@@ -68,7 +68,8 @@ class FakeDestinationView : public os::DestinationView {
  public:
   using Edit = std::function<std::string(const std::string& prompt, const std::string& text)>;
   explicit FakeDestinationView(Edit edit) : edit_(std::move(edit)) {}
-  std::string Ask(const std::string& prompt, const std::string& text) override {
+  std::string Ask(const std::string& prompt, const std::string& text,
+                  const os::DestinationCheck&) override {
     return edit_(prompt, text);
   }
 

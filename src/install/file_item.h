@@ -16,6 +16,10 @@ namespace cd {
 class TFilesManager;
 class TStream;
 
+// The second line of the failure for a name that would leave its folder.
+inline constexpr const char* kUnsafeNameCause =
+    "unsafe name: it leads out of its folder, or names a drive or a device";
+
 // The four uses of a file item's name (GetFileName).
 inline constexpr int kFileBuildSource = 0;
 inline constexpr int kFileBuildDest = 1;

@@ -12,9 +12,9 @@ namespace cd {
 namespace {
 
 // Names come from configurations and group files: they must stay inside their folder. An
-// unsafe name is refused as a file that cannot be installed.
+// unsafe name is refused as a file that cannot be installed, with the cause on a second line.
 const std::string& CheckedRelative(const std::string& name) {
-  if (!os::IsSafeRelativeName(name)) throw EViolationError(name);
+  if (!os::IsSafeRelativeName(name)) throw EViolationError(name + "\n" + kUnsafeNameCause);
   return name;
 }
 

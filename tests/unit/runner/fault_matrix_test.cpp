@@ -27,6 +27,7 @@
 #include "support/http_server.h"
 #include "support/socket.h"
 #include "support/temp_dir.h"
+#include "util/exceptions.h"
 
 #ifndef _WIN32
 #include "support/file_size_limit.h"
@@ -49,6 +50,9 @@ enum class Fault {
   DamagedGroup,
   MissingOnServer,
   RefusedConnection,
+  NoDestination,
+  DestinationOutsideTheDrives,
+  HostileName,
 };
 
 struct FaultCase {
@@ -70,6 +74,11 @@ const FaultCase kCases[] = {
     {Fault::DamagedGroup, "DamagedGroup", "Cannot install group file \"FaultMatrix\\b.grp\""},
     {Fault::MissingOnServer, "MissingOnServer", "Cannot load Url \"http://127.0.0.1:"},
     {Fault::RefusedConnection, "RefusedConnection", "Cannot load Url \"http://127.0.0.1:"},
+    {Fault::NoDestination, "NoDestination",
+     "The destination \"\" for \"FaultMatrix\\b.dat\" is not a folder on a drive"},
+    {Fault::DestinationOutsideTheDrives, "DestinationOutsideTheDrives",
+     "The destination \"/tmp/x/\" for \"FaultMatrix\\b.dat\" is not a folder on a drive"},
+    {Fault::HostileName, "HostileName", "FaultMatrix\\..\\..\\..\\evil.dat\nunsafe name"},
 };
 
 std::string Packed(const std::string& data) {
@@ -151,6 +160,17 @@ class FaultMatrixTest : public ::testing::TestWithParam<FaultCase> {
         Medium("b.grp", b);
         break;
       }
+      case Fault::NoDestination:
+      case Fault::DestinationOutsideTheDrives:
+        prefix = "  RunData.AskPathName = 'Data'\n";
+        items += Item("TDatumValue", "FaultMatrix\\b.dat", b.size());
+        items.insert(items.size() - 6, "    InstalTarget = 'Data'\n");
+        Medium("b.dat", b);
+        break;
+      case Fault::HostileName:
+        items += Item("TDatumValue", "FaultMatrix\\..\\..\\..\\evil.dat", b.size());
+        Medium("b.dat", b);
+        break;
       case Fault::TruncatedPacked:
         b = Packed(b);
         b.resize(b.size() / 2);
@@ -217,6 +237,12 @@ class FaultMatrixTest : public ::testing::TestWithParam<FaultCase> {
     views.showError = show;
     TRunner runner(std::move(views));
     OnShowMessage() = [this](const std::string& text) { shown_.push_back(text); };
+    // A run without anyone to ask again: a refused answer ends it with the check's message.
+    OnAskDestination() = [this](const std::string&, const TDestinationCheck& check,
+                                std::string& path) {
+      path = GetParam().fault == Fault::NoDestination ? "" : "/tmp/x/";
+      if (const std::string refusal = check(path); !refusal.empty()) throw Exception(refusal);
+    };
     const std::string config = os::WindowsPath((medium_.Path() / "run.cfg").string());
     if (GetParam().fault == Fault::FileInUse) {
       inUse_ = os::OpenFile(TFilesManager::GetDirectory(kDirWindowsVok) + "FaultMatrix\\b.dat",
@@ -228,6 +254,7 @@ class FaultMatrixTest : public ::testing::TestWithParam<FaultCase> {
 #endif
     const TRunOutcome outcome = RunAndReport(runner, config, show);
     OnShowMessage() = nullptr;
+    OnAskDestination() = nullptr;
     return outcome;
   }
 
@@ -262,6 +289,7 @@ TEST_P(FaultMatrixTest, ShowsTheCauseFailsAndLeavesNothingHalfWritten) {
     EXPECT_EQ(ReadHost(fs::path(target_) / "a.txt"), "first file");
   }
   EXPECT_EQ(Outside(), before_);
+  EXPECT_FALSE(os::FileExists("C:\\evil.dat"));  // where the hostile name leads
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, FaultMatrixTest, ::testing::ValuesIn(kCases),

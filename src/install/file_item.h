@@ -69,6 +69,10 @@ class TFileItem : public TEItem {
   // Build time: put the file onto the distribution (copied, or packed when larger than the
   // stored limit) and record its size there.
   virtual void PackFile();
+  // Build time: whether the source (from its position) would go onto the medium unchanged
+  // (fg_SingleNotCompress, or 1000 bytes or less) and yet begin with the packing signature, so
+  // that it would be read back as packed data. PackFile packs such a file.
+  bool WouldReadBackAsPacked(TStream& source) const;
   // Build time: record the date (and version) of the source file.
   virtual void StoreFileInfo();
   // Install time: decide whether the file is out of date (a plain item asks its members).

@@ -79,9 +79,10 @@ std::string SummaryText(const TInstallManager& manager, const Summary& s) {
   text += Format("  bytes:          %s before, %s on the medium\n",
                  {std::to_string(s.bytesBefore), std::to_string(s.bytesAfter)});
   if (s.packedForSignature > 0)
-    text += Format("  signature:      %d packed although stored: they begin with the packing "
-                   "signature\n",
-                   {s.packedForSignature});
+    text += Format(
+        "  signature:      %d packed although stored: they begin with the packing "
+        "signature\n",
+        {s.packedForSignature});
   text += Format("  library cards:  %d written to %s\n", {s.cards, manager.SourcePrgPath()});
   text += Format("  configuration:  %s, %s bytes, %s\n",
                  {s.configName, std::to_string(s.configSize), s.configPacked ? "packed" : "text"});

@@ -16,7 +16,7 @@ struct Summary {
   // Files (and group members) that would have been stored unchanged but begin with the
   // packing signature, and were packed so that they read back as they are.
   int packedForSignature = 0;
-  int cards = 0;            // library cards written
+  int cards = 0;  // library cards written
   std::string configName;
   int64_t configSize = 0;
   bool configPacked = false;

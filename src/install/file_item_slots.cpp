@@ -42,8 +42,7 @@ void TFileItem::PackFile() {
 }
 
 bool TFileItem::WouldReadBackAsPacked(TStream& source) const {
-  const bool storedUnchanged =
-      HasFlag(fg_SingleNotCompress) || source.Size() <= kLargestStoredSize;
+  const bool storedUnchanged = HasFlag(fg_SingleNotCompress) || source.Size() <= kLargestStoredSize;
   return storedUnchanged && BeginsWithSignature(source);
 }
 

@@ -88,8 +88,7 @@ bool RemoveLeftover(const std::string& hostPath) {
   if (fd < 0) return false;
   struct stat st {};
   const bool unused = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
-                      !posix::IsFileOpen(st.st_dev, st.st_ino) &&
-                      flock(fd, LOCK_EX | LOCK_NB) == 0;
+                      !posix::IsFileOpen(st.st_dev, st.st_ino) && flock(fd, LOCK_EX | LOCK_NB) == 0;
   const bool removed = unused && unlink(hostPath.c_str()) == 0;
   close(fd);
   if (removed) posix::NoteEntryRemoved(hostPath);

@@ -50,7 +50,7 @@ struct Member {
   const char* name;
   TFileFlags flags;
   size_t size;
-  bool packedOnDisk;     // what the flags ask the file on the user's disk to be
+  bool packedOnDisk;         // what the flags ask the file on the user's disk to be
   bool looksPacked = false;  // the content begins with the packing signature
 };
 
@@ -101,8 +101,8 @@ class GroupFlagsTest : public ::testing::TestWithParam<TFileFlags> {
       auto* member = new TDatumValue(group, m.name);
       member->SetInstalTarget("Disk");
       member->SetFlags(m.flags);
-      EngineFixture::WriteFile(fx_.DiskFile(std::string("src/") + m.name),
-                               MemberContent(m, ++seed), EngineFixture::Day(3));
+      EngineFixture::WriteFile(fx_.DiskFile(std::string("src/") + m.name), MemberContent(m, ++seed),
+                               EngineFixture::Day(3));
     }
     files->StoreAllFileInfo();
     files->PackAll();

@@ -61,9 +61,9 @@ TEST(ReplaceFile, ATargetInUseIsNotReplaced) {
 constexpr const char* kLeftoverNames[] = {"app.dll.~0123abcd.tmp", "x.~ffffffff.tmp",
                                           "a.b.~00000000.tmp"};
 constexpr const char* kLookalikeNames[] = {
-    ".~0123abcd.tmp",          "user.dll.~0123ABCD.tmp",     "user.dll.~0123abc.tmp",
-    "user.dll.~0123abcde.tmp", "user.dll.~4567abcd.TMP",     "user.dll.~0123abcd.tmp.bak",
-    "user.dll.-0123abcd.tmp",  "user.dll.~0123abcg.tmp",     "user.dll.~0123abcd.tm"};
+    ".~0123abcd.tmp",          "user.dll.~0123ABCD.tmp", "user.dll.~0123abc.tmp",
+    "user.dll.~0123abcde.tmp", "user.dll.~4567abcd.TMP", "user.dll.~0123abcd.tmp.bak",
+    "user.dll.-0123abcd.tmp",  "user.dll.~0123abcg.tmp", "user.dll.~0123abcd.tm"};
 
 TEST(ReplaceFile, OnlyTheTemporaryFormIsTakenForALeftover) {
   for (const char* name : kLeftoverNames) EXPECT_TRUE(IsTemporaryName(name)) << name;

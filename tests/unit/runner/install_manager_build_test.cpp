@@ -297,7 +297,9 @@ struct BuildFailure {
   FailingOutput output;
   Obstacle obstacle;
 };
-void PrintTo(const BuildFailure& failure, std::ostream* out) { *out << failure.name; }
+void PrintTo(const BuildFailure& failure, std::ostream* out) {
+  *out << failure.name;
+}
 
 // A build of a small file, the failing output and another small file; the configuration of an
 // earlier build lies in out\.
@@ -331,7 +333,8 @@ class FailedBuildTest : public ::testing::TestWithParam<BuildFailure>,
         medium->RunData().SetAskPathNameDescr(large);  // a packed configuration
         break;
     }
-    if (Files().ChildCount() == 2) medium->Files().Add(static_cast<TFileItem*>(Files().Child(1))->Path());
+    if (Files().ChildCount() == 2)
+      medium->Files().Add(static_cast<TFileItem*>(Files().Child(1))->Path());
     AddDatum("c.txt", small);
     medium->Files().Add("c.txt");
     std::ofstream(OutFile("run.cfg"), std::ios::binary) << kOldConfig;
@@ -348,8 +351,8 @@ class FailedBuildTest : public ::testing::TestWithParam<BuildFailure>,
         std::filesystem::remove(SourceFile("big.exe"));
         break;
       case Obstacle::ConfigInUse:
-        inUse_ = os::OpenFile(Manager().ConfigFileName(), os::OpenMode::Read,
-                              os::ShareMode::DenyWrite);
+        inUse_ =
+            os::OpenFile(Manager().ConfigFileName(), os::OpenMode::Read, os::ShareMode::DenyWrite);
         break;
       case Obstacle::NoRoomLeft:
 #ifndef _WIN32
@@ -407,7 +410,9 @@ INSTANTIATE_TEST_SUITE_P(
         BuildFailure{"NoRoomForConfiguration", FailingOutput::Configuration, Obstacle::NoRoomLeft}
 #endif
         ),
-    [](const ::testing::TestParamInfo<BuildFailure>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<BuildFailure>& info) {
+      return std::string(info.param.name);
+    });
 
 TEST_F(InstallManagerBuildTest, ParentConverterChecksBeforeBuildingAndSkipsIgnored) {
   TConvertFilter parent(nullptr);

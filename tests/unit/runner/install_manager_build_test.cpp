@@ -289,13 +289,12 @@ std::string Incompressible(size_t size) {
   return s;
 }
 
-// The output of a build that stops at it, and what stops it there.
-enum class FailingOutput { PackedFile, CopiedFile, GroupFile, Configuration };
+// What stops a build, and the output (below out\) at which it stops.
 enum class Obstacle { SourceVanishes, NoRoomLeft, ConfigInUse };
 struct BuildFailure {
   const char* name;
-  FailingOutput output;
   Obstacle obstacle;
+  std::string failing;
 };
 void PrintTo(const BuildFailure& failure, std::ostream* out) {
   *out << failure.name;
@@ -310,36 +309,22 @@ class FailedBuildTest : public ::testing::TestWithParam<BuildFailure>,
   const std::string small = Repeated("small ", 100);
   const std::string large = Incompressible(5000);
 
-  // The failing output's host name below out\.
-  std::string Describe() {
+  void Describe() {
     AddDatum("a.txt", small);
-    TRunCDRom* medium = AddMedium("DISC", {"a.txt"});
-    std::string failing = "run.cfg";
-    switch (GetParam().output) {
-      case FailingOutput::PackedFile:
-        AddDatum("big.exe", large);
-        failing = "prg/big.ex_";
-        break;
-      case FailingOutput::CopiedFile:
-        AddDatum("big.dat", large)->SetFlags(FileFlagBit(fg_SingleNotCompress));
-        failing = "prg/big.dat";
-        break;
-      case FailingOutput::GroupFile:
-        new TDatumValue(new TFileGroup(&Files(), "big.grp"), "member.dat");
-        WriteSource("member.dat", large);
-        failing = "prg/big.grp";
-        break;
-      case FailingOutput::Configuration:
-        medium->RunData().SetAskPathNameDescr(large);  // a packed configuration
-        break;
+    medium_ = AddMedium("DISC", {"a.txt", "c.txt"});
+    const std::string& failing = GetParam().failing;
+    if (failing == "prg/big.ex_") AddDatum("big.exe", large);
+    if (failing == "prg/big.dat")
+      AddDatum("big.dat", large)->SetFlags(FileFlagBit(fg_SingleNotCompress));
+    if (failing == "prg/big.grp") {
+      new TDatumValue(new TFileGroup(&Files(), "big.grp"), "member.dat");
+      WriteSource("member.dat", large);
     }
+    if (failing == "run.cfg") medium_->RunData().SetAskPathNameDescr(large);  // packed
     if (Files().ChildCount() == 2)
-      medium->Files().Add(static_cast<TFileItem*>(Files().Child(1))->Path());
+      medium_->Files().Add(static_cast<TFileItem*>(Files().Child(1))->Path());
     AddDatum("c.txt", small);
-    medium->Files().Add("c.txt");
     std::ofstream(OutFile("run.cfg"), std::ios::binary) << kOldConfig;
-    medium_ = medium;
-    return failing;
   }
 
   // Runs the build as a parent converter does, with the obstacle set up after the check.
@@ -386,12 +371,12 @@ class FailedBuildTest : public ::testing::TestWithParam<BuildFailure>,
 };
 
 TEST_P(FailedBuildTest, LeavesEveryOutputWholeOrAsItWas) {
-  const std::string failing = Describe();
+  Describe();
   EXPECT_NE(BuildAgainstObstacle(), "");
   EXPECT_EQ(ReadHost(OutFile("prg/a.txt")), small);
   EXPECT_EQ(ReadHost(OutFile("run.cfg")), kOldConfig);
-  if (failing != "run.cfg") {
-    EXPECT_FALSE(HostExists(OutFile(failing)));
+  if (GetParam().failing != "run.cfg") {
+    EXPECT_FALSE(HostExists(OutFile(GetParam().failing)));
     EXPECT_FALSE(HostExists(OutFile("prg/c.txt")));
   }
   EXPECT_EQ(Leftovers(), std::set<std::string>{});
@@ -399,17 +384,16 @@ TEST_P(FailedBuildTest, LeavesEveryOutputWholeOrAsItWas) {
 
 INSTANTIATE_TEST_SUITE_P(
     Obstacles, FailedBuildTest,
-    ::testing::Values(
-        BuildFailure{"SourceVanishes", FailingOutput::PackedFile, Obstacle::SourceVanishes},
-        BuildFailure{"ConfigurationInUse", FailingOutput::Configuration, Obstacle::ConfigInUse}
+    ::testing::Values(BuildFailure{"SourceVanishes", Obstacle::SourceVanishes, "prg/big.ex_"},
+                      BuildFailure{"ConfigurationInUse", Obstacle::ConfigInUse, "run.cfg"}
 #ifndef _WIN32
-        ,
-        BuildFailure{"NoRoomForPackedFile", FailingOutput::PackedFile, Obstacle::NoRoomLeft},
-        BuildFailure{"NoRoomForCopiedFile", FailingOutput::CopiedFile, Obstacle::NoRoomLeft},
-        BuildFailure{"NoRoomForGroupFile", FailingOutput::GroupFile, Obstacle::NoRoomLeft},
-        BuildFailure{"NoRoomForConfiguration", FailingOutput::Configuration, Obstacle::NoRoomLeft}
+                      ,
+                      BuildFailure{"NoRoomForPackedFile", Obstacle::NoRoomLeft, "prg/big.ex_"},
+                      BuildFailure{"NoRoomForCopiedFile", Obstacle::NoRoomLeft, "prg/big.dat"},
+                      BuildFailure{"NoRoomForGroupFile", Obstacle::NoRoomLeft, "prg/big.grp"},
+                      BuildFailure{"NoRoomForConfiguration", Obstacle::NoRoomLeft, "run.cfg"}
 #endif
-        ),
+                      ),
     [](const ::testing::TestParamInfo<BuildFailure>& info) {
       return std::string(info.param.name);
     });

@@ -29,21 +29,26 @@ int64_t SourceBytes(const TFileItem& item) {
   return bytes;
 }
 
-// Whether the build packed the item, or for a group each member's data, only because it
-// begins with the packing signature.
+// Whether the source file of an item passes check, which reads it; false when it is gone.
+template <class Check>
+bool SourcePasses(const TFileItem& item, Check check) {
+  const std::string name = item.GetFileName(kFileBuildSource);
+  if (!os::FileExists(name)) return false;
+  TFileStream source(name, os::OpenMode::Read, os::ShareMode::DenyNone);
+  return check(source);
+}
+
+// How many files the build packed only because they begin with the packing signature: the item
+// itself, or for a group its members' data.
 int PackedForSignature(const TFileItem& item) {
-  if (!dynamic_cast<const TFileGroup*>(&item)) {
-    TFileStream source(item.GetFileName(kFileBuildSource), os::OpenMode::Read,
-                       os::ShareMode::DenyNone);
-    return item.WouldReadBackAsPacked(source) ? 1 : 0;
-  }
+  if (!dynamic_cast<const TFileGroup*>(&item))
+    return SourcePasses(item, [&](TStream& s) { return item.WouldReadBackAsPacked(s); }) ? 1 : 0;
   int count = 0;
   for (int i = 0; i < item.ChildCount(); ++i) {
     auto* member = dynamic_cast<TDatumValue*>(item.Child(i));
-    if (!member) continue;
-    TFileStream source(member->GetFileName(kFileBuildSource), os::OpenMode::Read,
-                       os::ShareMode::DenyNone);
-    if (member->DataWouldReadBackAsPacked(source)) ++count;
+    if (member &&
+        SourcePasses(*member, [&](TStream& s) { return member->DataWouldReadBackAsPacked(s); }))
+      ++count;
   }
   return count;
 }

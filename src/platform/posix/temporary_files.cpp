@@ -17,11 +17,6 @@
 namespace cd::os {
 namespace {
 
-// The handler may do only async-signal-safe work, so it cannot unwind the run: it unlinks the
-// claimed files by name and ends the process with _exit. That is sound because an installed
-// file is replaced only by renaming a complete temporary file over it, so every target is
-// either as it was or wholly new; a flag polled by the copy loop instead would leave a signal
-// unanswered while the run waits at a prompt or for a registering program.
 constexpr int kSlots = 64;
 constexpr size_t kPathRoom = 4096;
 enum SlotState : int { kFree, kFilling, kClaimed };
@@ -36,6 +31,11 @@ Slot claims[kSlots];
 std::atomic<int> interruptStatus{2};
 static_assert(std::atomic<int>::is_always_lock_free, "the handler reads the table lock-free");
 
+// The handler may do only async-signal-safe work, so it cannot unwind the run: it unlinks the
+// claimed files by name and ends the process with _exit. That is sound because an installed
+// file is replaced only by renaming a complete temporary file over it, so every target is
+// either as it was or wholly new; a flag polled by the copy loop instead would leave a signal
+// unanswered while the run waits at a prompt or for a registering program.
 void OnInterrupt(int) {
   for (Slot& slot : claims)
     if (slot.state.load(std::memory_order_acquire) == kClaimed) unlink(slot.path);
@@ -69,7 +69,8 @@ void Answer(int signal) {
 }  // namespace
 
 // The lock is an flock on a descriptor of its own, which another run's sweep cannot take while
-// this one holds it.
+// this one holds it. Only in the moment between the file's creation and its claim could such a
+// sweep take it, which needs both runs' first write into one folder at the same instant.
 TemporaryFileClaim::TemporaryFileClaim(const std::string& hostPath) : slot_(TakeSlot(hostPath)) {
   lock_ = open(hostPath.c_str(), O_RDONLY | O_CLOEXEC);
   if (lock_ >= 0 && flock(lock_, LOCK_EX | LOCK_NB) != 0) {

@@ -1,6 +1,8 @@
 // Figures of a built medium, taken from the files on its output side.
 #include "summary.h"
 
+#include "install/datum_value.h"
+#include "install/file_group.h"
 #include "install/file_item.h"
 #include "install/files_manager.h"
 #include "media/run_cdrom.h"
@@ -27,6 +29,30 @@ int64_t SourceBytes(const TFileItem& item) {
   return bytes;
 }
 
+// Whether the source file of an item passes check, which reads it; false when it is gone.
+template <class Check>
+bool SourcePasses(const TFileItem& item, Check check) {
+  const std::string name = item.GetFileName(kFileBuildSource);
+  if (!os::FileExists(name)) return false;
+  TFileStream source(name, os::OpenMode::Read, os::ShareMode::DenyNone);
+  return check(source);
+}
+
+// How many files the build packed only because they begin with the packing signature: the item
+// itself, or for a group its members' data.
+int PackedForSignature(const TFileItem& item) {
+  if (!dynamic_cast<const TFileGroup*>(&item))
+    return SourcePasses(item, [&](TStream& s) { return item.WouldReadBackAsPacked(s); }) ? 1 : 0;
+  int count = 0;
+  for (int i = 0; i < item.ChildCount(); ++i) {
+    auto* member = dynamic_cast<TDatumValue*>(item.Child(i));
+    if (member &&
+        SourcePasses(*member, [&](TStream& s) { return member->DataWouldReadBackAsPacked(s); }))
+      ++count;
+  }
+  return count;
+}
+
 }  // namespace
 
 Summary Summarize(TInstallManager& manager) {
@@ -40,6 +66,7 @@ Summary Summarize(TInstallManager& manager) {
     summary.bytesAfter += std::max<int64_t>(0, os::FileSize(dest));
     summary.bytesBefore += SourceBytes(*item);
     if (FileIsPacked(dest)) ++summary.packed;
+    summary.packedForSignature += PackedForSignature(*item);
   }
   summary.cards = manager.CDRom() ? manager.CDRom()->Instances().Count() : 0;
   summary.configName = manager.ConfigFileName();
@@ -56,6 +83,11 @@ std::string SummaryText(const TInstallManager& manager, const Summary& s) {
                  {s.items, s.packed, s.items - s.packed});
   text += Format("  bytes:          %s before, %s on the medium\n",
                  {std::to_string(s.bytesBefore), std::to_string(s.bytesAfter)});
+  if (s.packedForSignature > 0)
+    text += Format(
+        "  signature:      %d packed although stored: they begin with the packing "
+        "signature\n",
+        {s.packedForSignature});
   text += Format("  library cards:  %d written to %s\n", {s.cards, manager.SourcePrgPath()});
   text += Format("  configuration:  %s, %s bytes, %s\n",
                  {s.configName, std::to_string(s.configSize), s.configPacked ? "packed" : "text"});

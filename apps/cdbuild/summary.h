@@ -13,7 +13,10 @@ struct Summary {
   int packed = 0;           // of them, lying packed on the medium
   int64_t bytesBefore = 0;  // sizes of the source files (of every group member)
   int64_t bytesAfter = 0;   // sizes of the files on the medium
-  int cards = 0;            // library cards written
+  // Files (and group members) that would have been stored unchanged but begin with the
+  // packing signature, and were packed so that they read back as they are.
+  int packedForSignature = 0;
+  int cards = 0;  // library cards written
   std::string configName;
   int64_t configSize = 0;
   bool configPacked = false;

@@ -13,9 +13,12 @@
 
 #include "entry.h"
 #include "platform/drive_map.h"
+#include "platform/temporary_files.h"
 #include "runner/run_rules.h"
 
 namespace {
+
+constexpr int kCancelledStatus = 2;
 
 constexpr const char* kHelp =
     "Usage: cdrun [CONFIGURATION]\n"
@@ -36,7 +39,8 @@ constexpr const char* kHelp =
     "Progress goes to standard output, messages and failures to standard error.\n"
     "\n"
     "Exit status: 0 done (or another start-up program is showing its window), 1 the run\n"
-    "failed (the message is on standard error), 2 the user cancelled.\n";
+    "failed (the message is on standard error), 2 the user cancelled (also after SIGINT or\n"
+    "SIGTERM, which remove the unfinished copy; the installed file stays as it was).\n";
 
 // A host path becomes the Windows path of the file on the drive its folder is mounted as.
 std::string ConfigArgument(const std::string& arg) {
@@ -65,6 +69,7 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
+  cd::os::EndRunOnInterrupt(kCancelledStatus);
   cd::EntryOutcome outcome;
   try {
     if (!args.empty()) args[0] = ConfigArgument(args[0]);
@@ -78,7 +83,7 @@ int main(int argc, char** argv) {
     case cd::EntryOutcome::AnotherInstance:
       return 0;
     case cd::EntryOutcome::Cancelled:
-      return 2;
+      return kCancelledStatus;
     case cd::EntryOutcome::Failed:
       break;
   }

@@ -18,11 +18,16 @@ void ReadData(TDatumValue& item, TBinaryReader& reader) {
   item.InstallData(data);
 }
 
-// The source file's contents, packed when the item asks for it inside a group.
+// The source file's contents, packed when the item asks for it inside a group, or when they
+// would otherwise be taken for packed data at installation.
 void WriteData(const TDatumValue& item, TBinaryWriter& writer) {
   TFileStream source(item.GetFileName(kFileBuildSource), os::OpenMode::Read,
                      os::ShareMode::DenyNone);
-  if (item.HasFlag(fg_GroupItemCompress)) {
+  if (item.DataWouldReadBackAsPacked(source)) {
+    TMemoryStream packed;
+    PackStreamAlways(source, packed);
+    writer.WriteBinary(packed.Data());
+  } else if (item.HasFlag(fg_GroupItemCompress)) {
     TMemoryStream packed;
     PackStream(source, packed);
     writer.WriteBinary(packed.Data());
@@ -44,6 +49,16 @@ const TClassInfo& TDatumValue::StaticClass() {
                  [](const TDatumValue&) { return WritingEmbeddedData(); })
           .Build();
   return info;
+}
+
+// Only the flags that pack or unpack data on the user's disk look at whether it is packed;
+// otherwise the data is copied as it is and lands right whatever it begins with.
+bool TDatumValue::DataWouldReadBackAsPacked(TStream& source) const {
+  if (!HasFlag(fg_GroupItemDeompressToUserDisk) && !HasFlag(fg_GroupItemCompressToUserDisk))
+    return false;
+  const bool storedUnchanged =
+      !HasFlag(fg_GroupItemCompress) || source.Size() <= kLargestStoredSize;
+  return storedUnchanged && BeginsWithSignature(source);
 }
 
 std::string TDatumValue::TimeAsText() const {

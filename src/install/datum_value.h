@@ -37,6 +37,9 @@ class TDatumValue : public TFileItem {
   void CheckConsistence() override;
   // Installs the file from embedded data (the Data value of a group file).
   virtual void InstallData(TStream& stream);
+  // Build time: whether the source (from its position), embedded the way the flags ask, would
+  // be stored unchanged and yet be taken for packed data when installed; such data is packed.
+  bool DataWouldReadBackAsPacked(TStream& source) const;
 
  protected:
   // The date rule: whether a target with date `date` (-1 when unreadable) is out of date.

@@ -6,9 +6,9 @@
 #include "install/files_manager.h"
 #include "install/hooks.h"
 #include "platform/paths.h"
-#include "streams/file_stream.h"
 #include "streams/memory_stream.h"
 #include "streams/packed_stream.h"
+#include "streams/replacing_file_stream.h"
 #include "streams/virt_stream.h"
 #include "util/directories.h"
 #include "util/exceptions.h"
@@ -31,12 +31,14 @@ void TFileGroup::PackFile() {
     TObjectWriter(binary).WriteRoot(*this);
   }
   {
-    TFileStream out(dest, os::OpenMode::Create);
+    // Written beside its final name and put in place when complete, as a single file is.
+    TReplacingFileStream out(dest);
     TMemoryStream buffer(std::move(binary));
     if (HasFlag(fg_GroupNotCompress))
       out.CopyFrom(buffer, 0);
     else
       PackStream(buffer, out);
+    out.Commit();
   }
   RecordDestSize(dest);
 }

@@ -78,6 +78,10 @@ class TFileItem : public TEItem {
   virtual void PackFile();
   // Build time: DestSize := the size of dest, the file just put onto the distribution.
   void RecordDestSize(const std::string& dest);
+  // Build time: whether the source (from its position) would go onto the medium unchanged
+  // (fg_SingleNotCompress, or 1000 bytes or less) and yet begin with the packing signature, so
+  // that it would be read back as packed data. PackFile packs such a file.
+  bool WouldReadBackAsPacked(TStream& source) const;
   // Build time: record the date (and version) of the source file.
   virtual void StoreFileInfo();
   // Install time: decide whether the file is out of date (a plain item asks its members).

@@ -5,11 +5,11 @@
 #include "platform/paths.h"
 #include "streams/file_stream.h"
 #include "streams/packed_stream.h"
+#include "streams/replacing_file_stream.h"
 #include "util/directories.h"
 #include "util/exceptions.h"
 #include "util/file_properties.h"
 #include "util/format.h"
-#include "util/whole_file.h"
 
 namespace cd {
 namespace {
@@ -22,16 +22,21 @@ void ForEachMember(const TFileItem& item, Visit visit) {
 
 }  // namespace
 
+// The new file is written beside its final name and put in place only when complete, so a
+// failed build leaves no half-written file that an installation would take for good.
 void TFileItem::PackFile() {
   const std::string dest = GetFileName(kFileBuildDest);
   ForceDirectories(os::ExtractFilePath(dest));
-  const std::string source = GetFileName(kFileBuildSource);
-  if (HasFlag(fg_SingleNotCompress)) {
-    CopyFileData(source, dest);
-  } else {
-    TFileStream in(source, os::OpenMode::Read, os::ShareMode::DenyNone);
-    TFileStream out(dest, os::OpenMode::Create);
-    PackStream(in, out);
+  {
+    TFileStream in(GetFileName(kFileBuildSource), os::OpenMode::Read, os::ShareMode::DenyNone);
+    TReplacingFileStream out(dest);
+    if (WouldReadBackAsPacked(in))
+      PackStreamAlways(in, out);
+    else if (HasFlag(fg_SingleNotCompress))
+      out.CopyFrom(in, in.Size());
+    else
+      PackStream(in, out);
+    out.Commit();
   }
   RecordDestSize(dest);
 }
@@ -47,6 +52,11 @@ void TFileItem::RecordDestSize(const std::string& dest) {
                {ClassName(), dest, static_cast<long long>(size)}));
   }
   SetDestSize(size < 0 ? -1 : static_cast<int32_t>(static_cast<uint32_t>(size)));
+}
+
+bool TFileItem::WouldReadBackAsPacked(TStream& source) const {
+  const bool storedUnchanged = HasFlag(fg_SingleNotCompress) || source.Size() <= kLargestStoredSize;
+  return storedUnchanged && BeginsWithSignature(source);
 }
 
 void TFileItem::StoreFileInfo() {

@@ -1,38 +1,25 @@
 // Writing beside a file and renaming over it.
 #include "platform/replace_file.h"
 
-#include <atomic>
-#include <random>
-
 #include "platform/paths.h"
+#include "platform/temporary_names.h"
 #include "util/exceptions.h"
 
 namespace cd::os {
 namespace {
 
-// A value for this process taken once from the system's random source.
-unsigned ProcessSeed() {
-  static const unsigned seed = std::random_device()();
-  return seed;
-}
-
-// "<target>.~<random>.tmp": beside the target, so the rename stays on one drive.
-std::string TemporaryNameFor(const std::string& target) {
-  static std::atomic<unsigned> counter{0};
-  const unsigned value = ProcessSeed() ^ (counter++ * 2654435761u);
-  static const char kHex[] = "0123456789abcdef";
-  std::string suffix;
-  for (int shift = 28; shift >= 0; shift -= 4) suffix += kHex[(value >> shift) & 0xF];
-  return target + ".~" + suffix + ".tmp";
+// The folder of a host path with its trailing separator; empty for a bare name. A host path may
+// use either separator.
+std::string FolderOf(const std::string& hostPath) {
+  const size_t end = hostPath.find_last_of("\\/");
+  return end == std::string::npos ? std::string() : hostPath.substr(0, end + 1);
 }
 
 // Makes the folder of a target when it is missing; false when it is there. It is looked for
 // only after a first attempt failed, since it is nearly always there already.
 bool MakeMissingFolder(const std::string& target, const std::string& hostTarget) {
-  const size_t end = hostTarget.find_last_of("\\/");  // a host path may use either separator
-  if (end == std::string::npos) return false;
-  const std::string folder = hostTarget.substr(0, end + 1);
-  if (DirectoryExists(folder)) return false;
+  const std::string folder = FolderOf(hostTarget);
+  if (folder.empty() || DirectoryExists(folder)) return false;
   try {
     ForceDirectories(folder);
   } catch (const Exception& e) {
@@ -51,6 +38,9 @@ ReplacementFile::ReplacementFile(const std::string& target, bool makeFolder) : t
   } catch (const Exception& e) {
     throw Exception("Cannot write file \"" + target + "\": " + e.Message());
   }
+  // Temporary files that an interrupted run left in the folder go before the first new one.
+  const std::string folder = FolderOf(hostTarget_);
+  if (!folder.empty()) SweepLeftoversOnce(folder);
   bool mayMakeFolder = makeFolder;
   for (int attempt = 0; attempt < 8 && !file_; ++attempt) {
     temporary_ = TemporaryNameFor(hostTarget_);
@@ -66,23 +56,24 @@ ReplacementFile::ReplacementFile(const std::string& target, bool makeFolder) : t
     }
   }
   if (!file_) throw Exception("Cannot write file \"" + target + "\": no free temporary name");
+  claim_.emplace(temporary_);
 }
 
 ReplacementFile::~ReplacementFile() {
   if (committed_) return;
   file_.reset();
   DeleteFile(temporary_);
+  claim_.reset();
 }
 
 void ReplacementFile::Commit() {
   file_.reset();
-  if (!PutInPlace(temporary_, hostTarget_)) {
-    const std::string reason = LastRefusal();
-    DeleteFile(temporary_);
-    committed_ = true;  // nothing left to clean up
-    throw Exception("Cannot replace file \"" + target_ + "\": " + reason);
-  }
-  committed_ = true;
+  const bool placed = PutInPlace(temporary_, hostTarget_);
+  const std::string reason = placed ? std::string() : LastRefusal();
+  if (!placed) DeleteFile(temporary_);
+  claim_.reset();
+  committed_ = true;  // nothing left to clean up
+  if (!placed) throw Exception("Cannot replace file \"" + target_ + "\": " + reason);
 }
 
 void ReplaceFileAtomically(const std::string& path, const std::string& data) {

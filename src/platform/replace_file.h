@@ -4,15 +4,18 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/files.h"
+#include "platform/temporary_files.h"
 
 namespace cd::os {
 
 // A new version of a file being written. Write through File(); Commit() puts it in place.
 // Destroyed without Commit() (a failure, an abort), it removes the temporary file and leaves
-// the target untouched.
+// the target untouched. The first one in a folder removes the temporary files that
+// interrupted runs left there; an interrupt of this run removes the ones being written.
 class ReplacementFile {
  public:
   // Creates the temporary file beside target; fails naming the target. With makeFolder, a
@@ -33,6 +36,7 @@ class ReplacementFile {
   std::string hostTarget_;  // the target found once: its temporary file goes beside it
   std::string temporary_;
   std::unique_ptr<os::File> file_;
+  std::optional<TemporaryFileClaim> claim_;
   bool committed_ = false;
 };
 

@@ -14,9 +14,9 @@
 #include "platform/paths.h"
 #include "runner/install_manager.h"
 #include "runner/output_folder_check.h"
-#include "streams/file_stream.h"
 #include "streams/memory_stream.h"
 #include "streams/packed_stream.h"
+#include "streams/replacing_file_stream.h"
 #include "util/directories.h"
 #include "util/exceptions.h"
 #include "util/format.h"
@@ -50,10 +50,12 @@ void WriteConfiguration(const TFilesManager& files, const std::string& configFil
     StringToFile(text, configFileName);
     return;
   }
-  // Large configurations are packed straight from memory.
+  // Large configurations are packed straight from memory, into a new file that takes the
+  // configuration's place only when complete (as the text form does).
   TMemoryStream source(text);
-  TFileStream dest(configFileName, os::OpenMode::Create);
+  TReplacingFileStream dest(configFileName);
   PackStream(source, dest);
+  dest.Commit();
 }
 
 }  // namespace

@@ -76,9 +76,13 @@ void CheckResult(int code, TCodecStreams& streams) {
 
 }  // namespace
 
-bool IsPacked(TStream& stream) {
+bool BeginsWithSignature(TStream& stream) {
   uint8_t head[4];
-  if (stream.Peek(head, 4) != 4 || std::memcmp(head, kPackedSignature, 4) != 0) return false;
+  return stream.Peek(head, 4) == 4 && std::memcmp(head, kPackedSignature, 4) == 0;
+}
+
+bool IsPacked(TStream& stream) {
+  if (!BeginsWithSignature(stream)) return false;
   stream.Seek(4, TSeekOrigin::soCurrent);
   return true;
 }
@@ -97,6 +101,10 @@ void PackStream(TStream& source, TStream& dest) {
     if (rest > 0) dest.CopyFrom(source, rest);
     return;
   }
+  PackStreamAlways(source, dest);
+}
+
+void PackStreamAlways(TStream& source, TStream& dest) {
   dest.WriteBuffer(kPackedSignature, sizeof kPackedSignature);
   auto work = std::make_unique<TImplodeWork>();
   TCodecStreams streams{source, dest, nullptr, {}};

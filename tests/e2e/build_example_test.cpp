@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <set>
 
 #include "config/config_classes.h"
@@ -137,6 +138,44 @@ TEST_F(BuildExampleTest, TheMediumFileByFile) {
     std::replace(source.begin(), source.end(), '\\', '/');
     EXPECT_EQ(datum->Time(), os::FileAge(os::WindowsPath((prg / source).string()))) << source;
   }
+}
+
+// A small file that begins with the packing signature goes onto the medium packed, the summary
+// says so, and the packed form gives back its bytes.
+TEST(BuildSummaryTest, NamesFilesPackedForTheirSignature) {
+  test::TempDir root;
+  fs::create_directories(root.Path() / "prg");
+  const std::string looksPacked = std::string("\x2C\x91\x4A\xE3", 4) + "8 bytes.";
+  std::ofstream(root.Path() / "prg/signed.dat", std::ios::binary) << looksPacked;
+  std::ofstream(root.Path() / "prg/plain.dat", std::ios::binary) << "plain";
+  std::ofstream(root.Path() / "install.otx", std::ios::binary)
+      << "object Build: TInstallManager\n"
+         "  SourcePrgPath = 'prg\\'\n"
+         "  DestPrgPath = 'medium\\prg\\'\n"
+         "  ConfigFileName = 'medium\\run.cfg'\n"
+         "  object TFilesManager\n"
+         "    object TDatumValue\n      Path = 'signed.dat'\n    end\n"
+         "    object TDatumValue\n      Path = 'plain.dat'\n    end\n"
+         "  end\n"
+         "  object TCDRomManager\n"
+         "    object TRunCDRom\n"
+         "      MediumId = 'SIGNED'\n"
+         "      Files.Strings = (\n        'signed.dat'\n        'plain.dat')\n"
+         "    end\n"
+         "  end\n"
+         "end\n";
+  const test::ToolRun build =
+      test::RunTool(CD_CDBUILD, "\"" + (root.Path() / "install.otx").string() + "\" --medium 1",
+                    root.Path() / "cdbuild.log");
+  ASSERT_EQ(build.status, 0) << build.output;
+  EXPECT_NE(build.output.find("files:          2 on the medium, 1 packed, 1 stored unchanged"),
+            std::string::npos)
+      << build.output;
+  EXPECT_NE(build.output.find("signature:      1 packed although stored"), std::string::npos)
+      << build.output;
+  const std::string onMedium = ReadHost(root.Path() / "medium/prg/signed.dat");
+  EXPECT_NE(onMedium, looksPacked);
+  EXPECT_EQ(Unpacked(onMedium), looksPacked);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/temporary_files.h"
+#include "platform/temporary_names.h"
 #include "unit/platform/win_temp.h"
 #include "util/exceptions.h"
 
@@ -53,6 +55,48 @@ TEST(ReplaceFile, ATargetInUseIsNotReplaced) {
   EXPECT_EQ(ReadWholeFile(target), "running");
   EXPECT_EQ(ListDirectory(t.Dir(), "*.*"), std::vector<std::string>{"busy.exe"});
   EXPECT_THROW(ReplacementFile(t.Name("no such folder\\x.txt")), Exception);
+}
+
+// Names an interrupted run leaves, and names a user may give that look alike.
+constexpr const char* kLeftoverNames[] = {"app.dll.~0123abcd.tmp", "x.~ffffffff.tmp",
+                                          "a.b.~00000000.tmp"};
+constexpr const char* kLookalikeNames[] = {
+    ".~0123abcd.tmp",          "user.dll.~0123ABCD.tmp", "user.dll.~0123abc.tmp",
+    "user.dll.~0123abcde.tmp", "user.dll.~4567abcd.TMP", "user.dll.~0123abcd.tmp.bak",
+    "user.dll.-0123abcd.tmp",  "user.dll.~0123abcg.tmp", "user.dll.~0123abcd.tm"};
+
+TEST(ReplaceFile, OnlyTheTemporaryFormIsTakenForALeftover) {
+  for (const char* name : kLeftoverNames) EXPECT_TRUE(IsTemporaryName(name)) << name;
+  for (const char* name : kLookalikeNames) EXPECT_FALSE(IsTemporaryName(name)) << name;
+  EXPECT_TRUE(IsTemporaryName(ExtractFileName(TemporaryNameFor("C:\\dir\\app.dll"))));
+}
+
+TEST(ReplaceFile, TheFirstReplacementInAFolderRemovesLeftoversAndNothingElse) {
+  test::WinTempDir t;
+  for (const char* name : kLeftoverNames) WriteWholeFile(t.Name(name), "left by a killed run");
+  for (const char* name : kLookalikeNames) WriteWholeFile(t.Name(name), "a user's file");
+  // A temporary file that a live run is writing.
+  const std::string live = t.Name("busy.dll.~00000001.tmp");
+  auto writing = OpenFile(live, OpenMode::CreateNew, ShareMode::Exclusive);
+  TemporaryFileClaim claim(HostPath(live));
+#ifndef _WIN32
+  // Another process's: only its claim shows that it is in use.
+  const std::string claimed = t.Name("other.dll.~00000002.tmp");
+  WriteWholeFile(claimed, "being written");
+  TemporaryFileClaim otherClaim(HostPath(claimed));
+#endif
+  ReplaceFileAtomically(t.Name("new.txt"), "new");
+  writing.reset();
+#ifndef _WIN32
+  EXPECT_TRUE(FileExists(claimed));
+#endif
+  for (const char* name : kLeftoverNames) EXPECT_FALSE(FileExists(t.Name(name))) << name;
+  for (const char* name : kLookalikeNames) EXPECT_TRUE(FileExists(t.Name(name))) << name;
+  EXPECT_TRUE(FileExists(live));
+  // The folder is looked at once per run: a leftover that turns up later waits for the next.
+  WriteWholeFile(t.Name(kLeftoverNames[0]), "left later");
+  ReplaceFileAtomically(t.Name("other.txt"), "other");
+  EXPECT_TRUE(FileExists(t.Name(kLeftoverNames[0])));
 }
 
 TEST(ReplaceFile, AMissingFolderIsMadeOnlyWhenAsked) {

@@ -151,7 +151,7 @@ std::unique_ptr<File> OpenTemporaryFile() {
                               FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
     const std::string reason = win32::LastErrorText();
-    DeleteFileA(name);
+    ::DeleteFileA(name);
     throw Exception("Cannot open file \"" + std::string(name) + "\": " + reason);
   }
   return std::make_unique<WinFile>(name, handle);

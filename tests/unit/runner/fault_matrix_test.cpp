@@ -11,15 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "config/config_classes.h"
 #include "fake_views.h"
 #include "install/files_manager.h"
 #include "install/hooks.h"
-#include "install/install_classes.h"
-#include "library/library_classes.h"
-#include "media/media_classes.h"
 #include "platform/drive_map.h"
 #include "platform/files.h"
+#include "runner/all_classes.h"
 #include "runner/run_outcome.h"
 #include "streams/memory_stream.h"
 #include "streams/packed_stream.h"
@@ -117,12 +114,7 @@ std::string Item(const std::string& kind, const std::string& path, size_t size) 
 
 class FaultMatrixTest : public ::testing::TestWithParam<FaultCase> {
  protected:
-  static void SetUpTestSuite() {
-    RegisterConfigClasses();
-    RegisterLibraryClasses();
-    RegisterInstallClasses();
-    RegisterMediaClasses();
-  }
+  static void SetUpTestSuite() { RegisterAllClasses(); }
 
   void SetUp() override {
     target_ = os::HostPath(TFilesManager::GetDirectory(kDirWindowsVok)) + "/FaultMatrix";

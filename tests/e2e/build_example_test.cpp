@@ -67,14 +67,17 @@ TEST_F(BuildExampleTest, HelpListAndWrongArguments) {
   test::ToolRun help = Cdbuild("--help");
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.output.find("Usage: cdbuild DESCRIPTION --list"), std::string::npos);
+  test::ToolRun list = Cdbuild(Description() + " --list");
+  EXPECT_EQ(list.status, 0);
+  EXPECT_EQ(list.output, "1\tCDRUN_DEMO\tcdrun demo disc\n");
+#ifndef _WIN32
   // Listing only reads: a drive map that does not exist yet is not made.
   const std::string previousRoot = std::getenv("CDRUN_ROOT") ? std::getenv("CDRUN_ROOT") : "";
   setenv("CDRUN_ROOT", (root_.Path() / "new-root").string().c_str(), 1);
-  test::ToolRun list = Cdbuild(Description() + " --list");
+  EXPECT_EQ(Cdbuild(Description() + " --list").status, 0);
   setenv("CDRUN_ROOT", previousRoot.c_str(), 1);
-  EXPECT_EQ(list.status, 0);
-  EXPECT_EQ(list.output, "1\tCDRUN_DEMO\tcdrun demo disc\n");
   EXPECT_FALSE(fs::exists(root_.Path() / "new-root"));
+#endif
   EXPECT_EQ(Cdbuild(Description()).status, 2);
   test::ToolRun unknown = Cdbuild(Description() + " --medium NOSUCH");
   EXPECT_EQ(unknown.status, 1);

@@ -81,16 +81,32 @@ bool Refused(std::string reason) {
   return false;
 }
 
-// A failed call: sharing violations get the words of the other refusals.
-bool FailedCall() {
+// Whether another handle keeps the file from being deleted: opening it for deletion with every
+// sharing allowed fails with a sharing violation then.
+bool HeldOpen(const std::string& path) {
+  HANDLE handle =
+      CreateFileA(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle != INVALID_HANDLE_VALUE) {
+    CloseHandle(handle);
+    return false;
+  }
+  return GetLastError() == ERROR_SHARING_VIOLATION;
+}
+
+// A failed call on path: sharing violations get the words of the other refusals. Replacing a
+// file that is open fails as access denied, so that answer is checked against the file.
+bool FailedCall(const std::string& path) {
   const DWORD error = GetLastError();
   if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) return Refused(kFileInUse);
-  return Refused(win32::LastErrorText());
+  const std::string reason = win32::LastErrorText();
+  if (error == ERROR_ACCESS_DENIED && HeldOpen(path)) return Refused(kFileInUse);
+  return Refused(reason);
 }
 
 bool DeleteFile(const std::string& path) {
   if (IsReadOnlyFile(path)) return Refused(kFileReadOnly);
-  return DeleteFileA(path.c_str()) != 0 || FailedCall();
+  return DeleteFileA(path.c_str()) != 0 || FailedCall(path);
 }
 
 std::string LastRefusal() {
@@ -100,7 +116,7 @@ std::string LastRefusal() {
 bool RenameFile(const std::string& from, const std::string& to) {
   if (IsReadOnlyFile(to)) return Refused(kFileReadOnly);
   return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED) ||
-         FailedCall();
+         FailedCall(to);
 }
 
 bool PutInPlace(const std::string& from, const std::string& to) {

@@ -41,7 +41,8 @@ std::string PrepareDrives(const std::string& description,
 }
 
 std::unique_ptr<TInstallManager> ReadDescription(const std::string& windowsPath) {
-  std::unique_ptr<TVirtStream> stream = OpenVirtualFile(windowsPath);
+  // The description is read whole: one past the limit is refused naming the file.
+  std::unique_ptr<TVirtStream> stream = OpenVirtualFile(windowsPath, kLargestReadWhole);
   std::unique_ptr<TComponent> root = ReadObject(*stream);
   if (!dynamic_cast<TInstallManager*>(root.get()))
     throw Exception(windowsPath + ": the root object is a " + root->ClassName() +

@@ -1,6 +1,7 @@
 // The POSIX drive map; on Windows drives are real and these rules do not apply.
 #ifndef _WIN32
 #include "platform/drive_map.h"
+#include "platform/system_dirs.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -132,11 +133,15 @@ TEST(DriveMap, UnmappedFoldersGetTheHighestFreeLetter) {
   UnmapDrive(letter);
 }
 
-TEST(DriveMap, DefaultDriveCHoldsTheWindowsFolders) {
+// C: is mapped by default; the Windows folders on it are made when they are asked for, in the
+// lower case of a Wine prefix.
+TEST(DriveMap, DefaultDriveCHoldsTheWindowsFoldersOnceAskedFor) {
   const std::string c = DriveHostFolder('C');
   ASSERT_FALSE(c.empty());
   EXPECT_EQ(fs::path(c).filename(), "drive_c");
+  EXPECT_EQ(SystemDirectory(), "C:\\WINDOWS\\SYSTEM");
   EXPECT_TRUE(DirectoryExists("C:\\WINDOWS\\SYSTEM"));
+  EXPECT_TRUE(fs::is_directory(fs::path(c) / "windows" / "system"));
 }
 
 }  // namespace

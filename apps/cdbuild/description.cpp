@@ -5,6 +5,7 @@
 #include <cctype>
 #include <filesystem>
 
+#include "base/exceptions.h"
 #include "config/config_io.h"
 #include "install/component_list.h"
 #include "media/cdrom_manager.h"
@@ -12,7 +13,6 @@
 #include "platform/drive_map.h"
 #include "platform/paths.h"
 #include "streams/virt_stream.h"
-#include "util/exceptions.h"
 
 namespace cd::build {
 

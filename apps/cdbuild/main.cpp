@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "base/exceptions.h"
 #include "description.h"
-#include "runner/all_classes.h"
 #include "media/run_cdrom.h"
 #include "options.h"
 #include "progress_bar.h"
+#include "runner/all_classes.h"
 #include "summary.h"
-#include "util/exceptions.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <cctype>
 
-#include "util/exceptions.h"
+#include "base/exceptions.h"
 
 namespace cd::build {
 

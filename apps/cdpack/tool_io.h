@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "base/exceptions.h"
 #include "streams/stream.h"
-#include "util/exceptions.h"
 
 namespace cd::cdpack {
 

@@ -2,6 +2,7 @@
 // handler that shows every failure.
 #include "entry.h"
 
+#include "base/exceptions.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "runner/all_classes.h"
@@ -9,7 +10,6 @@
 #include "runner/run_outcome.h"
 #include "runner/run_rules.h"
 #include "runner/runner.h"
-#include "util/exceptions.h"
 
 namespace cd {
 

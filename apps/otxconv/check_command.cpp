@@ -3,13 +3,13 @@
 #include <cstdio>
 #include <string_view>
 
+#include "base/exceptions.h"
 #include "commands.h"
-#include "runner/all_classes.h"
 #include "config/config_io.h"
 #include "config/object_text.h"
+#include "runner/all_classes.h"
 #include "streams/memory_stream.h"
 #include "tool_io.h"
-#include "util/exceptions.h"
 
 namespace cd::otxconv {
 

@@ -1,9 +1,9 @@
 // text2bin and bin2text: every object block of a text to the binary form and back, whatever
 // class names the text uses.
+#include "base/exceptions.h"
 #include "commands.h"
 #include "config/object_text.h"
 #include "tool_io.h"
-#include "util/exceptions.h"
 #include "util/format.h"
 
 namespace cd::otxconv {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "base/exceptions.h"
 #include "commands.h"
-#include "util/exceptions.h"
 
 namespace cd::otxconv {
 namespace {

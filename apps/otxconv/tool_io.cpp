@@ -1,9 +1,9 @@
 // Reads a whole input into one buffer of its exact size and writes outputs at once.
 #include "tool_io.h"
 
+#include "base/exceptions.h"
 #include "platform/files.h"
 #include "platform/std_streams.h"
-#include "util/exceptions.h"
 
 namespace cd::otxconv {
 

@@ -1,10 +1,9 @@
 // TBinaryReader: every read is checked against the data that remains, so truncated or
 // hostile input fails with EReadError instead of reading past it.
-#include "config/binary_form.h"
-
 #include <cstring>
 
-#include "util/exceptions.h"
+#include "base/exceptions.h"
+#include "config/binary_form.h"
 #include "util/format.h"
 
 namespace cd {

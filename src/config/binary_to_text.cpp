@@ -5,8 +5,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "base/exceptions.h"
 #include "config/number_text.h"
-#include "util/exceptions.h"
 #include "util/format.h"
 
 namespace cd {

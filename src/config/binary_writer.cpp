@@ -1,9 +1,8 @@
 // TBinaryWriter: appends values of the binary form to a byte buffer, little-endian.
-#include "config/binary_form.h"
-
 #include <cstring>
 
-#include "util/exceptions.h"
+#include "base/exceptions.h"
+#include "config/binary_form.h"
 #include "util/format.h"
 
 namespace cd {

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/exceptions.h"
 #include "config/class_info.h"
-#include "util/exceptions.h"
 
 namespace cd {
 

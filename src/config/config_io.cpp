@@ -5,12 +5,12 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/exceptions.h"
 #include "config/object_reader.h"
 #include "config/object_text.h"
 #include "config/object_writer.h"
 #include "config/text_to_binary.h"
 #include "streams/memory_stream.h"
-#include "util/exceptions.h"
 #include "util/format.h"
 
 namespace cd {

@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
+#include "base/exceptions.h"
 #include "config/name_kind.h"
 #include "config/read_event_file_stream.h"
 #include "config/url_stream.h"
-#include "util/exceptions.h"
 #include "util/format.h"
 
 namespace cd {

@@ -1,9 +1,9 @@
 // Enumeration, set and byte-set text conversions.
 #include "config/enum_text.h"
 
+#include "base/exceptions.h"
 #include "config/int_convert.h"
 #include "config/string_list.h"
-#include "util/exceptions.h"
 #include "util/format.h"
 
 namespace cd {

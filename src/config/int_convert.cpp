@@ -1,7 +1,7 @@
 // Text to integer conversion without locale dependence.
 #include "config/int_convert.h"
 
-#include "util/exceptions.h"
+#include "base/exceptions.h"
 #include "util/format.h"
 
 namespace cd {

@@ -3,10 +3,10 @@
 
 #include <cstring>
 
+#include "base/exceptions.h"
 #include "config/binary_form.h"
-#include "config/list_value.h"
 #include "config/int_convert.h"
-#include "util/exceptions.h"
+#include "config/list_value.h"
 #include "util/format.h"
 
 namespace cd {

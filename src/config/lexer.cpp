@@ -6,8 +6,8 @@
 #include <array>
 #include <cstring>
 
+#include "base/exceptions.h"
 #include "config/number_text.h"
-#include "util/exceptions.h"
 #include "util/format.h"
 
 namespace cd {

@@ -1,8 +1,8 @@
 // A list value of strings in the binary form.
 #include "config/list_value.h"
 
+#include "base/exceptions.h"
 #include "config/binary_form.h"
-#include "util/exceptions.h"
 
 namespace cd {
 

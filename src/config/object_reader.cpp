@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <mutex>
 
+#include "base/exceptions.h"
 #include "config/class_registry.h"
 #include "config/name_space.h"
-#include "util/exceptions.h"
 #include "util/format.h"
 
 namespace cd {

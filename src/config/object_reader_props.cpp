@@ -4,9 +4,9 @@
 #include <cmath>
 #include <limits>
 
+#include "base/exceptions.h"
 #include "config/collection.h"
 #include "config/object_reader.h"
-#include "util/exceptions.h"
 #include "util/format.h"
 
 namespace cd {

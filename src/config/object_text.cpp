@@ -1,10 +1,10 @@
 // Stream and whole-buffer entry points of the text <-> binary conversion.
 #include "config/object_text.h"
 
+#include "base/exceptions.h"
 #include "config/binary_to_text.h"
 #include "config/text_to_binary.h"
 #include "streams/memory_stream.h"
-#include "util/exceptions.h"
 
 namespace cd {
 

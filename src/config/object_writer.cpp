@@ -3,9 +3,9 @@
 
 #include <vector>
 
+#include "base/exceptions.h"
 #include "config/collection.h"
 #include "config/component.h"
-#include "util/exceptions.h"
 
 namespace cd {
 

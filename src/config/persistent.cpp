@@ -1,7 +1,7 @@
 // The root of storable classes: metadata and assignment.
 #include "config/persistent.h"
 
-#include "util/exceptions.h"
+#include "base/exceptions.h"
 #include "util/format.h"
 
 namespace cd {

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <cctype>
 
+#include "base/exceptions.h"
 #include "config/binary_form.h"
 #include "config/component.h"
 #include "config/list_value.h"
-#include "util/exceptions.h"
 #include "util/format.h"
 
 namespace cd {

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "util/exceptions.h"
+#include "base/exceptions.h"
 #include "util/format.h"
 
 namespace cd {

@@ -1,8 +1,8 @@
 // TComponentList: children as owned components, broadcast, edit hook, lookups by name and class.
 #include "install/component_list.h"
 
+#include "base/exceptions.h"
 #include "config/config_io.h"
-#include "util/exceptions.h"
 #include "util/format.h"
 
 namespace cd {

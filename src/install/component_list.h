@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/exceptions.h"
 #include "config/component.h"
-#include "util/exceptions.h"
 
 namespace cd {
 

@@ -1,5 +1,6 @@
 // TDatumValue: the date decision, recording at build time, the copy of a file from the medium
 // and the installation of embedded data.
+#include "base/exceptions.h"
 #include "install/datum_value.h"
 #include "install/files_manager.h"
 #include "install/hooks.h"
@@ -9,7 +10,6 @@
 #include "streams/open_file_stream.h"
 #include "streams/packed_stream.h"
 #include "streams/virt_stream.h"
-#include "util/exceptions.h"
 #include "util/file_properties.h"
 #include "util/format.h"
 

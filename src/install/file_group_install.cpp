@@ -1,4 +1,5 @@
 // TFileGroup: writing a group file at build time and installing its members from it.
+#include "base/exceptions.h"
 #include "config/object_reader.h"
 #include "config/object_writer.h"
 #include "install/embedded_data.h"
@@ -11,7 +12,6 @@
 #include "streams/replacing_file_stream.h"
 #include "streams/virt_stream.h"
 #include "util/directories.h"
-#include "util/exceptions.h"
 #include "util/file_properties.h"
 #include "util/format.h"
 

@@ -1,11 +1,11 @@
 // TFileItem: the four names of a file and the files manager it belongs to.
 #include <algorithm>
 
+#include "base/exceptions.h"
 #include "install/file_item.h"
 #include "install/files_manager.h"
 #include "install/install_manager_link.h"
 #include "platform/paths.h"
-#include "util/exceptions.h"
 #include "util/format.h"
 
 namespace cd {

@@ -1,5 +1,6 @@
 // TFileItem: putting a file onto the distribution, and the defaults of the install slots,
 // which hand the work to the members.
+#include "base/exceptions.h"
 #include "install/file_item.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -7,7 +8,6 @@
 #include "streams/packed_stream.h"
 #include "streams/replacing_file_stream.h"
 #include "util/directories.h"
-#include "util/exceptions.h"
 #include "util/file_properties.h"
 #include "util/format.h"
 

@@ -2,11 +2,11 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/exceptions.h"
 #include "install/file_list.h"
 #include "install/file_list_manager.h"
 #include "install/files_manager.h"
 #include "install/install_manager_link.h"
-#include "util/exceptions.h"
 #include "util/format.h"
 
 namespace cd {

@@ -2,6 +2,7 @@
 // name check and the preparation of an update.
 #include <algorithm>
 
+#include "base/exceptions.h"
 #include "config/config_io.h"
 #include "install/file_item.h"
 #include "install/file_item_index.h"
@@ -15,7 +16,6 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/system_dirs.h"
-#include "util/exceptions.h"
 #include "util/format.h"
 #include "util/whole_file.h"
 

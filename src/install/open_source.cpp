@@ -2,13 +2,13 @@
 // a web address, opened as it lies there or as a stream of its unpacked contents.
 #include <algorithm>
 
+#include "base/exceptions.h"
 #include "config/name_kind.h"
 #include "install/file_item.h"
 #include "platform/paths.h"
 #include "streams/file_stream.h"
 #include "streams/progress_stream.h"
 #include "streams/virt_stream.h"
-#include "util/exceptions.h"
 #include "util/format.h"
 #include "util/url_loader.h"
 

@@ -1,5 +1,6 @@
 // What the special file kinds add to the install: program registration, the media player
 // setup and the merge of library cards.
+#include "base/exceptions.h"
 #include "config/config_io.h"
 #include "install/files_manager.h"
 #include "install/libman_info_value.h"
@@ -13,7 +14,6 @@
 #include "platform/paths.h"
 #include "platform/registry.h"
 #include "util/directories.h"
-#include "util/exceptions.h"
 #include "util/file_properties.h"
 #include "util/whole_file.h"
 

@@ -1,11 +1,11 @@
 // The update run of a files manager: three passes over the items, then the end action.
 #include "install/update_run.h"
 
+#include "base/exceptions.h"
 #include "install/file_item.h"
 #include "install/files_manager.h"
 #include "platform/paths.h"
 #include "platform/process.h"
-#include "util/exceptions.h"
 #include "util/format.h"
 
 namespace cd {

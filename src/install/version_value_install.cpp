@@ -1,9 +1,9 @@
 // TVersionValue: the version decision, recording the version at build time and the
 // registration of a library that registers itself.
+#include "base/exceptions.h"
 #include "install/version_value.h"
 #include "platform/files.h"
 #include "platform/library.h"
-#include "util/exceptions.h"
 #include "util/file_properties.h"
 #include "util/file_version.h"
 #include "util/format.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "util/exceptions.h"
+#include "base/exceptions.h"
 
 namespace cd {
 

@@ -1,7 +1,7 @@
 // TDataSourceItem: stored keys, the value kind chosen by its type, and its collection.
 #include "library/data_source_item.h"
 
-#include "util/exceptions.h"
+#include "base/exceptions.h"
 
 namespace cd {
 

@@ -1,12 +1,12 @@
 // Carrying "VokNet.ini" from the network installation to the workstation.
 #include "library/vok_net_carry.h"
 
+#include "base/exceptions.h"
 #include "config/config_io.h"
 #include "library/vok_net_envir.h"
 #include "platform/files.h"
 #include "streams/memory_stream.h"
 #include "util/directories.h"
-#include "util/exceptions.h"
 #include "util/format.h"
 #include "util/whole_file.h"
 

@@ -1,12 +1,12 @@
 // Walks of the viewer, data set and instance tree.
 #include "media/instance_lookup.h"
 
+#include "base/exceptions.h"
 #include "install/install_manager_link.h"
 #include "media/run_data.h"
 #include "media/run_data_instance.h"
 #include "media/run_viewer.h"
 #include "media/viewer_manager.h"
-#include "util/exceptions.h"
 
 namespace cd {
 namespace {

@@ -1,4 +1,5 @@
 // Consistency checks of viewers and media before a distribution is built.
+#include "base/exceptions.h"
 #include "config/string_list.h"
 #include "install/file_list_manager.h"
 #include "install/files_manager.h"
@@ -10,7 +11,6 @@
 #include "media/run_data_instance.h"
 #include "media/run_viewer.h"
 #include "media/viewer_manager.h"
-#include "util/exceptions.h"
 #include "util/format.h"
 
 namespace cd {

@@ -1,4 +1,5 @@
 // TRunCDRom at build time: the library card of each instance and the application entries.
+#include "base/exceptions.h"
 #include "config/collection.h"
 #include "install/install_manager_link.h"
 #include "install/viewer_item.h"
@@ -12,7 +13,6 @@
 #include "platform/drive_map.h"
 #include "platform/paths.h"
 #include "util/directories.h"
-#include "util/exceptions.h"
 #include "util/format.h"
 #include "util/whole_file.h"
 

@@ -1,6 +1,6 @@
 // Copying between open files through a buffer in memory.
+#include "base/buffered_copy.h"
 #include "platform/files.h"
-#include "util/buffered_copy.h"
 
 namespace cd::os {
 

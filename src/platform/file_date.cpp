@@ -1,6 +1,6 @@
 // Setting a file's date by its name, through an open file.
+#include "base/exceptions.h"
 #include "platform/files.h"
-#include "util/exceptions.h"
 
 namespace cd::os {
 

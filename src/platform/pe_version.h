@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "util/exceptions.h"
+#include "base/exceptions.h"
 
 namespace cd::os {
 class File;

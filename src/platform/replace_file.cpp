@@ -1,9 +1,9 @@
 // Writing beside a file and renaming over it.
 #include "platform/replace_file.h"
 
+#include "base/exceptions.h"
 #include "platform/paths.h"
 #include "platform/temporary_names.h"
-#include "util/exceptions.h"
 
 namespace cd::os {
 namespace {

@@ -1,10 +1,10 @@
 // The runner's application title and standard error display.
 #include "runner/application.h"
 
+#include "base/exceptions.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "util/exceptions.h"
 
 namespace cd {
 

@@ -1,5 +1,6 @@
 // TInstallManager: building the run configuration, library cards and program files of one
 // medium from an installation description.
+#include "base/exceptions.h"
 #include "config/config_io.h"
 #include "install/e_item.h"
 #include "install/file_group.h"
@@ -18,7 +19,6 @@
 #include "streams/packed_stream.h"
 #include "streams/replacing_file_stream.h"
 #include "util/directories.h"
-#include "util/exceptions.h"
 #include "util/format.h"
 #include "util/whole_file.h"
 

@@ -1,9 +1,9 @@
 // The application choice over the viewer entries of a configuration.
 #include "runner/multi_run_form.h"
 
+#include "base/exceptions.h"
 #include "config/collection.h"
 #include "install/viewer_item.h"
-#include "util/exceptions.h"
 #include "util/format.h"
 
 namespace cd {

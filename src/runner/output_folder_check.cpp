@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/exceptions.h"
 #include "platform/paths.h"
-#include "util/exceptions.h"
 #include "util/format.h"
 
 namespace cd {

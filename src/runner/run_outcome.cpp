@@ -1,8 +1,8 @@
 // RunAndReport: the one handler around a run.
 #include "runner/run_outcome.h"
 
+#include "base/exceptions.h"
 #include "install/hooks.h"
-#include "util/exceptions.h"
 
 namespace cd {
 

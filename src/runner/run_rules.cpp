@@ -1,9 +1,9 @@
 // The runner's decisions that need no window.
 #include "runner/run_rules.h"
 
+#include "base/exceptions.h"
 #include "config/name_kind.h"
 #include "platform/paths.h"
-#include "util/exceptions.h"
 #include "util/format.h"
 
 namespace cd {

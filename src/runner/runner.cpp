@@ -1,6 +1,7 @@
 // The run sequence: load, choose, prepare, update with or without the window, free.
 #include "runner/runner.h"
 
+#include "base/exceptions.h"
 #include "config/create_stream.h"
 #include "install/files_manager.h"
 #include "install/hooks.h"
@@ -9,7 +10,6 @@
 #include "runner/ask_medium_id_form.h"
 #include "runner/run_rules.h"
 #include "streams/virt_stream.h"
-#include "util/exceptions.h"
 #include "util/lang_string.h"
 
 namespace cd {

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/exceptions.h"
 #include "platform/files.h"
-#include "util/exceptions.h"
 
 namespace cd {
 

@@ -6,10 +6,10 @@
 #include <memory>
 #include <vector>
 
+#include "base/exceptions.h"
 #include "streams/dcl_explode.h"
 #include "streams/dcl_implode.h"
 #include "streams/file_stream.h"
-#include "util/exceptions.h"
 #include "util/format.h"
 
 namespace cd {

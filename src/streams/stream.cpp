@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/buffered_copy.h"
+#include "base/exceptions.h"
 #include "platform/files.h"
-#include "util/buffered_copy.h"
-#include "util/exceptions.h"
 
 namespace cd {
 

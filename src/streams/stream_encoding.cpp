@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "util/exceptions.h"
+#include "base/exceptions.h"
 
 namespace cd {
 

@@ -1,10 +1,10 @@
 // TVirtStream: unpacks packed streams into bounded memory, passes anything else through.
 #include "streams/virt_stream.h"
 
+#include "base/exceptions.h"
 #include "streams/file_stream.h"
 #include "streams/packed_stream.h"
 #include "streams/spill_stream.h"
-#include "util/exceptions.h"
 #include "util/format.h"
 
 namespace cd {

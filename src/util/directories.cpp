@@ -1,10 +1,10 @@
 // Directory chains and trees over the platform's file API.
 #include "util/directories.h"
 
+#include "base/exceptions.h"
 #include "platform/dir_removal.h"
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "util/exceptions.h"
 #include "util/format.h"
 
 namespace cd {

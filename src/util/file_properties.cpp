@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <limits>
 
+#include "base/exceptions.h"
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "util/exceptions.h"
 #include "util/format.h"
 
 namespace cd {

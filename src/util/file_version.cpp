@@ -3,8 +3,8 @@
 
 #include <vector>
 
+#include "base/exceptions.h"
 #include "platform/version.h"
-#include "util/exceptions.h"
 #include "util/format.h"
 
 namespace cd {

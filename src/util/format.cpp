@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "util/exceptions.h"
+#include "base/exceptions.h"
 
 namespace cd {
 namespace {

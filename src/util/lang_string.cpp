@@ -1,7 +1,7 @@
 // Selection of one language's variant from a multilingual string.
 #include "util/lang_string.h"
 
-#include "util/exceptions.h"
+#include "base/exceptions.h"
 #include "util/format.h"
 
 namespace cd {

@@ -1,7 +1,7 @@
 // The messages of URL loading over the platform's URL library.
 #include "util/url_loader.h"
 
-#include "util/exceptions.h"
+#include "base/exceptions.h"
 #include "util/format.h"
 #include "util/web_address.h"
 

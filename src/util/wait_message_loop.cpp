@@ -1,8 +1,8 @@
 // WaitWithMessageLoop over the platform's message queue.
 #include "util/wait_message_loop.h"
 
+#include "base/exceptions.h"
 #include "platform/messages.h"
-#include "util/exceptions.h"
 
 namespace cd {
 

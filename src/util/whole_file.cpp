@@ -4,9 +4,9 @@
 #include <exception>
 #include <vector>
 
+#include "base/exceptions.h"
 #include "platform/files.h"
 #include "platform/replace_file.h"
-#include "util/exceptions.h"
 #include "util/format.h"
 
 namespace cd {

@@ -5,11 +5,11 @@
 #include <cstdlib>
 #include <string>
 
+#include "base/exceptions.h"
 #include "config/object_reader.h"
 #include "config/object_text.h"
 #include "config/object_writer.h"
 #include "unit/config/model_test_classes.h"
-#include "util/exceptions.h"
 
 namespace {
 

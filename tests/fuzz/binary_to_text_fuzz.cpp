@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "base/exceptions.h"
 #include "config/object_text.h"
-#include "util/exceptions.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string binary(reinterpret_cast<const char*>(data), size);

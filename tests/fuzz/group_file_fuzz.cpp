@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 
+#include "base/exceptions.h"
 #include "config/object_reader.h"
 #include "install/file_group.h"
 #include "install/files_manager.h"
@@ -17,7 +18,6 @@
 #include "library/library_classes.h"
 #include "streams/memory_stream.h"
 #include "streams/virt_stream.h"
-#include "util/exceptions.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "util/exceptions.h"
+#include "base/exceptions.h"
 #include "util/lang_string.h"
 #include "util/text_scan.h"
 

@@ -7,11 +7,11 @@
 #include <memory>
 #include <string>
 
+#include "base/exceptions.h"
 #include "streams/memory_stream.h"
 #include "streams/packed_stream.h"
 #include "streams/spill_stream.h"
 #include "streams/virt_stream.h"
-#include "util/exceptions.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string contents(reinterpret_cast<const char*>(data), size);

@@ -6,12 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "base/exceptions.h"
 #include "config/config_io.h"
 #include "install/install_classes.h"
 #include "library/library_classes.h"
 #include "media/media_classes.h"
 #include "runner/runner_classes.h"
-#include "util/exceptions.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const bool registered = [] {

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string>
 
+#include "base/exceptions.h"
 #include "streams/memory_stream.h"
 #include "streams/stream_encoding.h"
-#include "util/exceptions.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   cd::TMemoryStream stream(std::string(reinterpret_cast<const char*>(data), size));

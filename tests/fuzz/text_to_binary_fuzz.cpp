@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "base/exceptions.h"
 #include "config/object_text.h"
 #include "streams/memory_stream.h"
-#include "util/exceptions.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 #include <iostream>
 #include <memory>
 
+#include "base/exceptions.h"
 #include "platform/posix/console_io.h"
 #include "platform/views.h"
-#include "util/exceptions.h"
 
 namespace cd::os {
 

@@ -9,9 +9,9 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "base/exceptions.h"
 #include "platform/posix/drive_table.h"
 #include "platform/posix/posix_file.h"
-#include "util/exceptions.h"
 
 namespace cd::os {
 namespace {

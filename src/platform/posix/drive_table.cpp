@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <mutex>
 
+#include "base/exceptions.h"
 #include "platform/drive_map.h"
-#include "util/exceptions.h"
 
 namespace cd::os {
 namespace posix {

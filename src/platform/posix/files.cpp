@@ -14,13 +14,13 @@
 #include <string>
 #include <vector>
 
+#include "base/exceptions.h"
 #include "platform/dos_time.h"
 #include "platform/paths.h"
 #include "platform/posix/folder_names.h"
 #include "platform/posix/host_path.h"
 #include "platform/posix/posix_file.h"
 #include "platform/posix/share_table.h"
-#include "util/exceptions.h"
 
 namespace cd::os {
 namespace {

@@ -7,11 +7,11 @@
 
 #include <vector>
 
+#include "base/exceptions.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/posix/drive_table.h"
 #include "platform/posix/folder_names.h"
-#include "util/exceptions.h"
 
 namespace cd::os {
 namespace posix {

@@ -1,21 +1,20 @@
 // Open files on POSIX: descriptors plus the emulated Windows share modes.
 #include "platform/posix/posix_file.h"
 
-#include <cctype>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
 #include <optional>
 
+#include "base/exceptions.h"
 #include "platform/dos_time.h"
 #include "platform/posix/folder_names.h"
 #include "platform/posix/share_table.h"
-#include "util/exceptions.h"
 
 namespace cd::os::posix {
 namespace {

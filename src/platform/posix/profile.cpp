@@ -3,11 +3,11 @@
 
 #include <mutex>
 
+#include "base/exceptions.h"
 #include "platform/files.h"
 #include "platform/ini_text.h"
 #include "platform/replace_file.h"
 #include "platform/system_dirs.h"
-#include "util/exceptions.h"
 
 namespace cd::os {
 namespace {

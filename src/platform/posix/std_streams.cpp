@@ -5,8 +5,8 @@
 
 #include <cerrno>
 
+#include "base/exceptions.h"
 #include "platform/posix/posix_file.h"
-#include "util/exceptions.h"
 
 namespace cd::os {
 

@@ -4,8 +4,8 @@
 
 #include <cctype>
 
+#include "base/exceptions.h"
 #include "platform/files.h"
-#include "util/exceptions.h"
 
 namespace cd::os {
 namespace {

@@ -10,9 +10,9 @@
 #include <mutex>
 #include <vector>
 
+#include "base/exceptions.h"
 #include "platform/posix/url_cache_posix.h"
 #include "platform/url.h"
-#include "util/exceptions.h"
 
 namespace cd::os {
 namespace {

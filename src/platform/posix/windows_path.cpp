@@ -4,11 +4,11 @@
 #include <filesystem>
 #include <vector>
 
+#include "base/exceptions.h"
 #include "platform/drive_map.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/posix/drive_table.h"
-#include "util/exceptions.h"
 
 namespace cd::os {
 namespace {

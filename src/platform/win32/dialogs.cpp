@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
+#include "base/exceptions.h"
 #include "platform/win32/win_error.h"
-#include "util/exceptions.h"
 
 namespace cd::os {
 namespace {

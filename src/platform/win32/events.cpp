@@ -1,9 +1,9 @@
 // Named events over CreateEventA and OpenEventA.
 #include "platform/events.h"
 
+#include "base/exceptions.h"
 #include "platform/win32/event_impl.h"
 #include "platform/win32/win_error.h"
-#include "util/exceptions.h"
 
 namespace cd::os {
 

@@ -8,9 +8,9 @@
 // windows.h renames DeleteFile to DeleteFileA; ours is the cd::os function.
 #undef DeleteFile
 
+#include "base/exceptions.h"
 #include "platform/paths.h"
 #include "platform/win32/win_error.h"
-#include "util/exceptions.h"
 
 namespace cd::os {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <memory>
 
+#include "base/exceptions.h"
 #include "platform/win32/event_impl.h"
-#include "util/exceptions.h"
 
 namespace cd::os {
 namespace {

@@ -6,8 +6,8 @@
 
 #include <algorithm>
 
+#include "base/exceptions.h"
 #include "platform/win32/win_error.h"
-#include "util/exceptions.h"
 
 namespace cd::os {
 

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "util/exceptions.h"
+#include "base/exceptions.h"
 
 namespace cd::os {
 namespace {

@@ -7,9 +7,9 @@
 #include <cstring>
 #include <exception>
 
+#include "base/exceptions.h"
 #include "platform/url.h"
 #include "platform/win32/url_load_callback.h"
-#include "util/exceptions.h"
 
 namespace cd::os {
 namespace {

@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
+#include "base/exceptions.h"
 #include "platform/dos_time.h"
 #include "platform/files.h"
 #include "platform/win32/win_error.h"
-#include "util/exceptions.h"
 
 namespace cd::os {
 namespace {

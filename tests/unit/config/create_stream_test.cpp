@@ -8,13 +8,13 @@
 #include <fstream>
 #include <vector>
 
+#include "base/exceptions.h"
 #include "config/name_kind.h"
 #include "platform/drive_map.h"
 #include "platform/files.h"
 #include "support/http_server.h"
 #include "support/temp_dir.h"
 #include "support/url_library_probe.h"
-#include "util/exceptions.h"
 
 namespace cd {
 namespace {

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "base/exceptions.h"
 #include "config/collection.h"
 #include "config/component.h"
 #include "config/integer_list.h"
 #include "config/string_list.h"
-#include "util/exceptions.h"
 
 namespace cd::test {
 

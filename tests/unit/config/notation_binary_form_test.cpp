@@ -4,8 +4,8 @@
 #include <cmath>
 #include <string>
 
+#include "base/exceptions.h"
 #include "config/binary_form.h"
-#include "util/exceptions.h"
 
 namespace cd {
 namespace {

@@ -5,9 +5,9 @@
 #include <functional>
 #include <string>
 
+#include "base/exceptions.h"
 #include "config/binary_form.h"
 #include "config/object_text.h"
-#include "util/exceptions.h"
 
 namespace cd {
 namespace {

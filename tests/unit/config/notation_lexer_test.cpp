@@ -5,8 +5,8 @@
 #include <cmath>
 #include <string>
 
+#include "base/exceptions.h"
 #include "config/lexer.h"
-#include "util/exceptions.h"
 
 namespace cd {
 namespace {

@@ -5,10 +5,10 @@
 #include <functional>
 #include <string>
 
+#include "base/exceptions.h"
 #include "config/binary_form.h"
 #include "config/object_text.h"
 #include "streams/memory_stream.h"
-#include "util/exceptions.h"
 
 namespace cd {
 namespace {

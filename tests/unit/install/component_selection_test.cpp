@@ -1,13 +1,13 @@
 // Component selection during the preparation, and the outline's names in the build check.
 #include <gtest/gtest.h>
 
+#include "base/exceptions.h"
 #include "config/string_list.h"
 #include "engine_fixture.h"
 #include "install/datum_value.h"
 #include "install/file_group.h"
 #include "install/hooks.h"
 #include "install/object_outline.h"
-#include "util/exceptions.h"
 
 namespace cd::test {
 namespace {

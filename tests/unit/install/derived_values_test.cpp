@@ -2,10 +2,10 @@
 // time and version, the needed flag over members, and copying run data.
 #include <gtest/gtest.h>
 
+#include "base/exceptions.h"
 #include "install/file_group.h"
 #include "install/files_manager_run_data.h"
 #include "install/version_value.h"
-#include "util/exceptions.h"
 
 namespace cd {
 namespace {

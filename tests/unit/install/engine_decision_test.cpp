@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "base/exceptions.h"
 #include "engine_fixture.h"
 #include "install/component_list.h"
 #include "install/datum_value.h"
@@ -10,7 +11,6 @@
 #include "install/hooks.h"
 #include "install/version_value.h"
 #include "support/pe_builder.h"
-#include "util/exceptions.h"
 
 namespace cd::test {
 namespace {

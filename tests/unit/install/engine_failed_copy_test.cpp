@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "base/exceptions.h"
 #include "engine_fixture.h"
 #include "install/datum_value.h"
 #include "platform/files.h"
-#include "util/exceptions.h"
 
 #ifndef _WIN32
 #include "support/file_size_limit.h"

@@ -1,6 +1,7 @@
 // Group files (built and installed), file list expansion, and the library card merge.
 #include <gtest/gtest.h>
 
+#include "base/exceptions.h"
 #include "config/config_io.h"
 #include "config/string_list.h"
 #include "engine_fixture.h"
@@ -16,7 +17,6 @@
 #include "library/book_card.h"
 #include "library/library_classes.h"
 #include "streams/memory_stream.h"
-#include "util/exceptions.h"
 
 namespace cd::test {
 namespace {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/exceptions.h"
 #include "engine_fixture.h"
 #include "install/datum_value.h"
 #include "install/registration_value.h"
@@ -17,7 +18,6 @@
 #include "streams/memory_stream.h"
 #include "streams/packed_stream.h"
 #include "unit/platform/helpers.h"
-#include "util/exceptions.h"
 #include "util/format.h"
 
 namespace cd::test {

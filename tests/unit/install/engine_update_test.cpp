@@ -6,6 +6,7 @@
 #include <iterator>
 #include <vector>
 
+#include "base/exceptions.h"
 #include "engine_fixture.h"
 #include "install/datum_value.h"
 #include "install/version_value.h"
@@ -13,7 +14,6 @@
 #include "streams/file_stream.h"
 #include "streams/memory_stream.h"
 #include "streams/packed_stream.h"
-#include "util/exceptions.h"
 
 namespace cd::test {
 namespace {

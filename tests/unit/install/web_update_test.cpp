@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "base/exceptions.h"
 #include "config/config_io.h"
 #include "engine_fixture.h"
 #include "install/datum_value.h"
@@ -17,7 +18,6 @@
 #include "streams/packed_stream.h"
 #include "support/http_server.h"
 #include "support/socket.h"
-#include "util/exceptions.h"
 
 namespace cd::test {
 namespace {

@@ -2,8 +2,8 @@
 // of values by kind and location only.
 #include <gtest/gtest.h>
 
+#include "base/exceptions.h"
 #include "library/book_card.h"
-#include "util/exceptions.h"
 
 namespace cd {
 namespace {

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "base/exceptions.h"
 #include "config/config_io.h"
 #include "library/library_classes.h"
 #include "library/vok_net_envir.h"
@@ -12,7 +13,6 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "support/temp_dir.h"
-#include "util/exceptions.h"
 
 namespace cd {
 namespace {

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "base/exceptions.h"
 #include "config/collection.h"
 #include "description_fixture.h"
 #include "install/files_manager.h"
@@ -15,7 +16,6 @@
 #include "media/run_data_instance.h"
 #include "media/run_viewer.h"
 #include "platform/files.h"
-#include "util/exceptions.h"
 
 namespace cd {
 namespace {

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "base/exceptions.h"
 #include "description_fixture.h"
 #include "install/datum_value.h"
 #include "install/file_group.h"
@@ -15,7 +16,6 @@
 #include "media/run_data_instance.h"
 #include "media/run_viewer.h"
 #include "media/viewer_manager.h"
-#include "util/exceptions.h"
 
 namespace cd {
 namespace {

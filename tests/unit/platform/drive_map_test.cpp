@@ -1,7 +1,6 @@
 // The POSIX drive map; on Windows drives are real and these rules do not apply.
 #ifndef _WIN32
 #include "platform/drive_map.h"
-#include "platform/system_dirs.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -11,9 +10,10 @@
 #include <fstream>
 #include <thread>
 
+#include "base/exceptions.h"
 #include "platform/files.h"
+#include "platform/system_dirs.h"
 #include "support/temp_dir.h"
-#include "util/exceptions.h"
 
 namespace cd::os {
 namespace {

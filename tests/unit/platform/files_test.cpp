@@ -4,10 +4,10 @@
 
 #include <filesystem>
 
+#include "base/exceptions.h"
 #include "platform/dos_time.h"
 #include "platform/paths.h"
 #include "unit/platform/win_temp.h"
-#include "util/exceptions.h"
 
 namespace cd::os {
 namespace {

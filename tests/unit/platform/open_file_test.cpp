@@ -4,10 +4,10 @@
 
 #include <string>
 
+#include "base/exceptions.h"
 #include "platform/dos_time.h"
 #include "platform/files.h"
 #include "unit/platform/win_temp.h"
-#include "util/exceptions.h"
 
 #ifndef _WIN32
 #include "support/file_size_limit.h"

@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "base/exceptions.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/temporary_files.h"
 #include "platform/temporary_names.h"
 #include "unit/platform/win_temp.h"
-#include "util/exceptions.h"
 
 namespace cd::os {
 namespace {

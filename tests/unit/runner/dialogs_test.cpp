@@ -1,11 +1,11 @@
 // The application choice and the destination question.
 #include <gtest/gtest.h>
 
+#include "base/exceptions.h"
 #include "fake_views.h"
 #include "install/hooks.h"
 #include "runner/ask_medium_id_form.h"
 #include "runner/multi_run_form.h"
-#include "util/exceptions.h"
 #include "util/lang_string.h"
 
 namespace cd {

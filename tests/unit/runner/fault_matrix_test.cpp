@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "base/exceptions.h"
 #include "fake_views.h"
 #include "install/files_manager.h"
 #include "install/hooks.h"
@@ -24,7 +25,6 @@
 #include "support/http_server.h"
 #include "support/socket.h"
 #include "support/temp_dir.h"
-#include "util/exceptions.h"
 
 #ifndef _WIN32
 #include "support/file_size_limit.h"

@@ -9,6 +9,7 @@
 #include <memory>
 #include <set>
 
+#include "base/exceptions.h"
 #include "config/config_io.h"
 #include "install/datum_value.h"
 #include "install/file_group.h"
@@ -24,7 +25,6 @@
 #include "platform/files.h"
 #include "streams/memory_stream.h"
 #include "streams/packed_stream.h"
-#include "util/exceptions.h"
 
 #ifndef _WIN32
 #include "support/file_size_limit.h"

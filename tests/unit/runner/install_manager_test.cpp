@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/exceptions.h"
 #include "install/file_list.h"
 #include "install/file_list_manager.h"
 #include "install/files_manager.h"
@@ -19,7 +20,6 @@
 #include "media/viewer_manager.h"
 #include "runner/runner_classes.h"
 #include "unit/install/round_trip.h"
-#include "util/exceptions.h"
 
 namespace cd {
 namespace {

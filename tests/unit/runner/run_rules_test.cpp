@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "util/exceptions.h"
+#include "base/exceptions.h"
 
 namespace cd {
 namespace {

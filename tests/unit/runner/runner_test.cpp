@@ -6,6 +6,7 @@
 
 #include <fstream>
 
+#include "base/exceptions.h"
 #include "config/config_classes.h"
 #include "fake_views.h"
 #include "install/files_manager.h"
@@ -16,7 +17,6 @@
 #include "platform/drive_map.h"
 #include "runner/application.h"
 #include "support/temp_dir.h"
-#include "util/exceptions.h"
 
 namespace cd {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/exceptions.h"
 #include "fake_views.h"
-#include "util/exceptions.h"
 #include "util/lang_string.h"
 
 namespace cd {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "base/exceptions.h"
 #include "config/config_classes.h"
 #include "fake_views.h"
 #include "install/files_manager.h"
@@ -19,7 +20,6 @@
 #include "support/http_server.h"
 #include "support/temp_dir.h"
 #include "support/url_library_probe.h"
-#include "util/exceptions.h"
 
 namespace cd {
 namespace {

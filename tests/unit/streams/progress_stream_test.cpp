@@ -7,11 +7,11 @@
 #include <utility>
 #include <vector>
 
+#include "base/exceptions.h"
 #include "install/setup_callback.h"
 #include "platform/files.h"
 #include "streams/memory_stream.h"
 #include "support/temp_dir.h"
-#include "util/exceptions.h"
 
 namespace cd::test {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/exceptions.h"
 #include "streams/memory_stream.h"
-#include "util/exceptions.h"
 
 namespace cd {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <string>
 
+#include "base/exceptions.h"
 #include "streams/memory_stream.h"
-#include "util/exceptions.h"
 
 namespace cd::test {
 

@@ -4,10 +4,10 @@
 
 #include <filesystem>
 
+#include "base/exceptions.h"
 #include "platform/drive_map.h"
 #include "platform/files.h"
 #include "support/temp_dir.h"
-#include "util/exceptions.h"
 #include "util/whole_file.h"
 
 namespace cd {

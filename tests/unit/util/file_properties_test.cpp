@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "base/exceptions.h"
 #include "platform/dos_time.h"
 #include "platform/drive_map.h"
 #include "platform/files.h"
 #include "support/temp_dir.h"
-#include "util/exceptions.h"
 #include "util/whole_file.h"
 
 namespace cd {

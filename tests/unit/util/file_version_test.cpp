@@ -4,11 +4,11 @@
 
 #include <vector>
 
+#include "base/exceptions.h"
 #include "platform/files.h"
 #include "platform/pe_version.h"
 #include "support/pe_builder.h"
 #include "support/temp_dir.h"
-#include "util/exceptions.h"
 #include "util/whole_file.h"
 
 namespace cd {

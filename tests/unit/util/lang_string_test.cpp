@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "util/exceptions.h"
+#include "base/exceptions.h"
 
 namespace cd {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "util/exceptions.h"
+#include "base/exceptions.h"
 
 namespace cd {
 namespace {

@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "base/exceptions.h"
 #include "support/http_server.h"
 #include "support/temp_dir.h"
 #include "support/tls_server.h"
-#include "util/exceptions.h"
 #include "util/url_loader.h"
 
 namespace cd {

@@ -7,12 +7,12 @@
 #include <fstream>
 #include <vector>
 
+#include "base/exceptions.h"
 #include "platform/files.h"
 #include "support/http_server.h"
 #include "support/socket.h"
 #include "support/temp_dir.h"
 #include "support/url_library_probe.h"
-#include "util/exceptions.h"
 
 namespace cd {
 namespace {

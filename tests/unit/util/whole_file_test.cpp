@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "base/exceptions.h"
 #include "platform/files.h"
 #include "support/temp_dir.h"
-#include "util/exceptions.h"
 
 namespace cd {
 namespace {

@@ -33,7 +33,7 @@ class TDatumValue : public TFileItem {
   void StoreFileInfo() override;
   // Phase 0 copies the file from the medium; failures become EViolationError naming the
   // target unless IgnoreUserInstallError drops them.
-  void DoUserInstall(int phase) override;
+  void DoUserInstall(TInstallPhase phase) override;
   void CheckConsistence() override;
   // Installs the file from embedded data (the Data value of a group file).
   virtual void InstallData(TStream& stream);

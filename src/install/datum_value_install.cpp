@@ -58,8 +58,8 @@ void TDatumValue::ReplaceTarget(const std::string& target,
 
 // A packed source is unpacked straight into the new file and a stored one copied in blocks,
 // so no file is ever held in memory whole.
-void TDatumValue::DoUserInstall(int phase) {
-  if (phase != 0) return;
+void TDatumValue::DoUserInstall(TInstallPhase phase) {
+  if (phase != kPhaseInstall) return;
   TFilesManager* manager = FilesManager();
   ISetupCallBack* callback = manager ? manager->Callback() : nullptr;
   TProgressProc progress = callback ? callback->GetProgressProc() : TProgressProc();

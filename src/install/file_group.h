@@ -18,7 +18,7 @@ class TFileGroup : public TFileItem {
   void PackFile() override;
   // Phase 0 reads the group file from the medium, installing every member while it is read;
   // phases 1 and 2 go to the members of the configuration.
-  void DoUserInstall(int phase) override;
+  void DoUserInstall(TInstallPhase phase) override;
 };
 
 }  // namespace cd

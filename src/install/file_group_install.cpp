@@ -43,8 +43,8 @@ void TFileGroup::PackFile() {
   RecordDestSize(dest);
 }
 
-void TFileGroup::DoUserInstall(int phase) {
-  if (phase != 0) {
+void TFileGroup::DoUserInstall(TInstallPhase phase) {
+  if (phase != kPhaseInstall) {
     TFileItem::DoUserInstall(phase);
     return;
   }

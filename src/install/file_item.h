@@ -20,11 +20,16 @@ class TStream;
 inline constexpr const char* kUnsafeNameCause =
     "unsafe name: it leads out of its folder, or names a drive or a device";
 
-// The four uses of a file item's name (GetFileName).
-inline constexpr int kFileBuildSource = 0;
-inline constexpr int kFileBuildDest = 1;
-inline constexpr int kFileMediumSource = 2;
-inline constexpr int kFileTarget = 3;
+// The four uses of a file item's name (GetFileName), numbered as callers know them.
+enum TFileNameKind : int {
+  kFileBuildSource = 0,
+  kFileBuildDest = 1,
+  kFileMediumSource = 2,
+  kFileTarget = 3,
+};
+
+// The three passes of an update run (DoUserInstall).
+enum TInstallPhase : int { kPhaseInstall = 0, kPhaseRegister = 1, kPhaseFinish = 2 };
 
 class TFileItem : public TEItem {
  public:
@@ -68,7 +73,7 @@ class TFileItem : public TEItem {
 
   // The full name of the file for one use: kFileBuildSource, kFileBuildDest, kFileMediumSource
   // or kFileTarget.
-  std::string GetFileName(int kind) const;
+  std::string GetFileName(TFileNameKind kind) const;
   // The files manager the item belongs to: FilesManagerLink, the owner's files manager, the
   // owning files manager, or the first manager up the owner chain.
   TFilesManager* FilesManager() const;
@@ -86,8 +91,9 @@ class TFileItem : public TEItem {
   virtual void StoreFileInfo();
   // Install time: decide whether the file is out of date (a plain item asks its members).
   virtual void CompareFile();
-  // Install time: phase 0 installs, 1 registers, 2 finishes special installations.
-  virtual void DoUserInstall(int phase);
+  // Install time: the install phase copies, the register phase registers, the finish phase
+  // finishes special installations.
+  virtual void DoUserInstall(TInstallPhase phase);
   // Opens the file's source on the medium as a stream of the unpacked contents, reporting
   // progress; the caller owns the stream. With maxSize, contents of more than maxSize bytes
   // are refused, naming the file.

@@ -64,7 +64,7 @@ TFilesManager* TFileItem::FilesManager() const {
   return dynamic_cast<TFilesManager*>(GetManager(const_cast<TFileItem*>(this)));
 }
 
-std::string TFileItem::GetFileName(int kind) const {
+std::string TFileItem::GetFileName(TFileNameKind kind) const {
   switch (kind) {
     case kFileBuildSource:
       return RequireInstallManager(*this).SourcePrgPath() + CheckedRelative(SourceName());

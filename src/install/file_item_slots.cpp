@@ -67,7 +67,7 @@ void TFileItem::CompareFile() {
   ForEachMember(*this, [](TFileItem& member) { member.CompareFile(); });
 }
 
-void TFileItem::DoUserInstall(int phase) {
+void TFileItem::DoUserInstall(TInstallPhase phase) {
   ForEachMember(*this, [phase](TFileItem& member) { member.DoUserInstall(phase); });
 }
 

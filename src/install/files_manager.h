@@ -21,9 +21,8 @@ class TStream;
 
 // Kinds of GetDirectory: the Windows directory, the system directory, the Windows directory
 // followed by "Vok\".
-inline constexpr int kDirWindows = 0;
-inline constexpr int kDirSystem = 1;
-inline constexpr int kDirWindowsVok = 2;
+// The kinds of GetDirectory, numbered as callers know them.
+enum TDirectoryKind : int { kDirWindows = 0, kDirSystem = 1, kDirWindowsVok = 2 };
 
 class TFilesManager : public TEManager {
  public:
@@ -66,7 +65,7 @@ class TFilesManager : public TEManager {
   static std::unique_ptr<TFilesManager> CreateFromStream(TStream& stream,
                                                          const std::string& configName);
   // A directory of kind kDirWindows, kDirSystem or kDirWindowsVok, ending with a backslash.
-  static std::string GetDirectory(int kind);
+  static std::string GetDirectory(TDirectoryKind kind);
   // The first file item (a child, or a member of a child) whose Path equals name without
   // regard to letter case; nullptr when none.
   TFileItem* FindItem(std::string_view name) const;

@@ -127,7 +127,7 @@ std::unique_ptr<TFilesManager> TFilesManager::CreateFromStream(TStream& stream,
   return manager;
 }
 
-std::string TFilesManager::GetDirectory(int kind) {
+std::string TFilesManager::GetDirectory(TDirectoryKind kind) {
   switch (kind) {
     case kDirWindows:
       return os::IncludeTrailingBackslash(Cut255(os::WindowsDirectory()));

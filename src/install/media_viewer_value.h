@@ -16,7 +16,7 @@ class TMediaViewerValue : public TVersionValue {
   // unnecessary and clears ro_InstallMediaPlayer.
   void CompareFile() override;
   // Phase 2 runs the player's quiet setup when the player is missing and the run asks for it.
-  void DoUserInstall(int phase) override;
+  void DoUserInstall(TInstallPhase phase) override;
 
   // The media player control could be created on this machine.
   bool PlayerPresent() const { return playerPresent_; }

@@ -12,7 +12,7 @@ class TRegistrationValue : public TVersionValue {
   const TClassInfo& ClassType() const override { return StaticClass(); }
 
   // Phase 1 runs the program with "-regserver" and waits for it; RegisterDLL is not consulted.
-  void DoUserInstall(int phase) override;
+  void DoUserInstall(TInstallPhase phase) override;
 };
 
 }  // namespace cd

@@ -32,8 +32,8 @@ std::unique_ptr<TBookCard> ReadCard(std::string_view text) {
 
 }  // namespace
 
-void TRegistrationValue::DoUserInstall(int phase) {
-  if (phase == 1)
+void TRegistrationValue::DoUserInstall(TInstallPhase phase) {
+  if (phase == kPhaseRegister)
     RunAndWait(QuotedProgram(GetFileName(kFileTarget)), "-regserver", TStepProc());
   else
     TVersionValue::DoUserInstall(phase);
@@ -50,8 +50,8 @@ void TMediaViewerValue::CompareFile() {
   SetNeeded(false);
 }
 
-void TMediaViewerValue::DoUserInstall(int phase) {
-  if (phase != 2) {
+void TMediaViewerValue::DoUserInstall(TInstallPhase phase) {
+  if (phase != kPhaseFinish) {
     TVersionValue::DoUserInstall(phase);
     return;
   }

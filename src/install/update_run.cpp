@@ -24,13 +24,13 @@ void ForEachItem(TFilesManager& manager, bool neededOnly, Visit visit) {
 void TFilesManager::Update(ISetupCallBack* callback) {
   CheckRunCommand(RunCommand());
   SetCallback(callback);
-  ForEachItem(*this, true, [](TFileItem& item) { item.DoUserInstall(0); });
+  ForEachItem(*this, true, [](TFileItem& item) { item.DoUserInstall(kPhaseInstall); });
   if (callback) {
     if (TProgressProc progress = callback->GetProgressProc())
       progress(kProgressCopyDone, kProgressCopyDone, callback->GetTotals());
   }
-  ForEachItem(*this, true, [](TFileItem& item) { item.DoUserInstall(1); });
-  ForEachItem(*this, false, [](TFileItem& item) { item.DoUserInstall(2); });
+  ForEachItem(*this, true, [](TFileItem& item) { item.DoUserInstall(kPhaseRegister); });
+  ForEachItem(*this, false, [](TFileItem& item) { item.DoUserInstall(kPhaseFinish); });
 
   if (!MediaPlayerInstalled() && !RunCommand().empty()) {
     StartProgram(GetDirectory(kDirWindowsVok) + RunCommand());

@@ -30,7 +30,7 @@ class TVersionValue : public TDatumValue {
   void CompareFile() override;
   void StoreFileInfo() override;
   // Phase 1 registers the library when RegisterDLL is set.
-  void DoUserInstall(int phase) override;
+  void DoUserInstall(TInstallPhase phase) override;
   void CheckConsistence() override;
 
   // Ver2 in the high, Ver1 in the low 32 bits.

@@ -44,9 +44,9 @@ void TVersionValue::StoreFileInfo() {
   SetVersion64(static_cast<int64_t>(GetFileVersion(GetFileName(kFileBuildSource))));
 }
 
-void TVersionValue::DoUserInstall(int phase) {
+void TVersionValue::DoUserInstall(TInstallPhase phase) {
   TDatumValue::DoUserInstall(phase);
-  if (phase == 1 && RegisterDLL()) RegisterLibrary(GetFileName(kFileTarget));
+  if (phase == kPhaseRegister && RegisterDLL()) RegisterLibrary(GetFileName(kFileTarget));
 }
 
 void TVersionValue::CheckConsistence() {

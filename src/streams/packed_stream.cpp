@@ -54,16 +54,8 @@ uint32_t ReadFromSource(uint8_t* buffer, uint32_t& size, void* param) {
 void WriteToDest(const uint8_t* buffer, uint32_t size, void* param) {
   auto& streams = *static_cast<TCodecStreams*>(param);
   if (streams.writeError) return;
-  if (streams.pending.size() + size > kOutputBlock) streams.Flush();
-  if (size >= kOutputBlock) {
-    try {
-      streams.dest.WriteBuffer(buffer, size);
-    } catch (const std::exception&) {
-      streams.writeError = std::current_exception();
-    }
-    return;
-  }
   streams.pending.insert(streams.pending.end(), buffer, buffer + size);
+  if (streams.pending.size() >= kOutputBlock) streams.Flush();
 }
 
 void CheckResult(int code, TCodecStreams& streams) {
@@ -90,7 +82,7 @@ bool IsPacked(TStream& stream) {
 void UnpackStream(TStream& source, TStream& dest) {
   auto work = std::make_unique<TExplodeWork>();
   TCodecStreams streams{source, dest, nullptr, {}};
-  streams.pending.reserve(kOutputBlock);
+  streams.pending.reserve(kOutputBlock + 8192);  // a block and the piece that fills it
   const int code = Explode(ReadFromSource, WriteToDest, *work, &streams);
   CheckResult(code, streams);
 }
@@ -108,7 +100,7 @@ void PackStreamAlways(TStream& source, TStream& dest) {
   dest.WriteBuffer(kPackedSignature, sizeof kPackedSignature);
   auto work = std::make_unique<TImplodeWork>();
   TCodecStreams streams{source, dest, nullptr, {}};
-  streams.pending.reserve(kOutputBlock);
+  streams.pending.reserve(kOutputBlock + 8192);  // a block and the piece that fills it
   const int code = Implode(ReadFromSource, WriteToDest, *work, &streams, kDclBinary, 4096);
   CheckResult(code, streams);
 }

@@ -2,29 +2,29 @@
 // when complete, so that a failure leaves the file as it was and no half-written one.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "platform/replace_file.h"
-#include "streams/stream.h"
+#include "streams/open_file_stream.h"
 
 namespace cd {
 
-class TReplacingFileStream : public TStream {
+// The replacement is a base of its own, listed first, so that it exists before the stream over
+// its file is made.
+struct TReplacementOwner {
+  explicit TReplacementOwner(const std::string& fileName) : replacement(fileName) {}
+  os::ReplacementFile replacement;
+};
+
+class TReplacingFileStream : private TReplacementOwner, public TOpenFileStream {
  public:
   // Creates the new file beside fileName; a failure names fileName.
-  explicit TReplacingFileStream(const std::string& fileName) : replacement_(fileName) {}
+  explicit TReplacingFileStream(const std::string& fileName)
+      : TReplacementOwner(fileName), TOpenFileStream(replacement.File()) {}
 
-  int64_t Read(void* buffer, int64_t count) override;
-  int64_t Write(const void* buffer, int64_t count) override;
-  int64_t Seek(int64_t offset, TSeekOrigin origin) override;
-  int64_t Size() override { return replacement_.File().Size(); }
-
-  // Puts the new file in place. Destroyed without it, the stream removes the new file.
-  void Commit() { replacement_.Commit(); }
-
- private:
-  os::ReplacementFile replacement_;
+  // Puts the new file in place; the stream is not used afterwards. Destroyed without it, the
+  // stream removes the new file.
+  void Commit() { replacement.Commit(); }
 };
 
 }  // namespace cd

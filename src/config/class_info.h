@@ -4,6 +4,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -51,6 +53,37 @@ class TClassInfo {
   const TClassInfo* FindFieldClass(std::string_view className) const;
 };
 
+// The stored default of an ordinal or floating-point key, against which the writer leaves the
+// key out. Unstated, it is the value a new object holds: the builder reads it from a prototype
+// that the class's factory makes, so the constructor's member initialisers are the one place a
+// default is written. A stated value is for a key whose stored default differs from what a new
+// object holds; std::nullopt for a key that is written whatever its value.
+class TKeyDefault {
+ public:
+  enum TSource { kFromPrototype, kStated, kNone };
+
+  TKeyDefault() = default;
+  TKeyDefault(std::nullopt_t) : source_(kNone) {}
+  template <class V>
+    requires(std::is_arithmetic_v<V> || std::is_enum_v<V>)
+  TKeyDefault(V value) : source_(kStated), value_(ToDouble(value)) {}
+
+  TSource Source() const { return source_; }
+  double Value() const { return value_; }
+
+ private:
+  template <class V>
+  static double ToDouble(V value) {
+    if constexpr (std::is_enum_v<V>)
+      return static_cast<double>(static_cast<std::underlying_type_t<V>>(value));
+    else
+      return static_cast<double>(value);
+  }
+
+  TSource source_ = kFromPrototype;
+  double value_ = 0;
+};
+
 template <class T>
 class TClassBuilder {
  public:
@@ -65,40 +98,38 @@ class TClassBuilder {
     }
   }
 
-  TClassBuilder& Int(std::string key, int32_t T::*member, std::optional<int32_t> def = 0) {
+  TClassBuilder& Int(std::string key, int32_t T::*member, TKeyDefault def = {}) {
     return Int(
         std::move(key), [member](const T& o) { return o.*member; },
         [member](T& o, int32_t v) { o.*member = v; }, def);
   }
   TClassBuilder& Int(std::string key, std::function<int32_t(const T&)> get,
-                     std::function<void(T&, int32_t)> set, std::optional<int32_t> def = 0,
+                     std::function<void(T&, int32_t)> set, TKeyDefault def = {},
                      const TIdentMapping* mapping = nullptr) {
-    TPropInfo& p = Add(std::move(key), TPropKind::Integer);
+    TPropInfo& p = Add(std::move(key), TPropKind::Integer, def);
     p.identMapping = mapping;
-    if (def) p.ordDefault = *def;
     p.getOrd = [get](const TPersistent& o) -> int64_t { return get(static_cast<const T&>(o)); };
     if (set)
       p.setOrd = [set](TPersistent& o, int64_t v) { set(static_cast<T&>(o), static_cast<int32_t>(v)); };
     return *this;
   }
-  TClassBuilder& Bool(std::string key, bool T::*member, std::optional<bool> def = false) {
+  TClassBuilder& Bool(std::string key, bool T::*member, TKeyDefault def = {}) {
     return Bool(
         std::move(key), [member](const T& o) { return o.*member; },
         [member](T& o, bool v) { o.*member = v; }, def);
   }
   TClassBuilder& Bool(std::string key, std::function<bool(const T&)> get,
-                      std::function<void(T&, bool)> set, std::optional<bool> def = false) {
-    TPropInfo& p = Add(std::move(key), TPropKind::Enum);
+                      std::function<void(T&, bool)> set, TKeyDefault def = {}) {
+    TPropInfo& p = Add(std::move(key), TPropKind::Enum, def);
     p.enumType = &BooleanType();
     p.isBoolean = true;
-    if (def) p.ordDefault = *def ? 1 : 0;
     p.getOrd = [get](const TPersistent& o) -> int64_t { return get(static_cast<const T&>(o)); };
     if (set) p.setOrd = [set](TPersistent& o, int64_t v) { set(static_cast<T&>(o), v != 0); };
     return *this;
   }
   template <class E>
   TClassBuilder& Enum(std::string key, E T::*member, const TEnumTypeInfo& type,
-                      std::type_identity_t<std::optional<E>> def = std::nullopt) {
+                      TKeyDefault def = {}) {
     return Enum<E>(
         std::move(key), [member](const T& o) { return o.*member; },
         [member](T& o, E v) { o.*member = v; }, type, def);
@@ -106,11 +137,9 @@ class TClassBuilder {
   template <class E>
   TClassBuilder& Enum(std::string key, std::type_identity_t<std::function<E(const T&)>> get,
                       std::type_identity_t<std::function<void(T&, E)>> set,
-                      const TEnumTypeInfo& type,
-                      std::type_identity_t<std::optional<E>> def = std::nullopt) {
-    TPropInfo& p = Add(std::move(key), TPropKind::Enum);
+                      const TEnumTypeInfo& type, TKeyDefault def = {}) {
+    TPropInfo& p = Add(std::move(key), TPropKind::Enum, def);
     p.enumType = &type;
-    if (def) p.ordDefault = static_cast<int64_t>(*def);
     p.getOrd = [get](const TPersistent& o) -> int64_t {
       return static_cast<int64_t>(get(static_cast<const T&>(o)));
     };
@@ -120,17 +149,16 @@ class TClassBuilder {
   }
   // A set held as a bit mask: element n is bit (1 << n).
   TClassBuilder& Set(std::string key, uint32_t T::*member, const TEnumTypeInfo& type,
-                     std::optional<uint32_t> def = 0) {
+                     TKeyDefault def = {}) {
     return Set(
         std::move(key), [member](const T& o) { return o.*member; },
         [member](T& o, uint32_t v) { o.*member = v; }, type, def);
   }
   TClassBuilder& Set(std::string key, std::function<uint32_t(const T&)> get,
                      std::function<void(T&, uint32_t)> set, const TEnumTypeInfo& type,
-                     std::optional<uint32_t> def = 0) {
-    TPropInfo& p = Add(std::move(key), TPropKind::Set);
+                     TKeyDefault def = {}) {
+    TPropInfo& p = Add(std::move(key), TPropKind::Set, def);
     p.enumType = &type;
-    if (def) p.ordDefault = *def;
     p.getOrd = [get](const TPersistent& o) -> int64_t { return get(static_cast<const T&>(o)); };
     if (set)
       p.setOrd = [set](TPersistent& o, int64_t v) {
@@ -139,17 +167,16 @@ class TClassBuilder {
     return *this;
   }
   TClassBuilder& Float(std::string key, double T::*member, TFloatType type = TFloatType::Extended,
-                       double def = 0) {
+                       TKeyDefault def = {}) {
     return Float(
         std::move(key), [member](const T& o) { return o.*member; },
         [member](T& o, double v) { o.*member = v; }, type, def);
   }
   TClassBuilder& Float(std::string key, std::function<double(const T&)> get,
                        std::function<void(T&, double)> set, TFloatType type = TFloatType::Extended,
-                       double def = 0) {
-    TPropInfo& p = Add(std::move(key), TPropKind::Float);
+                       TKeyDefault def = {}) {
+    TPropInfo& p = Add(std::move(key), TPropKind::Float, def);
     p.floatType = type;
-    p.floatDefault = def;
     p.getFloat = [get](const TPersistent& o) -> long double { return get(static_cast<const T&>(o)); };
     if (set)
       p.setFloat = [set](TPersistent& o, long double v) {
@@ -222,9 +249,39 @@ class TClassBuilder {
     return *this;
   }
 
-  TClassInfo Build() { return std::move(info_); }
+  // The metadata, with the unstated defaults read from a new object of the class.
+  TClassInfo Build() {
+    if (!fromPrototype_.empty()) {
+      std::unique_ptr<T> prototype = NewPrototype();
+      if (!prototype)
+        throw std::logic_error(info_.name + ": an abstract class states the defaults of its keys");
+      for (size_t index : fromPrototype_) {
+        TPropInfo& p = info_.props[index];
+        if (p.kind == TPropKind::Float)
+          p.floatDefault = static_cast<double>(p.getFloat(*prototype));
+        else
+          p.ordDefault = p.getOrd(*prototype);
+      }
+    }
+    return std::move(info_);
+  }
 
  private:
+  // A new object as the class's factory (or its collection) makes one; none for an abstract
+  // class.
+  static std::unique_ptr<T> NewPrototype() {
+    if constexpr (std::is_abstract_v<T>)
+      return nullptr;
+    else if constexpr (std::is_constructible_v<T, TComponent*>)
+      return std::make_unique<T>(static_cast<TComponent*>(nullptr));
+    else if constexpr (std::is_constructible_v<T, TCollection*>)
+      return std::make_unique<T>(static_cast<TCollection*>(nullptr));
+    else if constexpr (std::is_default_constructible_v<T>)
+      return std::make_unique<T>();
+    else
+      return nullptr;
+  }
+
   TPropInfo& Add(std::string key, TPropKind kind) {
     TPropInfo p;
     p.name = std::move(key);
@@ -232,8 +289,22 @@ class TClassBuilder {
     info_.props.push_back(std::move(p));
     return info_.props.back();
   }
+  TPropInfo& Add(std::string key, TPropKind kind, const TKeyDefault& def) {
+    TPropInfo& p = Add(std::move(key), kind);
+    if (def.Source() == TKeyDefault::kFromPrototype) {
+      fromPrototype_.push_back(info_.props.size() - 1);
+    } else if (def.Source() == TKeyDefault::kStated) {
+      if (kind == TPropKind::Float)
+        p.floatDefault = def.Value();
+      else
+        p.ordDefault = static_cast<int64_t>(def.Value());
+    }
+    return p;
+  }
 
   TClassInfo info_;
+  // Keys whose default is read from the prototype when the metadata is built.
+  std::vector<size_t> fromPrototype_;
 };
 
 }  // namespace cd

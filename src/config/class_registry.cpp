@@ -79,4 +79,13 @@ const TClassInfo& FindClass(std::string_view name) {
   return *cls;
 }
 
+std::vector<const TClassInfo*> RegisteredClasses() {
+  Registry& r = TheRegistry();
+  std::lock_guard<std::mutex> guard(r.lock);
+  std::vector<const TClassInfo*> classes;
+  classes.reserve(r.classes.size());
+  for (const auto& entry : r.classes) classes.push_back(entry.second);
+  return classes;
+}
+
 }  // namespace cd

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/exceptions.h"
 #include "config/class_info.h"
@@ -27,5 +28,7 @@ void UnRegisterClass(const TClassInfo& cls);
 const TClassInfo* GetClass(std::string_view name);
 // Like GetClass but fails with EClassNotFound "Class %s not found".
 const TClassInfo& FindClass(std::string_view name);
+// Every registered class (aliases not repeated), in no particular order.
+std::vector<const TClassInfo*> RegisteredClasses();
 
 }  // namespace cd

@@ -51,7 +51,7 @@ const TClassInfo& TComponent::StaticClass() {
               "Name", [](const TComponent& c) { return c.Name(); },
               [](TComponent& c, const std::string& v) { c.SetName(v); })
           .StoredWhen([](const TComponent&) { return false; })
-          .Int("Tag", &TComponent::tag_, 0)
+          .Int("Tag", &TComponent::tag_)
           .Build();
   return info;
 }

@@ -39,9 +39,9 @@ const TEnumTypeInfo& DuplicatesType() {
 const TClassInfo& TIntegerList::StaticClass() {
   static const TClassInfo info =
       TClassBuilder<TIntegerList>("TIntegerList", &TPersistent::StaticClass())
-          .Bool("SaveBinary", &TIntegerList::saveBinary_, true)
+          .Bool("SaveBinary", &TIntegerList::saveBinary_)
           .StoredWhen([](const TIntegerList& l) { return l.Count() > 0; })
-          .Enum("Duplicates", &TIntegerList::duplicates_, DuplicatesType(), TDuplicates::dupIgnore)
+          .Enum("Duplicates", &TIntegerList::duplicates_, DuplicatesType())
           .Extra(
               "BinList", [](TIntegerList& l, TBinaryReader& r) { l.FromBinList(r.ReadBinary()); },
               [](const TIntegerList& l, TBinaryWriter& w) { w.WriteBinary(l.ToBinList()); },

@@ -63,7 +63,7 @@ void TObjectWriter::WriteProperty(const TPersistent& object, const TPropInfo& pr
       return;
     case TPropKind::Float: {
       const long double v = prop.getFloat(object);
-      if (v == static_cast<long double>(prop.floatDefault)) return;
+      if (prop.floatDefault && v == static_cast<long double>(*prop.floatDefault)) return;
       w_.WriteStr(key);
       w_.WriteExtended(v);
       return;

@@ -52,9 +52,9 @@ struct TPropInfo {
   TFloatType floatType = TFloatType::Extended;
   bool isBoolean = false;
 
-  // Declared default; an ordinal property without one is always written.
+  // Stored default; a property without one is always written.
   std::optional<int64_t> ordDefault;
-  double floatDefault = 0;
+  std::optional<double> floatDefault;
 
   // Accessors by kind; an empty setter makes the property read-only.
   std::function<int64_t(const TPersistent&)> getOrd;  // Integer, Enum, Set

@@ -43,8 +43,8 @@ const TClassInfo& TDatumValue::StaticClass() {
       TClassBuilder<TDatumValue>("TDatumValue", &TFileItem::StaticClass())
           .Str("TimeAsText", [](const TDatumValue& v) { return v.TimeAsText(); },
                [](TDatumValue&, const std::string&) {})
-          .Int("Time", &TDatumValue::time_, 0)
-          .Bool("IgnoreUserInstallError", &TDatumValue::ignoreUserInstallError_, false)
+          .Int("Time", &TDatumValue::time_)
+          .Bool("IgnoreUserInstallError", &TDatumValue::ignoreUserInstallError_)
           .Extra("Data", &ReadData, &WriteData,
                  [](const TDatumValue&) { return WritingEmbeddedData(); })
           .Build();

@@ -8,8 +8,8 @@ const TClassInfo& TFileItem::StaticClass() {
       TClassBuilder<TFileItem>("TFileItem", &TEItem::StaticClass())
           .Str("Path", &TFileItem::path_)
           .Str("InstalTarget", &TFileItem::instalTarget_)
-          .Int("DestSize", &TFileItem::destSize_, 0)
-          .Set("Flags", &TFileItem::flags_, FileFlagType(), 0)
+          .Int("DestSize", &TFileItem::destSize_)
+          .Set("Flags", &TFileItem::flags_, FileFlagType())
           .Build();
   return info;
 }

@@ -7,7 +7,7 @@ const TClassInfo& TFilesManagerRunData::StaticClass() {
   static const TClassInfo info =
       TClassBuilder<TFilesManagerRunData>("TFilesManagerRunData", &TPersistent::StaticClass())
           .Str("InstallLang", &TFilesManagerRunData::installLang_)
-          .Set("Options", &TFilesManagerRunData::options_, RunOptionType(), 0)
+          .Set("Options", &TFilesManagerRunData::options_, RunOptionType())
           .Str("AskPathName", &TFilesManagerRunData::askPathName_)
           .Str("AskPathNameDescr", &TFilesManagerRunData::askPathNameDescr_)
           .Build();

@@ -10,9 +10,9 @@ const TClassInfo& TVersionValue::StaticClass() {
       TClassBuilder<TVersionValue>("TVersionValue", &TDatumValue::StaticClass())
           .Str("Version", [](const TVersionValue& v) { return v.Version(); },
                [](TVersionValue&, const std::string&) {})
-          .Int("Ver1", &TVersionValue::ver1_, 0)
-          .Int("Ver2", &TVersionValue::ver2_, 0)
-          .Bool("RegisterDLL", &TVersionValue::registerDLL_, false)
+          .Int("Ver1", &TVersionValue::ver1_)
+          .Int("Ver2", &TVersionValue::ver2_)
+          .Bool("RegisterDLL", &TVersionValue::registerDLL_)
           .Build();
   return info;
 }

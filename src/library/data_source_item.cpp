@@ -13,7 +13,7 @@ const TClassInfo& TDataSourceItem::StaticClass() {
           // Read before Value, so the reader creates the right kind of value and then fills it.
           .Int(
               "DataSourceType", [](const TDataSourceItem& i) { return i.DataSourceType(); },
-              [](TDataSourceItem& i, int32_t v) { i.SetDataSourceType(v); }, 0)
+              [](TDataSourceItem& i, int32_t v) { i.SetDataSourceType(v); })
           .Object("Value", [](TDataSourceItem& i) { return &i.Value(); })
           .Build();
   return info;

@@ -13,8 +13,7 @@ const TClassInfo& TVokNetEnvir::StaticClass() {
       TClassBuilder<TVokNetEnvir>("TVokNetEnvir", &TComponent::StaticClass())
           .Str("BasicPath", &TVokNetEnvir::basicPath_)
           .Str("VolumeLabel", &TVokNetEnvir::volumeLabel_)
-          .Enum("SupervisorMode", &TVokNetEnvir::supervisorMode_, BooleanExType(),
-                TBooleanEx::be_None)
+          .Enum("SupervisorMode", &TVokNetEnvir::supervisorMode_, BooleanExType())
           .Str("CDRomPath", &TVokNetEnvir::cdRomPath_)
           .Str("CourseVolumeLabel", &TVokNetEnvir::courseVolumeLabel_)
           .Str("NetDiskPath", &TVokNetEnvir::netDiskPath_)

@@ -18,7 +18,7 @@ const TClassInfo& TRunCDRom::StaticClass() {
           .Str("PrgPrefixPath", &TRunCDRom::prgPrefixPath_)
           .Str("DestPrgPath", &TRunCDRom::destPrgPath_)
           .Str("ConfigFileName", &TRunCDRom::configFileName_)
-          .Bool("AllowDuplicateMediumId", &TRunCDRom::allowDuplicateMediumId_, false)
+          .Bool("AllowDuplicateMediumId", &TRunCDRom::allowDuplicateMediumId_)
           .Build();
   return info;
 }

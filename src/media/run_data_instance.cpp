@@ -6,7 +6,7 @@ namespace cd {
 const TClassInfo& TRunDataInstance::StaticClass() {
   static const TClassInfo info =
       TClassBuilder<TRunDataInstance>("TRunDataInstance", &TEItem::StaticClass())
-          .Int("Id", &TRunDataInstance::id_, 0)
+          .Int("Id", &TRunDataInstance::id_)
           .Str("LangsTxt", &TRunDataInstance::langsTxt_)
           .Str("Lang", &TRunDataInstance::lang_)
           .Str("Langs", &TRunDataInstance::langs_)

@@ -10,7 +10,7 @@ const TClassInfo& TConvertFilter::StaticClass() {
           .Str("InputBasicPath", &TConvertFilter::inputBasicPath_)
           .Str("Disk", &TConvertFilter::disk_)
           .Str("OutputBasicPath", &TConvertFilter::outputBasicPath_)
-          .Bool("Ignore", &TConvertFilter::ignore_, false)
+          .Bool("Ignore", &TConvertFilter::ignore_)
           .Build();
   return info;
 }

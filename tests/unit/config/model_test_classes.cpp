@@ -37,7 +37,7 @@ const TClassInfo& TTestRecord::StaticClass() {
   static const TClassInfo info =
       TClassBuilder<TTestRecord>("TTestRecord", &TPersistent::StaticClass())
           .Str("Lang", &TTestRecord::lang)
-          .Int("Count", &TTestRecord::count, 0)
+          .Int("Count", &TTestRecord::count)
           .Object("Names", [](TTestRecord& r) { return &r.names; })
           .Build();
   return info;
@@ -47,7 +47,7 @@ const TClassInfo& TTestItem::StaticClass() {
   static const TClassInfo info =
       TClassBuilder<TTestItem>("TTestItem", &TCollectionItem::StaticClass())
           .Str("Exe", &TTestItem::exe)
-          .Int("Size", &TTestItem::size, 0)
+          .Int("Size", &TTestItem::size)
           .Reference("Target", [](const TTestItem& i) { return i.target; },
                      [](TTestItem& i, TComponent* c) { i.target = c; })
           .Build();
@@ -73,12 +73,12 @@ const TClassInfo& TTestComponent::StaticClass() {
       TClassBuilder<T>("TTestComponent", &TComponent::StaticClass())
           .Int("Number", &T::number, std::nullopt)
           .Int("Colour", [](const T& o) { return o.colour; }, [](T& o, int32_t v) { o.colour = v; },
-               0, &ColourIdents())
-          .Bool("Flag", &T::flag, false)
-          .Enum("Fruit", &T::fruit, FruitType(), TFruit::frApple)
+               {}, &ColourIdents())
+          .Bool("Flag", &T::flag)
+          .Enum("Fruit", &T::fruit, FruitType())
           .Set("Small", [](const T& o) -> uint32_t { return o.small; },
-               [](T& o, uint32_t v) { o.small = static_cast<uint8_t>(v); }, OptionType(), 0)
-          .Set("Fruits", &T::fruits, FruitType(), 0)
+               [](T& o, uint32_t v) { o.small = static_cast<uint8_t>(v); }, OptionType())
+          .Set("Fruits", &T::fruits, FruitType())
           .Float("Ext", &T::ext)
           .Float("Sgl", [](const T& o) -> double { return static_cast<float>(o.sgl); },
                  [](T& o, double v) { o.sgl = static_cast<float>(v); }, TFloatType::Single)

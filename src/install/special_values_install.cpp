@@ -7,7 +7,7 @@
 #include "install/media_viewer_value.h"
 #include "install/registration_value.h"
 #include "install/run_options.h"
-#include "install/update_run.h"
+#include "install/program_start.h"
 #include "library/book_card.h"
 #include "platform/com.h"
 #include "platform/files.h"

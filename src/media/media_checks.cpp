@@ -1,6 +1,7 @@
 // Consistency checks of viewers and media before a distribution is built.
 #include "base/exceptions.h"
 #include "config/string_list.h"
+#include "install/file_list_append.h"
 #include "install/file_list_manager.h"
 #include "install/files_manager.h"
 #include "install/install_manager_link.h"

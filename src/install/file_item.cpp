@@ -8,6 +8,7 @@
 
 #include "base/exceptions.h"
 #include "config/name_kind.h"
+#include "install/e_manager.h"
 #include "install/files_manager.h"
 #include "install/install_manager_link.h"
 #include "install/packed_name.h"

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/exceptions.h"
+#include "install/e_manager.h"
 #include "install/file_list.h"
 #include "install/file_list_manager.h"
 #include "util/format.h"

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "install/e_item.h"
+#include "install/e_manager.h"
 
 namespace cd {
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "config/collection.h"
+#include "config/collection_item.h"
 #include "library/data_source_value.h"
 
 namespace cd {

@@ -4,7 +4,8 @@
 #include "install/datum_value.h"
 
 #include "base/exceptions.h"
-#include "config/binary_form.h"
+#include "config/binary_reader.h"
+#include "config/binary_writer.h"
 #include "install/embedded_data.h"
 #include "install/files_manager.h"
 #include "install/hooks.h"

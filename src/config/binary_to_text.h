@@ -7,7 +7,6 @@
 
 #include "config/binary_reader.h"
 
-
 namespace cd {
 
 class TBinaryToText {

@@ -7,7 +7,6 @@
 
 #include "config/binary_writer.h"
 
-
 namespace cd {
 
 class TComponent;

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "config/binary_writer.h"
-#include "config/lexer.h"
+#include "config/text_lexer.h"
 
 namespace cd {
 

@@ -1,9 +1,11 @@
 // TBinaryReader: every read is checked against the data that remains, so truncated or
 // hostile input fails with EReadError instead of reading past it.
+#include "config/binary_reader.h"
+
 #include <cstring>
 
 #include "base/exceptions.h"
-#include "config/binary_form.h"
+#include "config/extended.h"
 #include "util/format.h"
 
 namespace cd {

@@ -1,8 +1,10 @@
 // TBinaryWriter: appends values of the binary form to a byte buffer, little-endian.
+#include "config/binary_writer.h"
+
 #include <cstring>
 
 #include "base/exceptions.h"
-#include "config/binary_form.h"
+#include "config/extended.h"
 #include "util/format.h"
 
 namespace cd {

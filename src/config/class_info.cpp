@@ -5,35 +5,6 @@
 
 namespace cd {
 
-int TEnumTypeInfo::IndexOf(std::string_view text) const {
-  for (size_t i = 0; i < names.size(); ++i)
-    if (SameText(names[i], text)) return static_cast<int>(i);
-  return -1;
-}
-
-bool TPropInfo::ReadOnly() const {
-  switch (kind) {
-    case TPropKind::Integer:
-    case TPropKind::Enum:
-    case TPropKind::Set:
-      return !setOrd;
-    case TPropKind::Float:
-      return !setFloat;
-    case TPropKind::String:
-      return !setStr;
-    case TPropKind::WideString:
-      return !setWStr;
-    case TPropKind::Object:
-    case TPropKind::Collection:
-      return false;
-    case TPropKind::Reference:
-      return !setRef;
-    case TPropKind::Event:
-      return !setEvent;
-  }
-  return true;
-}
-
 const TEnumTypeInfo& BooleanType() {
   static const TEnumTypeInfo info{"Boolean", {"False", "True"}};
   return info;

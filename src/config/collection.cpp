@@ -1,4 +1,4 @@
-// TCollection and TCollectionItem: item ownership, index checks and assignment.
+// TCollection: item ownership, index checks and assignment.
 #include "config/collection.h"
 
 #include <algorithm>
@@ -7,22 +7,6 @@
 #include "util/format.h"
 
 namespace cd {
-
-const TClassInfo& TCollectionItem::StaticClass() {
-  static const TClassInfo info =
-      TClassBuilder<TCollectionItem>("TCollectionItem", &TPersistent::StaticClass()).Build();
-  return info;
-}
-
-int TCollectionItem::Index() const {
-  if (!collection_) return -1;
-  const auto& items = collection_->items_;
-  for (size_t i = 0; i < items.size(); ++i)
-    if (items[i].get() == this) return static_cast<int>(i);
-  return -1;
-}
-
-TPersistent* TCollectionItem::GetOwner() const { return collection_; }
 
 const TClassInfo& TCollection::StaticClass() {
   static const TClassInfo info =

@@ -1,31 +1,15 @@
-// TCollection and TCollectionItem: an ordered list of item objects of one item class,
-// owned by the object whose property holds it; stored as a collection value.
+// TCollection: an ordered list of item objects (TCollectionItem) of one item class, owned by
+// the object whose property holds it; stored as a collection value.
 #pragma once
 
 #include <functional>
 #include <memory>
 #include <vector>
 
+#include "config/collection_item.h"
 #include "config/persistent.h"
 
 namespace cd {
-
-class TCollection;
-
-class TCollectionItem : public TPersistent {
- public:
-  explicit TCollectionItem(TCollection* collection) : collection_(collection) {}
-  static const TClassInfo& StaticClass();
-  const TClassInfo& ClassType() const override { return StaticClass(); }
-
-  TCollection* Collection() const { return collection_; }
-  int Index() const;
-  TPersistent* GetOwner() const override;
-
- private:
-  friend class TCollection;
-  TCollection* collection_;
-};
 
 class TCollection : public TPersistent {
  public:

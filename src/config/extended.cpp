@@ -1,9 +1,9 @@
 // 80-bit extended precision (the binary form's float code 5) from and to the host's long double.
+#include "config/extended.h"
+
 #include <cmath>
 #include <cstring>
 #include <limits>
-
-#include "config/binary_form.h"
 
 namespace cd {
 

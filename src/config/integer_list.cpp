@@ -4,7 +4,8 @@
 #include <cstring>
 
 #include "base/exceptions.h"
-#include "config/binary_form.h"
+#include "config/binary_reader.h"
+#include "config/binary_writer.h"
 #include "config/int_convert.h"
 #include "config/list_value.h"
 #include "util/format.h"

@@ -1,6 +1,8 @@
 // Reference counting and interface query of TInterfacedCollectionItem.
 #include "config/interfaced_collection_item.h"
 
+#include "config/collection.h"
+
 namespace cd {
 
 const TClassInfo& TInterfacedCollectionItem::StaticClass() {

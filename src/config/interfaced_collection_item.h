@@ -2,7 +2,7 @@
 // The count starts at 1, the reference of its collection; the last release destroys it.
 #pragma once
 
-#include "config/collection.h"
+#include "config/collection_item.h"
 #include "config/interface.h"
 
 namespace cd {

@@ -2,7 +2,8 @@
 #include "config/list_value.h"
 
 #include "base/exceptions.h"
-#include "config/binary_form.h"
+#include "config/binary_reader.h"
+#include "config/binary_writer.h"
 
 namespace cd {
 

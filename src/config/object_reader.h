@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "config/binary_form.h"
+#include "config/binary_reader.h"
 #include "config/component.h"
 
 namespace cd {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "config/binary_form.h"
+#include "config/binary_writer.h"
 
 namespace cd {
 

@@ -5,7 +5,8 @@
 #include <cctype>
 
 #include "base/exceptions.h"
-#include "config/binary_form.h"
+#include "config/binary_reader.h"
+#include "config/binary_writer.h"
 #include "config/component.h"
 #include "config/list_value.h"
 #include "util/format.h"

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "config/binary_form.h"
-#include "config/lexer.h"
+#include "config/binary_writer.h"
+#include "config/text_lexer.h"
 
 namespace cd {
 

@@ -10,26 +10,9 @@
 
 #include "base/exceptions.h"
 #include "config/component.h"
+#include "install/message_receiver.h"
 
 namespace cd {
-
-// A message delivered down a tree of lists by Broadcast.
-struct TBroadcastMessage {
-  uint32_t msg = 0;
-  int64_t wParam = 0;
-  int64_t lParam = 0;
-  int64_t result = 0;
-};
-
-// A component that handles broadcast messages. Children of a list that do not implement it
-// are skipped by plain delivery.
-class IMessageReceiver {
- public:
-  virtual void Dispatch(TBroadcastMessage& message) = 0;
-
- protected:
-  ~IMessageReceiver() = default;
-};
 
 class TComponentList;
 

@@ -1,5 +1,4 @@
-// TEItem, the run item of a configuration tree, and TEManager, the managing item that other
-// items find by walking up their owners.
+// TEItem, the run item of a configuration tree.
 #pragma once
 
 #include "install/component_list.h"
@@ -16,15 +15,5 @@ class TEItem : public TComponentList {
   // item, in child order; kinds that add checks call this first. The first failure ends it.
   virtual void CheckConsistence();
 };
-
-class TEManager : public TEItem {
- public:
-  explicit TEManager(TComponent* owner);
-  static const TClassInfo& StaticClass();
-  const TClassInfo& ClassType() const override { return StaticClass(); }
-};
-
-// The first TEManager on the owner chain beginning with item itself; nullptr if none.
-TEManager* GetManager(TComponent* item);
 
 }  // namespace cd

@@ -1,5 +1,21 @@
-// TFileGroup: class metadata (no keys of its own).
+// TFileGroup: class metadata (no keys of its own), writing a group file at build time and
+// installing its members from it.
 #include "install/file_group.h"
+
+#include "base/exceptions.h"
+#include "config/object_reader.h"
+#include "config/object_writer.h"
+#include "install/embedded_data.h"
+#include "install/files_manager.h"
+#include "install/hooks.h"
+#include "platform/paths.h"
+#include "streams/memory_stream.h"
+#include "streams/packed_stream.h"
+#include "streams/replacing_file_stream.h"
+#include "streams/virt_stream.h"
+#include "util/directories.h"
+#include "util/file_properties.h"
+#include "util/format.h"
 
 namespace cd {
 
@@ -7,6 +23,57 @@ const TClassInfo& TFileGroup::StaticClass() {
   static const TClassInfo info =
       TClassBuilder<TFileGroup>("TFileGroup", &TFileItem::StaticClass()).Build();
   return info;
+}
+
+void TFileGroup::StoreFileInfo() {
+  for (int i = 0; i < ChildCount(); ++i)
+    if (auto* member = dynamic_cast<TFileItem*>(Child(i))) member->StoreFileInfo();
+}
+
+void TFileGroup::PackFile() {
+  const std::string dest = GetFileName(kFileBuildDest);
+  ForceDirectories(os::ExtractFilePath(dest));
+  std::string binary;
+  {
+    TEmbeddedDataScope embedding;
+    TObjectWriter(binary).WriteRoot(*this);
+  }
+  {
+    // Written beside its final name and put in place when complete, as a single file is.
+    TReplacingFileStream out(dest);
+    TMemoryStream buffer(std::move(binary));
+    if (HasFlag(fg_GroupNotCompress))
+      out.CopyFrom(buffer, 0);
+    else
+      PackStream(buffer, out);
+    out.Commit();
+  }
+  RecordDestSize(dest);
+}
+
+void TFileGroup::DoUserInstall(TInstallPhase phase) {
+  if (phase != kPhaseInstall) {
+    TFileItem::DoUserInstall(phase);
+    return;
+  }
+  TFilesManager* manager = FilesManager();
+  ISetupCallBack* callback = manager ? manager->Callback() : nullptr;
+  // A group file is read whole, so one that unpacks past the limit is refused.
+  std::unique_ptr<TStream> source =
+      OpenSource(callback ? callback->GetTotals() : nullptr,
+                 callback ? callback->GetProgressProc() : TProgressProc(), kLargestReadWhole);
+  try {
+    const std::string binary = source->ReadRest();
+    TFileGroup temporary(nullptr);
+    temporary.SetFilesManagerLink(manager);
+    TObjectReader(binary).ReadRootInto(temporary);
+  } catch (const EAbort&) {
+    throw;
+  } catch (const Exception& failure) {
+    // A damaged group file would otherwise end the run without a word.
+    ShowEngineMessage(Format("Cannot install group file \"%s\": %s", {Path(), failure.Message()}));
+    throw EAbort();
+  }
 }
 
 }  // namespace cd

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <string_view>
 
 #include "install/e_item.h"
 #include "install/file_flags.h"
@@ -118,9 +117,5 @@ class TFileItem : public TEItem {
   bool needed_ = false;
   TFilesManager* filesManagerLink_ = nullptr;
 };
-
-// The name of a file as it lies on the medium: an extension exe, dll or bpl (letter case
-// counts) gets "_" as its third character (lib\x.dll becomes lib\x.dl_); others unchanged.
-std::string PackedName(std::string_view name);
 
 }  // namespace cd

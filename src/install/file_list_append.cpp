@@ -1,12 +1,13 @@
-// File list expansion and the consistency check of the file-list manager.
+// Append and AppendFor: the expansion of file lists, with the "@Name" lines brought in.
+#include "install/file_list_append.h"
+
 #include <algorithm>
 #include <vector>
 
 #include "base/exceptions.h"
+#include "install/e_manager.h"
 #include "install/file_list.h"
 #include "install/file_list_manager.h"
-#include "install/files_manager.h"
-#include "install/install_manager_link.h"
 #include "util/format.h"
 
 namespace cd {
@@ -48,27 +49,6 @@ void AppendFor(const TFileListManager& manager, const std::string& listName,
   // Not a list of the manager: its name is only for messages and cannot be referenced.
   std::vector<std::string> underWay;
   AppendLines(&manager, listName, lines, names, underWay);
-}
-
-TFileList* TFileListManager::FindList(std::string_view name) const {
-  for (int i = 0; i < ChildCount(); ++i) {
-    auto* list = dynamic_cast<TFileList*>(Child(i));
-    if (list && SameText(list->Name(), name)) return list;
-  }
-  return nullptr;
-}
-
-void TFileListManager::CheckConsistence() {
-  TEItem::CheckConsistence();
-  TStringList names;
-  names.SetSorted(true);
-  for (int i = 0; i < ChildCount(); ++i)
-    if (auto* list = dynamic_cast<TFileList*>(Child(i))) Append(*list, list->Files(), names);
-  // Without an install manager there is no files manager to hold the names; an install
-  // manager without file items gets an empty one, so that every listed name is missing.
-  IInstallManager* installManager = GetInstallManager(*this);
-  if (!installManager) return;
-  GetOrCreateObjectAs<TFilesManager>(installManager->AsList())->CheckList(names);
 }
 
 }  // namespace cd

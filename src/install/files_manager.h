@@ -10,7 +10,7 @@
 
 #include "config/collection.h"
 #include "config/string_list.h"
-#include "install/e_item.h"
+#include "install/e_manager.h"
 #include "install/files_manager_run_data.h"
 
 namespace cd {

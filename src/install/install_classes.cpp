@@ -4,6 +4,7 @@
 #include "config/class_registry.h"
 #include "install/component_list.h"
 #include "install/e_item.h"
+#include "install/e_manager.h"
 #include "install/file_group.h"
 #include "install/file_list.h"
 #include "install/file_list_manager.h"

@@ -1,12 +1,61 @@
-// TLibmanInfoValue: class metadata (no keys of its own).
+// TLibmanInfoValue: class metadata (no keys of its own) and the merge of a delivered library
+// card with the one on the disk.
 #include "install/libman_info_value.h"
 
+#include "base/exceptions.h"
+#include "config/config_io.h"
+#include "install/files_manager.h"
+#include "library/book_card.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "util/directories.h"
+#include "util/file_properties.h"
+#include "util/whole_file.h"
+
 namespace cd {
+namespace {
+
+std::unique_ptr<TBookCard> ReadCard(std::string_view text) {
+  std::unique_ptr<TComponent> object = StringToObject(text);
+  auto* card = dynamic_cast<TBookCard*>(object.get());
+  if (!card) throw EInvalidCast();
+  object.release();
+  return std::unique_ptr<TBookCard>(card);
+}
+
+}  // namespace
 
 const TClassInfo& TLibmanInfoValue::StaticClass() {
   static const TClassInfo info =
       TClassBuilder<TLibmanInfoValue>("TLibmanInfoValue", &TDatumValue::StaticClass()).Build();
   return info;
+}
+
+void TLibmanInfoValue::InstallData(TStream& stream) {
+  const int64_t start = stream.Position();
+  try {
+    const std::string target = GetFileName(kFileTarget);
+    std::unique_ptr<TBookCard> old;
+    if (os::FileExists(target)) old = ReadCard(FileToString(target));
+    std::unique_ptr<TBookCard> delivered = ReadCard(stream.ReadRest());
+    if (TFilesManager* manager = FilesManager()) {
+      const std::string path = manager->Targets().Values(delivered->MediumId());
+      if (!path.empty()) delivered->SetMediumId(path);
+    }
+    SetNeeded(OutOfDate(GetFileDate(target)));
+    if (!Needed()) return;
+    ForceDirectories(os::ExtractFilePath(target));
+    if (old) {
+      delivered->SetLanguage(old->Language());
+      delivered->SetLastLanguages(old->LastLanguages());
+      delivered->SetPars(old->Pars());
+    }
+    StringToFile(ObjectToString(delivered.get()), target);
+    SetFileDate(target, Time());
+  } catch (const Exception&) {
+    stream.SetPosition(start);
+    TDatumValue::InstallData(stream);
+  }
 }
 
 }  // namespace cd

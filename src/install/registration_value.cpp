@@ -1,5 +1,8 @@
-// TRegistrationValue: class metadata (no keys of its own).
+// TRegistrationValue: class metadata (no keys of its own) and the registration run after
+// installation.
 #include "install/registration_value.h"
+
+#include "install/program_start.h"
 
 namespace cd {
 
@@ -8,6 +11,13 @@ const TClassInfo& TRegistrationValue::StaticClass() {
       TClassBuilder<TRegistrationValue>("TRegistrationValue", &TVersionValue::StaticClass())
           .Build();
   return info;
+}
+
+void TRegistrationValue::DoUserInstall(TInstallPhase phase) {
+  if (phase == kPhaseRegister)
+    RunAndWait(QuotedProgram(GetFileName(kFileTarget)), "-regserver", TStepProc());
+  else
+    TVersionValue::DoUserInstall(phase);
 }
 
 }  // namespace cd

@@ -1,32 +1,14 @@
 // ISetupCallBack: how the files manager and its items report an update to the user (message
-// lines, progress with totals, an activity step, the restart notice), and TSetupTotals.
+// lines, progress with totals, an activity step, the restart notice).
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <string>
 
+#include "install/setup_totals.h"
+
 namespace cd {
-
-// A 64-bit count held in a signed 32-bit field: the nearest value the field can hold.
-int32_t Saturate32(int64_t value);
-
-// Byte counts of one update: all bytes to copy, bytes of the finished files, bytes copied so
-// far of the file in progress. The three 32-bit fields come first and keep their order for
-// whoever reads the record; an update may pass 2 GB, so each is kept in 64 bits as well and
-// the 32-bit field holds it saturated. Change them through the setters, which keep both.
-struct TSetupTotals {
-  int32_t Total = 0;
-  int32_t Done = 0;
-  int32_t Current = 0;
-  int64_t TotalBytes = 0;
-  int64_t DoneBytes = 0;
-  int64_t CurrentBytes = 0;
-
-  void SetTotal(int64_t bytes);
-  void SetDone(int64_t bytes);
-  void SetCurrent(int64_t bytes);
-};
 
 // Codes of the progress callback besides a byte count of the current file.
 inline constexpr int64_t kProgressFileDone = -1;  // a file is finished or the next one begins

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "config/collection.h"
+#include "config/collection_item.h"
 
 namespace cd {
 

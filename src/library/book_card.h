@@ -6,7 +6,7 @@
 #include <string>
 
 #include "config/string_list.h"
-#include "library/data_source_item.h"
+#include "library/data_source_collection.h"
 #include "library/form_par.h"
 
 namespace cd {

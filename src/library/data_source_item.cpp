@@ -1,7 +1,9 @@
-// TDataSourceItem: stored keys, the value kind chosen by its type, and its collection.
+// TDataSourceItem: stored keys and the value kind chosen by its type.
 #include "library/data_source_item.h"
 
 #include "base/exceptions.h"
+#include "library/cdrom_source_value.h"
+#include "library/disc_source_value.h"
 
 namespace cd {
 
@@ -39,13 +41,5 @@ TDataSourceValue& TDataSourceItem::Value() {
   if (!value_) value_ = std::make_unique<TCDRomSourceValue>();
   return *value_;
 }
-
-TDataSourceCollection::TDataSourceCollection(TPersistent* owner)
-    : TCollectionEx(
-          TDataSourceItem::StaticClass(),
-          [](TCollection* c) -> std::unique_ptr<TCollectionItem> {
-            return std::make_unique<TDataSourceItem>(c);
-          },
-          owner) {}
 
 }  // namespace cd

@@ -1,12 +1,12 @@
 // TDataSourceItem: one place where a library card's title data can be found, with the kind of
-// its value chosen by DataSourceType; TDataSourceCollection: the card's list of them.
+// its value chosen by DataSourceType.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <string>
 
-#include "config/collection_ex.h"
+#include "config/collection_item.h"
 #include "library/data_source_value.h"
 
 namespace cd {
@@ -36,16 +36,6 @@ class TDataSourceItem : public TCollectionItem {
   std::string dataDescription_;
   std::string commandLine_;
   std::unique_ptr<TDataSourceValue> value_;
-};
-
-// The data sources of a library card; its owner is the card.
-class TDataSourceCollection : public TCollectionEx {
- public:
-  explicit TDataSourceCollection(TPersistent* owner);
-  TDataSourceItem* Items(int index) const {
-    return static_cast<TDataSourceItem*>(TCollection::Items(index));
-  }
-  TDataSourceItem* Add() { return static_cast<TDataSourceItem*>(TCollection::Add()); }
 };
 
 }  // namespace cd

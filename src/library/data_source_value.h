@@ -1,5 +1,6 @@
-// The data source values of a library card: where a title's data can be found (a file path,
-// a CD-ROM by volume label, a disc drive), each with a priority and a description.
+// TDataSourceValue: where a library card's title data can be found, with a priority and a
+// description; the kinds of place (a file path, a CD-ROM by volume label, a disc drive) derive
+// from it.
 #pragma once
 
 #include <cstdint>
@@ -30,46 +31,6 @@ class TDataSourceValue : public TPersistent {
   int32_t priority_ = 0;
   std::string sourceDescr_;
   std::string dataServer_;
-};
-
-class TFileSourceValue : public TDataSourceValue {
- public:
-  static const TClassInfo& StaticClass();
-  const TClassInfo& ClassType() const override { return StaticClass(); }
-
-  const std::string& Path() const { return path_; }
-  void SetPath(const std::string& v) { path_ = v; }
-  bool Equals(const TDataSourceValue* other) const override;
-
- private:
-  std::string path_;
-};
-
-class TCDRomSourceValue : public TFileSourceValue {
- public:
-  static const TClassInfo& StaticClass();
-  const TClassInfo& ClassType() const override { return StaticClass(); }
-
-  // Volume label of the CD-ROM.
-  const std::string& VolLab() const { return volLab_; }
-  void SetVolLab(const std::string& v) { volLab_ = v; }
-  bool Equals(const TDataSourceValue* other) const override;
-
- private:
-  std::string volLab_;
-};
-
-class TDiscSourceValue : public TFileSourceValue {
- public:
-  static const TClassInfo& StaticClass();
-  const TClassInfo& ClassType() const override { return StaticClass(); }
-
-  const std::string& Drive() const { return drive_; }
-  void SetDrive(const std::string& v) { drive_ = v; }
-  bool Equals(const TDataSourceValue* other) const override;
-
- private:
-  std::string drive_;
 };
 
 }  // namespace cd

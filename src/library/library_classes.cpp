@@ -3,6 +3,8 @@
 
 #include "config/class_registry.h"
 #include "library/book_card.h"
+#include "library/cdrom_source_value.h"
+#include "library/disc_source_value.h"
 #include "library/vok_net_envir.h"
 
 namespace cd {

@@ -2,7 +2,7 @@
 // description.
 #pragma once
 
-#include "install/e_item.h"
+#include "install/e_manager.h"
 
 namespace cd {
 

@@ -5,6 +5,7 @@
 
 #include "runner/runner_texts.h"
 #include "util/format.h"
+#include "util/saturate.h"
 
 namespace cd {
 

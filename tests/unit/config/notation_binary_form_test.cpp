@@ -5,7 +5,9 @@
 #include <string>
 
 #include "base/exceptions.h"
-#include "config/binary_form.h"
+#include "config/binary_reader.h"
+#include "config/binary_writer.h"
+#include "config/extended.h"
 
 namespace cd {
 namespace {

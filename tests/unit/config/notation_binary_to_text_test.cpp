@@ -6,7 +6,7 @@
 #include <string>
 
 #include "base/exceptions.h"
-#include "config/binary_form.h"
+#include "config/binary_writer.h"
 #include "config/object_text.h"
 
 namespace cd {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "base/exceptions.h"
-#include "config/lexer.h"
+#include "config/text_lexer.h"
 
 namespace cd {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "config/binary_form.h"
+#include "config/binary_writer.h"
 #include "config/class_registry.h"
 #include "config/config_io.h"
 #include "config/name_space.h"

@@ -9,6 +9,7 @@
 
 #include "config/class_registry.h"
 #include "install/e_item.h"
+#include "install/e_manager.h"
 #include "install/file_item.h"
 #include "install/files_manager.h"
 #include "install/install_classes.h"

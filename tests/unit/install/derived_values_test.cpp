@@ -5,6 +5,7 @@
 #include "base/exceptions.h"
 #include "install/file_group.h"
 #include "install/files_manager_run_data.h"
+#include "install/packed_name.h"
 #include "install/version_value.h"
 
 namespace cd {

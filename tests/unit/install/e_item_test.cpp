@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "install/e_manager.h"
 #include "install/file_group.h"
 #include "install/files_manager.h"
 #include "install/install_manager_link.h"

@@ -9,6 +9,7 @@
 #include "install/datum_value.h"
 #include "install/file_group.h"
 #include "install/file_list.h"
+#include "install/file_list_append.h"
 #include "install/file_list_manager.h"
 #include "install/hooks.h"
 #include "install/install_classes.h"

@@ -12,6 +12,7 @@
 #include "base/exceptions.h"
 #include "engine_fixture.h"
 #include "install/datum_value.h"
+#include "install/packed_name.h"
 #include "install/registration_value.h"
 #include "install/version_value.h"
 #include "platform/files.h"

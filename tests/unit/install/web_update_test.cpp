@@ -13,6 +13,7 @@
 #include "install/file_group.h"
 #include "install/install_classes.h"
 #include "install/install_manager_link.h"
+#include "install/packed_name.h"
 #include "platform/files.h"
 #include "streams/memory_stream.h"
 #include "streams/packed_stream.h"

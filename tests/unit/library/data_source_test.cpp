@@ -4,6 +4,9 @@
 
 #include "base/exceptions.h"
 #include "library/book_card.h"
+#include "library/cdrom_source_value.h"
+#include "library/disc_source_value.h"
+#include "library/file_source_value.h"
 
 namespace cd {
 namespace {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "library/book_card.h"
+#include "library/cdrom_source_value.h"
+#include "library/disc_source_value.h"
 #include "library/library_classes.h"
 #include "library/vok_net_envir.h"
 #include "unit/install/round_trip.h"

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "base/exceptions.h"
+#include "install/e_manager.h"
 #include "install/file_list.h"
 #include "install/file_list_manager.h"
 #include "install/files_manager.h"

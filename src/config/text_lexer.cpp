@@ -1,6 +1,6 @@
 // Object-text lexer over a contiguous buffer. Blanks (codes 1 to 32) separate tokens and only
 // LF counts lines; a zero byte ends the text like its real end.
-#include "config/lexer.h"
+#include "config/text_lexer.h"
 
 #include <algorithm>
 #include <array>

@@ -6,7 +6,7 @@
 #include <set>
 #include <sstream>
 
-#include "config/binary_form.h"
+#include "config/binary_writer.h"
 #include "config/class_registry.h"
 #include "config/collection.h"
 #include "config/config_io.h"

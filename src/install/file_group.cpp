@@ -8,12 +8,12 @@
 #include "install/embedded_data.h"
 #include "install/files_manager.h"
 #include "install/hooks.h"
+#include "platform/files.h"
 #include "platform/paths.h"
 #include "streams/memory_stream.h"
 #include "streams/packed_stream.h"
 #include "streams/replacing_file_stream.h"
 #include "streams/virt_stream.h"
-#include "util/directories.h"
 #include "util/file_properties.h"
 #include "util/format.h"
 
@@ -32,7 +32,7 @@ void TFileGroup::StoreFileInfo() {
 
 void TFileGroup::PackFile() {
   const std::string dest = GetFileName(kFileBuildDest);
-  ForceDirectories(os::ExtractFilePath(dest));
+  os::ForceDirectories(os::ExtractFilePath(dest));
   std::string binary;
   {
     TEmbeddedDataScope embedding;

@@ -19,7 +19,6 @@
 #include "streams/progress_stream.h"
 #include "streams/replacing_file_stream.h"
 #include "streams/virt_stream.h"
-#include "util/directories.h"
 #include "util/file_properties.h"
 #include "util/format.h"
 #include "util/url_loader.h"
@@ -142,7 +141,7 @@ std::string TFileItem::GetFileName(TFileNameKind kind) const {
 // failed build leaves no half-written file that an installation would take for good.
 void TFileItem::PackFile() {
   const std::string dest = GetFileName(kFileBuildDest);
-  ForceDirectories(os::ExtractFilePath(dest));
+  os::ForceDirectories(os::ExtractFilePath(dest));
   {
     TFileStream in(GetFileName(kFileBuildSource), os::OpenMode::Read, os::ShareMode::DenyNone);
     TReplacingFileStream out(dest);

@@ -8,7 +8,6 @@
 #include "library/book_card.h"
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "util/directories.h"
 #include "util/file_properties.h"
 #include "util/whole_file.h"
 
@@ -44,7 +43,7 @@ void TLibmanInfoValue::InstallData(TStream& stream) {
     }
     SetNeeded(OutOfDate(GetFileDate(target)));
     if (!Needed()) return;
-    ForceDirectories(os::ExtractFilePath(target));
+    os::ForceDirectories(os::ExtractFilePath(target));
     if (old) {
       delivered->SetLanguage(old->Language());
       delivered->SetLastLanguages(old->LastLanguages());

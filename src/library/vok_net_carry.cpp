@@ -6,7 +6,6 @@
 #include "library/vok_net_envir.h"
 #include "platform/files.h"
 #include "streams/memory_stream.h"
-#include "util/directories.h"
 #include "util/format.h"
 #include "util/whole_file.h"
 
@@ -41,7 +40,7 @@ bool CarryNetEnvir(const std::string& configName, const std::string& windowsVokD
           : configFolder.substr(folder.size(), configFolder.size() - folder.size() - 1));
   envir->SetNetUserDir(Format("%sUsers\\", {folder}));
 
-  ForceDirectories(windowsVokDir);
+  os::ForceDirectories(windowsVokDir);
   StringToFile(ObjectToString(envir), windowsVokDir + "VokNet.ini");
   return true;
 }

@@ -18,8 +18,8 @@
 #include "media/run_viewer.h"
 #include "media/viewer_manager.h"
 #include "platform/drive_map.h"
+#include "platform/files.h"
 #include "platform/paths.h"
-#include "util/directories.h"
 #include "util/format.h"
 #include "util/whole_file.h"
 
@@ -120,7 +120,7 @@ std::unique_ptr<TBookCard> TRunCDRom::CreateBookCard(int index, std::string& fil
     card->SetLanguage(Either(PgtLang(), viewer.Lang()));
     const std::string langsFile =
         SourceDriveRoot(installManager.SourcePrgPath()) + "data\\disk\\VokMnger\\Langs.txt";
-    ForceDirectories(langsFile.substr(0, langsFile.rfind('\\') + 1));
+    os::ForceDirectories(langsFile.substr(0, langsFile.rfind('\\') + 1));
     StringToFile(langsText, langsFile);
     card->SetViewerName(viewer.ShortDescr());
     card->SetTitleDescr(data.Descr());

@@ -14,6 +14,7 @@
 #include "media/run_cdrom.h"
 #include "media/run_data_instance.h"
 #include "media/run_viewer.h"
+#include "platform/files.h"
 #include "platform/paths.h"
 #include "runner/output_folder_check.h"
 #include "streams/memory_stream.h"
@@ -46,7 +47,7 @@ void WriteCards(TInstallManager& manager, TRunCDRom& medium, TFileGroup& group) 
 void WriteConfiguration(const TFilesManager& files, const std::string& configFileName) {
   const std::string text = ObjectToString(&files);
   const std::string folder = os::ExtractFilePath(configFileName);
-  if (!folder.empty()) ForceDirectories(folder);
+  if (!folder.empty()) os::ForceDirectories(folder);
   if (text.size() <= kLargestTextConfig) {
     StringToFile(text, configFileName);
     return;
@@ -96,7 +97,7 @@ void TInstallManager::Execute() {
   if (!medium->ConfigFileName().empty()) SetConfigFileName(medium->ConfigFileName());
 
   CheckOutputFolder(DestPrgPath(), SourcePrgPath());
-  ForceDirectories(DestPrgPath());
+  os::ForceDirectories(DestPrgPath());
   DeleteDirectoryContents(DestPrgPath());
 
   TStringList names;

@@ -1,4 +1,4 @@
-// Directory chains and trees over the platform's file API.
+// Directory trees over the platform's file API.
 #include "util/directories.h"
 
 #include "base/exceptions.h"
@@ -8,20 +8,6 @@
 #include "util/format.h"
 
 namespace cd {
-
-void ForceDirectories(const std::string& dir) {
-  if (dir.empty()) throw Exception("Unable to create directory");
-  const std::string name = os::ExcludeTrailingBackslash(dir);
-  const std::string parent = os::ExtractFilePath(name);
-  if (name.size() < 3 || os::DirectoryExists(name) || parent == name) return;
-  // A relative name without a folder part has no parent to create first.
-  if (!parent.empty()) ForceDirectories(parent);
-  try {
-    os::ForceDirectories(name);  // the parents exist now: this creates the last level
-  } catch (const Exception&) {
-    // Not reported: callers that need the directory find out when they use it.
-  }
-}
 
 void DeleteDirectoryContents(const std::string& dir) {
   const std::string folder = os::IncludeTrailingBackslash(dir);

@@ -57,14 +57,7 @@ class WebUpdateTest : public ::testing::Test {
   std::string MediumUrl() const { return server_.Url("medium/"); }
 
   TDatumValue* Datum(const std::string& path, const std::string& mediumData) {
-    auto* item = new TDatumValue(manager_.get(), path);
-    item->SetInstalTarget("Disk");
-    item->SetTime(EngineFixture::Day(15));
-    item->SetDestSize(static_cast<int32_t>(mediumData.size()));
-    std::string hostName = PackedName(path);
-    std::replace(hostName.begin(), hostName.end(), '\\', '/');
-    EngineFixture::WriteFile(fx_.MediumFile(hostName), mediumData, 0);
-    return item;
+    return fx_.AddMediumDatum(manager_.get(), path, mediumData, PackedName(path));
   }
 
   // A packed group of two members built onto the medium and handed to the manager.

@@ -17,6 +17,7 @@
 #include "streams/memory_stream.h"
 #include "streams/packed_stream.h"
 #include "support/http_server.h"
+#include "support/message_of.h"
 #include "support/socket.h"
 
 namespace cd::test {
@@ -77,13 +78,10 @@ class WebUpdateTest : public ::testing::Test {
   }
 
   std::string RunFailure() {
-    try {
+    return MessageOf([&] {
       manager_->PrepareUpdate(&callback_);
       manager_->Update(&callback_);
-    } catch (const Exception& e) {
-      return e.Message();
-    }
-    return "no failure";
+    });
   }
 
   EngineFixture fx_;

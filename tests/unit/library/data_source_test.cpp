@@ -4,6 +4,7 @@
 
 #include "base/exceptions.h"
 #include "library/book_card.h"
+#include "support/message_of.h"
 
 namespace cd {
 namespace {
@@ -31,12 +32,7 @@ TEST(DataSourceItemTest, OtherValueClassHasNoType) {
   TBookCard card(nullptr);
   TDataSourceItem* item = card.DataSources().Add();
   item->SetValue(std::make_unique<TFileSourceValue>());
-  try {
-    item->DataSourceType();
-    FAIL() << "no failure";
-  } catch (const Exception& e) {
-    EXPECT_STREQ(e.what(), "TDataSourceItem.Get_IDataSourceType");
-  }
+  EXPECT_EQ(test::MessageOf([&] { item->DataSourceType(); }), "TDataSourceItem.Get_IDataSourceType");
 }
 
 TEST(DataSourceValueTest, EqualityComparesKindAndLocationWithoutCase) {

@@ -6,6 +6,7 @@
 
 #include "platform/files.h"
 #include "streams/memory_stream.h"
+#include "support/message_of.h"
 #include "support/temp_dir.h"
 #include "unit/streams/dcl_support.h"
 #include "unit/streams/test_streams.h"
@@ -23,12 +24,7 @@ std::string Packed(const std::string& plain) {
 
 std::string UnpackMessage(const std::string& afterSignature) {
   TMemoryStream source(afterSignature), dest;
-  try {
-    UnpackStream(source, dest);
-  } catch (const Exception& e) {
-    return e.Message();
-  }
-  return "no failure";
+  return MessageOf([&] { UnpackStream(source, dest); });
 }
 
 TEST(IsPacked, ReadsTheSignatureOnlyWhenFourBytesRemain) {
@@ -89,12 +85,7 @@ TEST(UnpackStream, KeepsWhatWasDecodedBeforeDamage) {
 TEST(UnpackStream, ReadFailureEndsTheInput) {
   TFailingReadStream source(ImplodeString(RandomBytes(6000, 4)));
   TMemoryStream dest;
-  try {
-    UnpackStream(source, dest);
-    FAIL();
-  } catch (const Exception& e) {
-    EXPECT_EQ(e.Message(), "PKWareError \"ABORT\"");
-  }
+  EXPECT_EQ(MessageOf([&] { UnpackStream(source, dest); }), "PKWareError \"ABORT\"");
 }
 
 TEST(UnpackStream, WriteFailureIsReportedNotSwallowed) {

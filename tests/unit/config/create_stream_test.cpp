@@ -92,8 +92,7 @@ TEST_F(CreateStreamTest, OpenLocalFileKeepsOthersFromReadingNotWriting) {
 }
 
 TEST_F(CreateStreamTest, MissingLocalFilePassesFileSystemFailureOn) {
-  const std::string message =
-      MessageOf([&] { CreateStream(DrivePath("none.cfg"), 0, nullptr); });
+  const std::string message = MessageOf([&] { CreateStream(DrivePath("none.cfg"), 0, nullptr); });
   EXPECT_EQ(message.find("FileSrc.CreateStream"), std::string::npos) << message;
 }
 

@@ -161,12 +161,12 @@ TEST(ComponentListTest, EditCallsTheHookWithTitleAndHiddenProperties) {
   TComponentList* edited = nullptr;
   std::string title = "unset", hidden;
   {
-    test::HookGuard<TEditHook> hook(SetEditHook,
-                              [&](TComponentList& o, const std::string& t, const std::string& h) {
-                                edited = &o;
-                                title = t;
-                                hidden = h;
-                              });
+    test::HookGuard<TEditHook> hook(
+        SetEditHook, [&](TComponentList& o, const std::string& t, const std::string& h) {
+          edited = &o;
+          title = t;
+          hidden = h;
+        });
     item.Edit();
   }
   EXPECT_EQ(edited, &item);

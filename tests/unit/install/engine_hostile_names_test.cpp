@@ -37,10 +37,8 @@ void Ask(EngineFixture& fx, TFilesManager& manager, const std::string& target, s
   manager.RunData().SetAskPathName(target);
   (new TDatumValue(&manager, "inside.txt"))->SetInstalTarget(target);
   EngineFixture::WriteFile(fx.MediumFile("inside.txt"), "in", 0);
-  HookGuard ask(OnAskDestination(),
-                [answer](const std::string&, const TDestinationCheck&, std::string& path) {
-                  path = answer;
-                });
+  HookGuard ask(OnAskDestination(), [answer](const std::string&, const TDestinationCheck&,
+                                             std::string& path) { path = answer; });
   manager.PrepareUpdate(nullptr);
   manager.Update(nullptr);
 }

@@ -143,9 +143,9 @@ TEST_F(UpdateTest, DamagedPackedSourceEndsTheRunAndKeepsTheOldFile) {
   item->SetNeeded(true);
   item->SetIgnoreUserInstallError(true);
   EngineFixture::WriteFile(fx_.DiskFile("a.txt"), "old", EngineFixture::Day(1));
-  EXPECT_NE(MessageOf<EPKWareError>([&] { manager_->Update(&callback_); })
-                .find(" in \"" + item->GetFileName(kFileMediumSource) + "\""),
-            std::string::npos);
+  const std::string message = MessageOf<EPKWareError>([&] { manager_->Update(&callback_); });
+  EXPECT_NE(message.find(" in \"" + item->GetFileName(kFileMediumSource) + "\""), std::string::npos)
+      << message;
   EXPECT_EQ(EngineFixture::ReadFile(fx_.DiskFile("a.txt")), "old");
   const std::filesystem::path folder = std::filesystem::path(fx_.DiskFile("a.txt")).parent_path();
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),

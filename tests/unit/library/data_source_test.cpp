@@ -32,7 +32,8 @@ TEST(DataSourceItemTest, OtherValueClassHasNoType) {
   TBookCard card(nullptr);
   TDataSourceItem* item = card.DataSources().Add();
   item->SetValue(std::make_unique<TFileSourceValue>());
-  EXPECT_EQ(test::MessageOf([&] { item->DataSourceType(); }), "TDataSourceItem.Get_IDataSourceType");
+  EXPECT_EQ(test::MessageOf([&] { item->DataSourceType(); }),
+            "TDataSourceItem.Get_IDataSourceType");
 }
 
 TEST(DataSourceValueTest, EqualityComparesKindAndLocationWithoutCase) {

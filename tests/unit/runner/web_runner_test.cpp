@@ -133,7 +133,8 @@ TEST(WebRunnerLocal, LocalRunNeverLoadsTheUrlLibrary) {
   TRunner runner(std::move(views));
   // The listed file is missing from the local medium: the run loads, prepares and fails when
   // it copies.
-  const std::string message = test::MessageOf([&] { runner.Run(os::WindowsPath(dir.File("run.cfg"))); });
+  const std::string message =
+      test::MessageOf([&] { runner.Run(os::WindowsPath(dir.File("run.cfg"))); });
   EXPECT_NE(message.find("local.dat"), std::string::npos) << message;
   EXPECT_FALSE(test::UrlLibraryInProcess());
 }

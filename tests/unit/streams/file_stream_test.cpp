@@ -48,8 +48,9 @@ TEST(FileStream, PeekReadsAheadWithoutMoving) {
 
 TEST(FileStream, OpeningAMissingFileNamesIt) {
   TempDir dir;
-  EXPECT_NE(MessageOf([&] { TFileStream f(dir.File("nothing.bin"), os::OpenMode::Read); })
-                .find("nothing.bin"),
+  EXPECT_NE(MessageOf([&] {
+              TFileStream f(dir.File("nothing.bin"), os::OpenMode::Read);
+            }).find("nothing.bin"),
             std::string::npos);
 }
 

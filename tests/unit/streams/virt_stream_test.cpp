@@ -70,7 +70,9 @@ TEST(VirtStream, OpenVirtualFileReadsPackedAndPlainFiles) {
 TEST(VirtStream, ContentsPastTheLimitAreRefusedNamingTheFile) {
   const std::string bomb = Packed(std::string(3 << 20, '\0'));
   ASSERT_LT(bomb.size(), 64u << 10);
-  EXPECT_EQ(MessageOf([&] { TVirtStream v(std::make_unique<TMemoryStream>(bomb), "E:\\run.cfg", 1 << 20); }),
+  EXPECT_EQ(MessageOf([&] {
+              TVirtStream v(std::make_unique<TMemoryStream>(bomb), "E:\\run.cfg", 1 << 20);
+            }),
             "File \"E:\\run.cfg\" unpacks to more than 1 MiB and is not read");
   EXPECT_THROW(TVirtStream(std::make_unique<TMemoryStream>(std::string((1 << 20) + 1, 'x')),
                            "E:\\big.grp", 1 << 20),

@@ -21,8 +21,8 @@
 #include "platform/paths.h"
 #include "runner/all_classes.h"
 #include "streams/virt_stream.h"
+#include "support/packed_data.h"
 #include "support/temp_dir.h"
-#include "support/unpacked.h"
 #include "tool_run.h"
 
 namespace cd {

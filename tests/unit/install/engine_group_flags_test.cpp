@@ -16,7 +16,7 @@
 #include "install/install_manager_link.h"
 #include "platform/files.h"
 #include "streams/packed_stream.h"
-#include "support/unpacked.h"
+#include "support/packed_data.h"
 
 namespace cd::test {
 namespace {

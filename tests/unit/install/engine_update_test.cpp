@@ -15,6 +15,7 @@
 #include "streams/memory_stream.h"
 #include "streams/packed_stream.h"
 #include "support/message_of.h"
+#include "support/packed_data.h"
 
 namespace cd::test {
 namespace {
@@ -24,12 +25,6 @@ std::string Text(size_t size) {
   for (size_t i = 0; s.size() < size; ++i) s += "line " + std::to_string(i % 97) + " of a course\r\n";
   s.resize(size);
   return s;
-}
-
-std::string Packed(const std::string& data) {
-  TMemoryStream in(data), out;
-  PackStream(in, out);
-  return out.Data();
 }
 
 class UpdateTest : public ::testing::Test {

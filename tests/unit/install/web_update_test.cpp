@@ -18,6 +18,7 @@
 #include "streams/packed_stream.h"
 #include "support/http_server.h"
 #include "support/message_of.h"
+#include "support/packed_data.h"
 #include "support/socket.h"
 
 namespace cd::test {
@@ -29,12 +30,6 @@ std::string Text(size_t size, char seed) {
     s += "line " + std::to_string(i % 89) + seed + " of a course\r\n";
   s.resize(size);
   return s;
-}
-
-std::string Packed(const std::string& data) {
-  TMemoryStream in(data), out;
-  PackStream(in, out);
-  return out.Data();
 }
 
 // The reports of one run cut at each "file finished" (-1, -1) report.

@@ -24,6 +24,7 @@
 #include "support/hook_guard.h"
 #include "support/host_files.h"
 #include "support/http_server.h"
+#include "support/packed_data.h"
 #include "support/socket.h"
 #include "support/temp_dir.h"
 
@@ -78,12 +79,6 @@ const FaultCase kCases[] = {
      "The destination \"/tmp/x/\" for \"FaultMatrix\\b.dat\" is not a folder on a drive"},
     {Fault::HostileName, "HostileName", "FaultMatrix\\..\\..\\..\\evil.dat\nunsafe name"},
 };
-
-std::string Packed(const std::string& data) {
-  TMemoryStream in(data), out;
-  PackStream(in, out);
-  return out.Data();
-}
 
 // Packed data that unpacks to far more than 256 MiB, made in little time: a run of blanks is
 // packed as one copy instruction after another, so the middle of a packed run repeats with a

@@ -24,7 +24,7 @@
 #include "platform/files.h"
 #include "support/hook_guard.h"
 #include "support/message_of.h"
-#include "support/unpacked.h"
+#include "support/packed_data.h"
 
 namespace cd {
 namespace {

@@ -7,6 +7,7 @@
 #include "platform/files.h"
 #include "streams/memory_stream.h"
 #include "support/message_of.h"
+#include "support/packed_data.h"
 #include "support/temp_dir.h"
 #include "unit/streams/dcl_support.h"
 #include "unit/streams/test_streams.h"
@@ -15,12 +16,6 @@ namespace cd::test {
 namespace {
 
 const std::string kSignature("\x2C\x91\x4A\xE3", 4);
-
-std::string Packed(const std::string& plain) {
-  TMemoryStream source(plain), dest;
-  PackStream(source, dest);
-  return dest.Data();
-}
 
 std::string UnpackMessage(const std::string& afterSignature) {
   TMemoryStream source(afterSignature), dest;

@@ -6,18 +6,13 @@
 #include "platform/files.h"
 #include "streams/packed_stream.h"
 #include "support/message_of.h"
+#include "support/packed_data.h"
 #include "support/temp_dir.h"
 #include "unit/streams/dcl_support.h"
 #include "unit/streams/test_streams.h"
 
 namespace cd::test {
 namespace {
-
-std::string Packed(const std::string& plain) {
-  TMemoryStream source(plain), dest;
-  PackStream(source, dest);
-  return dest.Data();
-}
 
 TEST(VirtStream, UnpacksIntoMemoryAndDestroysTheGivenStream) {
   const std::string plain = SampleText(5000);

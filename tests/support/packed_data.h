@@ -1,4 +1,5 @@
-// Packed data read back: what a packed stream holds, and bytes as an install leaves them.
+// Packed data in tests: data packed as the build packs it, what packed bytes hold, and bytes as
+// an install leaves them.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,6 +10,13 @@
 #include "streams/packed_stream.h"
 
 namespace cd::test {
+
+// The data in the packed form, signature first.
+inline std::string Packed(const std::string& data) {
+  TMemoryStream in(data), out;
+  PackStream(in, out);
+  return std::string(out.Data());
+}
 
 // The data that packed bytes hold. Bytes that are not packed fail the calling test and give
 // "<not packed>", so that no comparison with them can pass.

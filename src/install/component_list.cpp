@@ -1,6 +1,8 @@
 // TComponentList: children as owned components, broadcast, edit hook, lookups by name and class.
 #include "install/component_list.h"
 
+#include <utility>
+
 #include "base/exceptions.h"
 #include "config/config_io.h"
 #include "util/format.h"
@@ -31,8 +33,8 @@ class TConvertingScope {
 
 }  // namespace
 
-void SetEditHook(TEditHook hook) {
-  EditHook() = std::move(hook);
+TEditHook SetEditHook(TEditHook hook) {
+  return std::exchange(EditHook(), std::move(hook));
 }
 
 const TClassInfo& TComponentList::StaticClass() {

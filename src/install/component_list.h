@@ -18,7 +18,8 @@ class TComponentList;
 
 // The process-wide edit hook: (object, editor title, hidden property names).
 using TEditHook = std::function<void(TComponentList&, const std::string&, const std::string&)>;
-void SetEditHook(TEditHook hook);
+// Sets the hook; returns the one it replaces.
+TEditHook SetEditHook(TEditHook hook);
 
 class TComponentList : public TComponent, public IMessageReceiver {
  public:

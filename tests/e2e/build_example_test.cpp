@@ -1,5 +1,6 @@
 // The example medium built by the cdbuild program: its arguments and messages, the medium's
-// files one by one against the sources, and the run configuration read back.
+// files one by one against the sources, the library cards, the recorded versions and dates,
+// and the run configuration read back by the files manager.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,20 +9,19 @@
 #include <fstream>
 #include <set>
 
-#include "config/config_classes.h"
+#include "config/config_io.h"
 #include "install/datum_value.h"
 #include "install/file_item.h"
 #include "install/files_manager.h"
-#include "install/install_classes.h"
+#include "install/version_value.h"
 #include "install/viewer_item.h"
-#include "library/library_classes.h"
-#include "media/media_classes.h"
+#include "library/book_card.h"
 #include "platform/drive_map.h"
 #include "platform/files.h"
-#include "runner/runner_classes.h"
-#include "streams/memory_stream.h"
-#include "streams/packed_stream.h"
+#include "platform/paths.h"
+#include "runner/all_classes.h"
 #include "streams/virt_stream.h"
+#include "support/packed_data.h"
 #include "support/temp_dir.h"
 #include "tool_run.h"
 
@@ -29,25 +29,14 @@ namespace cd {
 namespace {
 
 namespace fs = std::filesystem;
+using test::AsInstalled;
 using test::ReadHost;
-
-// The bytes as they are installed: unpacked when they carry the packing signature.
-std::string Unpacked(const std::string& bytes) {
-  TMemoryStream in(bytes);
-  if (!IsPacked(in)) return bytes;
-  TMemoryStream out;
-  UnpackStream(in, out);
-  return std::string(out.Data());
-}
+using test::Unpacked;
 
 class BuildExampleTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    RegisterConfigClasses();
-    RegisterLibraryClasses();
-    RegisterInstallClasses();
-    RegisterMediaClasses();
-    RegisterRunnerClasses();
+    RegisterAllClasses();
     fs::copy(CD_EXAMPLE_SRC, src_, fs::copy_options::recursive);
   }
 
@@ -104,25 +93,49 @@ TEST_F(BuildExampleTest, TheMediumFileByFile) {
                        "prg/Courses/English/lesson2.txt", "prg/Courses/English/recording.dat",
                        "prg/Courses/German/lesson1.txt", "prg/VokMnger/Bookcard/bookcard.grp"}));
   const fs::path prg = src_ / "prg";
-  EXPECT_EQ(Unpacked(ReadHost(medium_ / "prg/Viewer/demo_viewer.ex_")),
+  EXPECT_EQ(AsInstalled(ReadHost(medium_ / "prg/Viewer/demo_viewer.ex_")),
             ReadHost(prg / "Viewer/demo_viewer.exe"));
-  EXPECT_EQ(Unpacked(ReadHost(medium_ / "prg/Viewer/demolib.dl_")),
+  EXPECT_EQ(AsInstalled(ReadHost(medium_ / "prg/Viewer/demolib.dl_")),
             ReadHost(prg / "Viewer/demolib.dll"));
   for (const char* course : {"English/lesson1.txt", "English/lesson2.txt", "German/lesson1.txt"})
-    EXPECT_EQ(Unpacked(ReadHost(medium_ / "prg/Courses" / course)),
+    EXPECT_EQ(AsInstalled(ReadHost(medium_ / "prg/Courses" / course)),
               ReadHost(prg / "Courses" / course));
-  const std::string help = Unpacked(ReadHost(medium_ / "prg/Help/help.grp"));
+  const std::string help = AsInstalled(ReadHost(medium_ / "prg/Help/help.grp"));
   EXPECT_NE(help.find(ReadHost(prg / "Help/index.txt")), std::string::npos);
   EXPECT_NE(help.find(ReadHost(prg / "Help/about.txt")), std::string::npos);
-  const std::string cards = Unpacked(ReadHost(medium_ / "prg/VokMnger/Bookcard/bookcard.grp"));
-  EXPECT_NE(cards.find("English_A7"), std::string::npos);
-  EXPECT_NE(cards.find("German_A8"), std::string::npos);
-  EXPECT_TRUE(fs::exists(prg / "_Editpla.a07"));
-  EXPECT_TRUE(fs::exists(prg / "_Editpla.a08"));
 
+  // The library cards lie beside the sources, and the card group carries each whole.
+  const std::string cards = AsInstalled(ReadHost(medium_ / "prg/VokMnger/Bookcard/bookcard.grp"));
+  EXPECT_TRUE(fs::exists(prg / "_Editpla.a07"));
+  EXPECT_NE(cards.find("English_A7"), std::string::npos);
+  const std::string germanCard = ReadHost(prg / "_Editpla.a08");
+  EXPECT_NE(cards.find(germanCard), std::string::npos);
+  auto german = StringToObject(germanCard);
+  auto* card = dynamic_cast<TBookCard*>(german.get());
+  ASSERT_NE(card, nullptr);
+  EXPECT_EQ(card->Name(), "German_A8");
+  EXPECT_EQ(card->MediumId(), "CDRUN_DEMO");
+  EXPECT_EQ(card->MediumPath(), "Courses\\German\\");
+  EXPECT_EQ(card->Viewer(), "CdrunDemo.Viewer");
+  EXPECT_EQ(card->Language(), "CZ");
+  EXPECT_EQ(card->LastLanguages(), "EN,CZ");
+
+  // A text configuration of 4096 bytes or less is written as it is.
+  const std::string text = ReadHost(medium_ / "run.cfg");
+  EXPECT_LE(text.size(), 4096u);
   const std::string config = os::WindowsPath((medium_ / "run.cfg").string());
   std::unique_ptr<TVirtStream> stream = OpenVirtualFile(config);
   std::unique_ptr<TFilesManager> read = TFilesManager::CreateFromStream(*stream, config);
+  EXPECT_EQ(read->PrgPath(), os::ExtractFilePath(config) + "prg\\");
+  EXPECT_EQ(ObjectToString(read.get()), text);
+  auto* library = dynamic_cast<TVersionValue*>(read->FindItem("Viewer\\demolib.dll"));
+  ASSERT_NE(library, nullptr);
+  EXPECT_EQ(library->Version(), "1.2.0.5");
+#ifdef _WIN32
+  EXPECT_TRUE(library->RegisterDLL());
+#else
+  EXPECT_FALSE(library->RegisterDLL());  // a POSIX host cannot load the library
+#endif
   ASSERT_EQ(read->Viewers().Count(), 2);
   auto entry = [&](int i) { return static_cast<TViewerItem*>(read->Viewers().Items(i)); };
   EXPECT_EQ(entry(0)->Exe(), "Viewer\\demo_viewer.exe");

@@ -8,19 +8,10 @@
 
 #include "base/exceptions.h"
 #include "config/config_io.h"
-#include "install/install_classes.h"
-#include "library/library_classes.h"
-#include "media/media_classes.h"
-#include "runner/runner_classes.h"
+#include "runner/all_classes.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const bool registered = [] {
-    cd::RegisterLibraryClasses();
-    cd::RegisterInstallClasses();
-    cd::RegisterMediaClasses();
-    cd::RegisterRunnerClasses();
-    return true;
-  }();
+  static const bool registered = (cd::RegisterAllClasses(), true);
   (void)registered;
   std::string_view text(reinterpret_cast<const char*>(data), size);
   std::string written;

@@ -13,6 +13,7 @@
 #include "platform/drive_map.h"
 #include "platform/files.h"
 #include "support/http_server.h"
+#include "support/message_of.h"
 #include "support/temp_dir.h"
 #include "support/url_library_probe.h"
 
@@ -37,14 +38,7 @@ TEST(NameKind, EverythingElseIsUnusable) {
     EXPECT_EQ(NameKind(name), nk_Unusable) << name;
 }
 
-std::string Message(const std::function<void()>& open) {
-  try {
-    open();
-  } catch (const Exception& e) {
-    return e.Message();
-  }
-  return "no failure";
-}
+using test::MessageOf;
 
 class CreateStreamTest : public ::testing::Test {
  protected:
@@ -65,7 +59,7 @@ class CreateStreamTest : public ::testing::Test {
 
 TEST_F(CreateStreamTest, UnusableNameFails) {
   for (const std::string name : {"run.cfg", "\\\\server\\share\\run.cfg", ""})
-    EXPECT_EQ(Message([&] { CreateStream(name, 0, nullptr); }),
+    EXPECT_EQ(MessageOf([&] { CreateStream(name, 0, nullptr); }),
               "FileSrc.CreateStream: Cannot create stream (\"" + name + "\")");
 }
 
@@ -98,8 +92,7 @@ TEST_F(CreateStreamTest, OpenLocalFileKeepsOthersFromReadingNotWriting) {
 }
 
 TEST_F(CreateStreamTest, MissingLocalFilePassesFileSystemFailureOn) {
-  const std::string message = Message([&] { CreateStream(DrivePath("none.cfg"), 0, nullptr); });
-  EXPECT_NE(message, "no failure");
+  const std::string message = MessageOf([&] { CreateStream(DrivePath("none.cfg"), 0, nullptr); });
   EXPECT_EQ(message.find("FileSrc.CreateStream"), std::string::npos) << message;
 }
 
@@ -119,7 +112,7 @@ TEST_F(CreateStreamTest, WebNameWithBackslashesOpensForwardSlashAddress) {
 TEST_F(CreateStreamTest, MissingWebDocumentNamesTheForwardSlashAddress) {
   test::HttpServer server(root_.Path());
   const std::string url = server.Url("cd/run.cfg");
-  EXPECT_EQ(Message([&] { CreateStream(server.Url("cd\\run.cfg"), 0, nullptr); }),
+  EXPECT_EQ(MessageOf([&] { CreateStream(server.Url("cd\\run.cfg"), 0, nullptr); }),
             "Cannot load Url \"" + url + "\"");
 }
 

@@ -11,6 +11,7 @@
 #include "config/component.h"
 #include "config/integer_list.h"
 #include "config/string_list.h"
+#include "support/message_of.h"
 
 namespace cd::test {
 
@@ -77,17 +78,6 @@ class TTestLeaf : public TTestComponent {
   const TClassInfo& ClassType() const override { return StaticClass(); }
   std::string extraKey;
 };
-
-// The message of the Exception that f raises, or "<no exception>".
-template <class F>
-std::string MessageOf(F f) {
-  try {
-    f();
-  } catch (const Exception& e) {
-    return e.Message();
-  }
-  return "<no exception>";
-}
 
 // Registers the test classes (idempotent).
 void RegisterTestClasses();

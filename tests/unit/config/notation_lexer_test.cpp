@@ -7,6 +7,7 @@
 
 #include "base/exceptions.h"
 #include "config/text_lexer.h"
+#include "support/message_of.h"
 
 namespace cd {
 namespace {
@@ -14,13 +15,9 @@ namespace {
 // The message and stream offset of the failure of fn.
 template <typename Fn>
 std::pair<std::string, int64_t> Failure(Fn fn) {
-  try {
-    fn();
-  } catch (const EParserError& e) {
-    return {e.Message(), e.Position()};
-  }
-  ADD_FAILURE() << "no EParserError";
-  return {};
+  const std::optional<EParserError> e = test::ThrownBy<EParserError>(fn);
+  if (!e) return {};
+  return {e->Message(), e->Position()};
 }
 
 TEST(NotationLexer, BlanksSeparateTokensAndOnlyLineFeedsCountLines) {

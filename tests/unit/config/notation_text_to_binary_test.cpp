@@ -9,6 +9,7 @@
 #include "config/binary_writer.h"
 #include "config/object_text.h"
 #include "streams/memory_stream.h"
+#include "support/message_of.h"
 
 namespace cd {
 namespace {
@@ -59,13 +60,9 @@ std::string OneObject(const std::function<void(TBinaryWriter&)>& properties) {
 std::string Convert(const std::string& text) { return ObjectTextToBinaryAll(text); }
 
 std::pair<std::string, int64_t> Failure(const std::string& text) {
-  try {
-    Convert(text);
-  } catch (const EParserError& e) {
-    return {e.Message(), e.Position()};
-  }
-  ADD_FAILURE() << "converted without error: " << text;
-  return {};
+  const std::optional<EParserError> e = test::ThrownBy<EParserError>([&] { Convert(text); });
+  if (!e) return {"converted without error: " + text, -1};
+  return {e->Message(), e->Position()};
 }
 
 TEST(NotationTextToBinary, TheFilesManagerExample) {
@@ -295,15 +292,13 @@ TEST(NotationTextToBinary, AFailureLeavesTheInputAtTheFailingToken) {
   TPlainStream input("object A: T end\nobject B: T\n  X = $\nend");
   TMemoryStream output;
   ObjectTextToBinary(input, output);
-  try {
-    ObjectTextToBinary(input, output);
-    FAIL();
-  } catch (const EParserError& e) {
-    // Each block counts its lines from 1.
-    EXPECT_EQ(e.Message(), "'$' is not a valid integer value on line 2");
-    EXPECT_EQ(e.Position(), 34);
-    EXPECT_EQ(input.Position(), 34);
-  }
+  const std::optional<EParserError> e =
+      test::ThrownBy<EParserError>([&] { ObjectTextToBinary(input, output); });
+  ASSERT_TRUE(e);
+  // Each block counts its lines from 1.
+  EXPECT_EQ(e->Message(), "'$' is not a valid integer value on line 2");
+  EXPECT_EQ(e->Position(), 34);
+  EXPECT_EQ(input.Position(), 34);
 }
 
 TEST(NotationTextToBinary, AZeroByteEndsTheText) {

@@ -14,6 +14,8 @@
 #include "install/files_manager.h"
 #include "install/install_classes.h"
 #include "install/version_value.h"
+#include "support/hook_guard.h"
+#include "support/message_of.h"
 
 namespace cd {
 namespace {
@@ -29,23 +31,15 @@ TEST(GetObjectTest, FindsByNameWithoutRegardToCase) {
 
 TEST(GetObjectTest, WithoutNameAndClassFails) {
   TEManager root(nullptr);
-  try {
-    GetObject(root, "", nullptr);
-    FAIL() << "no failure";
-  } catch (const Exception& e) {
-    EXPECT_STREQ(e.what(), "THtmlFormInstance.GetObject: No info");
-  }
+  EXPECT_EQ(test::MessageOf([&] { GetObject(root, "", nullptr); }),
+            "THtmlFormInstance.GetObject: No info");
 }
 
 TEST(GetObjectTest, NamedObjectOfAnotherClassFails) {
   TEManager root(nullptr);
   (new TFileItem(&root))->SetName("Item");
-  try {
-    GetObject(root, "item", &TVersionValue::StaticClass());
-    FAIL() << "no failure";
-  } catch (const Exception& e) {
-    EXPECT_STREQ(e.what(), "THtmlFormInstance.GetObject: Wrong object type (\"item\")");
-  }
+  EXPECT_EQ(test::MessageOf([&] { GetObject(root, "item", &TVersionValue::StaticClass()); }),
+            "THtmlFormInstance.GetObject: Wrong object type (\"item\")");
 }
 
 TEST(GetObjectTest, WithoutNameReturnsFirstUnnamedOfClassOrDerived) {
@@ -93,12 +87,7 @@ TEST(ComponentListTest, ChildrenFollowOwnershipInOrder) {
   EXPECT_EQ(root.Child(1), c);
   EXPECT_EQ(root.ChildIndex(c), 1);
   EXPECT_EQ(root.ChildIndex(&root), -1);
-  try {
-    root.Child(2);
-    FAIL() << "no failure";
-  } catch (const EListError& e) {
-    EXPECT_STREQ(e.what(), "List index out of bounds (2)");
-  }
+  EXPECT_EQ(test::MessageOf<EListError>([&] { root.Child(2); }), "List index out of bounds (2)");
   std::vector<TComponent*> written;
   root.GetChildren([&](TComponent* child) { written.push_back(child); });
   EXPECT_EQ(written, (std::vector<TComponent*>{a, c}));
@@ -172,13 +161,15 @@ TEST(ComponentListTest, EditCallsTheHookWithTitleAndHiddenProperties) {
   item.Edit();  // without a hook nothing happens
   TComponentList* edited = nullptr;
   std::string title = "unset", hidden;
-  SetEditHook([&](TComponentList& o, const std::string& t, const std::string& h) {
-    edited = &o;
-    title = t;
-    hidden = h;
-  });
-  item.Edit();
-  SetEditHook(nullptr);
+  {
+    test::HookGuard<TEditHook> hook(
+        SetEditHook, [&](TComponentList& o, const std::string& t, const std::string& h) {
+          edited = &o;
+          title = t;
+          hidden = h;
+        });
+    item.Edit();
+  }
   EXPECT_EQ(edited, &item);
   EXPECT_EQ(title, "");
   EXPECT_EQ(hidden, "Name,Tag");

@@ -8,6 +8,8 @@
 #include "install/file_group.h"
 #include "install/hooks.h"
 #include "install/object_outline.h"
+#include "support/hook_guard.h"
+#include "support/message_of.h"
 
 namespace cd::test {
 namespace {
@@ -33,7 +35,6 @@ class SelectionTest : public ::testing::Test {
       item->SetInstalTarget("Disk");
     }
   }
-  void TearDown() override { OnSelectComponents() = nullptr; }
   std::vector<std::string> Paths() const {
     std::vector<std::string> paths;
     for (int i = 0; i < manager_->ChildCount(); ++i)
@@ -54,10 +55,10 @@ TEST_F(SelectionTest, WithoutAHookOnlyTheCardGroupSurvives) {
 
 TEST_F(SelectionTest, ChosenComponentsKeepTheirFiles) {
   new FixedOutline(manager_.get(), {});
-  OnSelectComponents() = [](TObjectOutline&, TStringList& names) {
+  HookGuard select(OnSelectComponents(), [](TObjectOutline&, TStringList& names) {
     names.Add("C.TXT");
     names.Add("a.txt");
-  };
+  });
   manager_->PrepareUpdate(nullptr);
   EXPECT_EQ(Paths(), (std::vector<std::string>{"VokMnger\\Bookcard\\bookcard.grp", "a.txt", "c.txt"}));
 }
@@ -71,12 +72,8 @@ TEST(SelectionCheck, BuildCheckFindsNamesNoItemHas) {
   TFilesManager manager(nullptr);
   new TFileItem(&manager, "a.txt");
   new FixedOutline(&manager, {"a.txt", "missing.txt"});
-  try {
-    manager.CheckConsistence();
-    FAIL();
-  } catch (const Exception& e) {
-    EXPECT_STREQ(e.what(), "TFilesManager.CheckList: Item \"missing.txt\" does not exist");
-  }
+  EXPECT_EQ(MessageOf([&] { manager.CheckConsistence(); }),
+            "TFilesManager.CheckList: Item \"missing.txt\" does not exist");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "install/files_manager_run_data.h"
 #include "install/packed_name.h"
 #include "install/version_value.h"
+#include "support/message_of.h"
 
 namespace cd {
 namespace {
@@ -84,12 +85,8 @@ TEST(RunDataTest, AssignCopiesEveryKeyButNotTheOwner) {
   EXPECT_EQ(dest.AskPathName(), "DataPath");
   EXPECT_EQ(dest.AskPathNameDescr(), "\"EN=Data\"");
   EXPECT_EQ(dest.GetOwner(), &owner);
-  try {
-    dest.Assign(owner);
-    FAIL() << "no failure";
-  } catch (const EConvertError& e) {
-    EXPECT_STREQ(e.what(), "Cannot assign a TFileItem to a TFilesManagerRunData");
-  }
+  EXPECT_EQ(test::MessageOf<EConvertError>([&] { dest.Assign(owner); }),
+            "Cannot assign a TFileItem to a TFilesManagerRunData");
 }
 
 }  // namespace

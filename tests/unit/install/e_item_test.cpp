@@ -11,6 +11,7 @@
 #include "install/files_manager.h"
 #include "install/install_manager_link.h"
 #include "install/version_value.h"
+#include "support/message_of.h"
 
 namespace cd {
 namespace {
@@ -55,12 +56,7 @@ TEST_F(CheckConsistenceTest, DeepestFailureEndsTheCheck) {
   auto* parent = new CheckedItem(&root, "parent", true);
   new CheckedItem(parent, "deepest", true);
   new CheckedItem(&root, "sibling");
-  try {
-    root.CheckConsistence();
-    FAIL() << "no failure";
-  } catch (const Exception& e) {
-    EXPECT_STREQ(e.what(), "deepest is inconsistent");
-  }
+  EXPECT_EQ(test::MessageOf([&] { root.CheckConsistence(); }), "deepest is inconsistent");
   EXPECT_EQ(checked_, (std::vector<std::string>{"deepest"}));
 }
 

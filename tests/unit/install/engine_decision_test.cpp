@@ -10,6 +10,9 @@
 #include "install/file_group.h"
 #include "install/hooks.h"
 #include "install/version_value.h"
+#include "support/disk_datum.h"
+#include "support/hook_guard.h"
+#include "support/message_of.h"
 #include "support/pe_builder.h"
 
 namespace cd::test {
@@ -18,11 +21,7 @@ namespace {
 class DecisionTest : public ::testing::Test {
  protected:
   TDatumValue* Datum(const std::string& path, int32_t time, int32_t destSize = 10) {
-    auto* item = new TDatumValue(manager_.get(), path);
-    item->SetInstalTarget("Disk");
-    item->SetTime(time);
-    item->SetDestSize(destSize);
-    return item;
+    return AddDiskDatum(manager_.get(), path, time, destSize);
   }
 
   EngineFixture fx_;
@@ -121,12 +120,8 @@ TEST_F(DecisionTest, FindItemAndCheckListSeeGroupMembers) {
   names.Add("lib\\member.txt");
   EXPECT_NO_THROW(manager_->CheckList(names));
   names.Add("absent.txt");
-  try {
-    manager_->CheckList(names);
-    FAIL();
-  } catch (const Exception& e) {
-    EXPECT_STREQ(e.what(), "TFilesManager.CheckList: Item \"absent.txt\" does not exist");
-  }
+  EXPECT_EQ(MessageOf([&] { manager_->CheckList(names); }),
+            "TFilesManager.CheckList: Item \"absent.txt\" does not exist");
 }
 
 // A name held twice marks the first in child order (a member counts before a later item);
@@ -158,28 +153,27 @@ TEST_F(DecisionTest, AskedDestinationBecomesATarget) {
   manager_->RunData().SetAskPathName("Course");
   manager_->RunData().SetAskPathNameDescr("\"EN=Where?\"");
   std::string asked;
-  OnAskDestination() = [&](const std::string& prompt, const TDestinationCheck&,
-                           std::string& path) {
-    asked = prompt;
-    path = "D:\\Courses\\";
-  };
+  HookGuard ask(OnAskDestination(),
+                [&](const std::string& prompt, const TDestinationCheck&, std::string& path) {
+                  asked = prompt;
+                  path = "D:\\Courses\\";
+                });
   manager_->PrepareUpdate(nullptr);
-  OnAskDestination() = nullptr;
   EXPECT_EQ(asked, "\"EN=Where?\"");
   EXPECT_EQ(manager_->Targets().Values("Course"), "D:\\Courses\\");
 }
 
 TEST_F(DecisionTest, AskedDestinationNameThatLeavesTheCardFolderIsRefused) {
   bool asked = false;
-  OnAskDestination() = [&](const std::string&, const TDestinationCheck&, std::string& path) {
-    asked = true;
-    path = "D:\\Courses\\";
-  };
+  HookGuard ask(OnAskDestination(),
+                [&](const std::string&, const TDestinationCheck&, std::string& path) {
+                  asked = true;
+                  path = "D:\\Courses\\";
+                });
   for (const char* name : {"..\\..\\x", "C:\\x", "Course=D:\\x"}) {
     manager_->RunData().SetAskPathName(name);
     EXPECT_THROW(manager_->PrepareUpdate(nullptr), EViolationError) << name;
   }
-  OnAskDestination() = nullptr;
   EXPECT_FALSE(asked);
   EXPECT_EQ(manager_->Targets().Count(), 1);
 }
@@ -198,13 +192,8 @@ TEST(FileNames, FourNamesOfAnItem) {
   item->SetInstalTarget("BasicPrgPath");
   EXPECT_EQ(item->GetFileName(kFileTarget), fx.MediumPath() + "bin\\b.exe");
   item->SetInstalTarget("Unknown");  // never the current folder
-  try {
-    item->GetFileName(kFileTarget);
-    FAIL();
-  } catch (const Exception& e) {
-    EXPECT_STREQ(e.what(), "TFileItem.GetFileName: The target \"Unknown\" of \"a.exe=bin\\b.exe\" "
-                           "has no folder");
-  }
+  EXPECT_EQ(MessageOf([&] { item->GetFileName(kFileTarget); }),
+            "TFileItem.GetFileName: The target \"Unknown\" of \"a.exe=bin\\b.exe\" has no folder");
 }
 
 TEST(FileNames, NamesThatEscapeTheirFolderAreRefused) {

@@ -13,6 +13,7 @@
 #include "engine_fixture.h"
 #include "install/datum_value.h"
 #include "platform/files.h"
+#include "support/message_of.h"
 
 #ifndef _WIN32
 #include "support/file_size_limit.h"
@@ -115,14 +116,7 @@ class FailedCopyTest : public ::testing::TestWithParam<Obstacle> {
   std::string BlockedTarget() const { return fx_.DiskPath() + BlockedPath(); }
 
   TDatumValue* Datum(const std::string& path, const std::string& data) {
-    auto* item = new TDatumValue(manager_.get(), path);
-    item->SetInstalTarget("Disk");
-    item->SetTime(EngineFixture::Day(15));
-    item->SetDestSize(static_cast<int32_t>(data.size()));
-    std::string hostName = path;
-    std::replace(hostName.begin(), hostName.end(), '\\', '/');
-    EngineFixture::WriteFile(fx_.MediumFile(hostName), data, 0);
-    return item;
+    return fx_.AddMediumDatum(manager_.get(), path, data, path);
   }
 
   void ExpectInstalled(const std::string& name, const std::string& data) {
@@ -176,24 +170,19 @@ class FailedCopyTest : public ::testing::TestWithParam<Obstacle> {
 };
 
 TEST_P(FailedCopyTest, EndsTheRunNamingTheTargetAndKeepsWhatWasThere) {
-  try {
-    manager_->Update(&callback_);
-    FAIL() << "the run went through";
-  } catch (const EViolationError& e) {
-    // The target's full name, then the cause the system gave.
-    const std::string message = e.Message();
-    const size_t end = message.find('\n');
-    EXPECT_EQ(message.substr(0, end), BlockedTarget());
-    ASSERT_NE(end, std::string::npos);
-    const std::string cause = message.substr(end + 1);
-    if (GetParam() == Obstacle::TargetInUse) {
-      EXPECT_EQ(cause, os::kFileInUse);
-    } else if (GetParam() == Obstacle::ReadOnlyTarget) {
-      EXPECT_EQ(cause, os::kFileReadOnly);
-    }
-    EXPECT_EQ(cause.find(BlockedTarget()), std::string::npos) << cause;
-    EXPECT_FALSE(cause.empty());
+  // The target's full name, then the cause the system gave.
+  const std::string message = MessageOf<EViolationError>([&] { manager_->Update(&callback_); });
+  const size_t end = message.find('\n');
+  EXPECT_EQ(message.substr(0, end), BlockedTarget());
+  ASSERT_NE(end, std::string::npos);
+  const std::string cause = message.substr(end + 1);
+  if (GetParam() == Obstacle::TargetInUse) {
+    EXPECT_EQ(cause, os::kFileInUse);
+  } else if (GetParam() == Obstacle::ReadOnlyTarget) {
+    EXPECT_EQ(cause, os::kFileReadOnly);
   }
+  EXPECT_EQ(cause.find(BlockedTarget()), std::string::npos) << cause;
+  EXPECT_FALSE(cause.empty());
   ExpectInstalled("a.txt", "first file");
   EXPECT_FALSE(std::filesystem::exists(fx_.DiskFile("c.txt")));
   ExpectBlockedUntouched({"a.txt"});

@@ -1,6 +1,7 @@
 // Temporary medium and disk folders for the engine tests.
 #include "engine_fixture.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "config/config_io.h"
@@ -8,6 +9,7 @@
 #include "platform/drive_map.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "support/disk_datum.h"
 
 namespace cd::test {
 
@@ -34,6 +36,14 @@ void EngineFixture::WriteFile(const std::string& hostName, const std::string& da
   const std::string name = os::WindowsPath(hostName);
   os::WriteWholeFile(name, data);
   if (dosDate) os::SetFileDate(name, dosDate);
+}
+
+TDatumValue* EngineFixture::AddMediumDatum(TComponent* owner, const std::string& path,
+                                           const std::string& mediumData,
+                                           std::string mediumName) const {
+  std::replace(mediumName.begin(), mediumName.end(), '\\', '/');
+  WriteFile(MediumFile(mediumName), mediumData, 0);
+  return AddDiskDatum(owner, path, Day(15), static_cast<int32_t>(mediumData.size()));
 }
 
 std::string EngineFixture::ReadFile(const std::string& hostName) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "install/component_list.h"
+#include "install/datum_value.h"
 #include "install/file_group.h"
 #include "install/files_manager.h"
 #include "install/install_manager_link.h"
@@ -88,6 +89,10 @@ class EngineFixture {
   // A files manager reading from the medium; the target "Disk" names the disk folder, or the
   // given folder below it (ending with a backslash).
   std::unique_ptr<TFilesManager> NewFilesManager(const std::string& diskFolder = "") const;
+  // A datum of owner that installs to "Disk", recorded on day 15 with the size of mediumData,
+  // which is written to the medium as mediumName (a path with backslashes).
+  TDatumValue* AddMediumDatum(TComponent* owner, const std::string& path,
+                              const std::string& mediumData, std::string mediumName) const;
 
  private:
   TempDir root_;

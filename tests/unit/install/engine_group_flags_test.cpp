@@ -15,8 +15,8 @@
 #include "install/install_classes.h"
 #include "install/install_manager_link.h"
 #include "platform/files.h"
-#include "streams/memory_stream.h"
 #include "streams/packed_stream.h"
+#include "support/packed_data.h"
 
 namespace cd::test {
 namespace {
@@ -37,13 +37,6 @@ std::string Content(size_t size, int seed) {
 bool StartsWithSignature(const std::string& data) {
   return data.size() >= 4 && std::equal(kPackedSignature, kPackedSignature + 4,
                                         reinterpret_cast<const uint8_t*>(data.data()));
-}
-
-std::string Unpacked(const std::string& data) {
-  TMemoryStream in(data), out;
-  if (!IsPacked(in)) return data;
-  UnpackStream(in, out);
-  return out.Data();
 }
 
 struct Member {

@@ -18,6 +18,8 @@
 #include "library/book_card.h"
 #include "library/library_classes.h"
 #include "streams/memory_stream.h"
+#include "support/hook_guard.h"
+#include "support/message_of.h"
 
 namespace cd::test {
 namespace {
@@ -78,9 +80,8 @@ TEST_F(GroupTest, DamagedGroupIsReportedThenEndsTheRun) {
   group->SetNeeded(true);
   EngineFixture::WriteFile(build_.MediumFile("bad.grp"), "TPF0\x09TFileGroup", 0);
   std::vector<std::string> shown;
-  OnShowMessage() = [&](const std::string& text) { shown.push_back(text); };
+  HookGuard show(OnShowMessage(), [&](const std::string& text) { shown.push_back(text); });
   EXPECT_THROW(install_->Update(&callback_), EAbort);
-  OnShowMessage() = nullptr;
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].rfind("Cannot install group file \"bad.grp\": ", 0), 0u);
 }
@@ -89,10 +90,9 @@ TEST_F(GroupTest, MemberThatExistsWithErrorIfExistsStopsTheRun) {
   BuildGroup(0, FileFlagBit(fg_ErrorIfExists));
   EngineFixture::WriteFile(build_.DiskFile("target/two.txt"), "user's", EngineFixture::Day(1));
   std::vector<std::string> shown;
-  OnShowMessage() = [&](const std::string& text) { shown.push_back(text); };
+  HookGuard show(OnShowMessage(), [&](const std::string& text) { shown.push_back(text); });
   install_->PrepareUpdate(&callback_);
   EXPECT_THROW(install_->Update(&callback_), EAbort);
-  OnShowMessage() = nullptr;
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0], "File \"" + build_.DiskPath() +
                           "target\\two.txt\" on your hard disk already "
@@ -129,28 +129,14 @@ TEST_F(FileListTest, CircularReferencesFailInsteadOfRecursing) {
   TFileList* a = List("A", {"@B"});
   List("B", {"@C"});
   List("C", {"@B"});
-  try {
-    Expand(*self);
-    FAIL();
-  } catch (const Exception& e) {
-    EXPECT_STREQ(e.what(), "TFileList.Append: Circular reference in \"Self\"");
-  }
-  try {
-    Expand(*a);
-    FAIL();
-  } catch (const Exception& e) {
-    EXPECT_STREQ(e.what(), "TFileList.Append: Circular reference in \"A\"");
-  }
+  EXPECT_EQ(MessageOf([&] { Expand(*self); }), "TFileList.Append: Circular reference in \"Self\"");
+  EXPECT_EQ(MessageOf([&] { Expand(*a); }), "TFileList.Append: Circular reference in \"A\"");
 }
 
 TEST_F(FileListTest, MissingListIsNamed) {
   TFileList* a = List("A", {"@Nowhere"});
-  try {
-    Expand(*a);
-    FAIL();
-  } catch (const Exception& e) {
-    EXPECT_STREQ(e.what(), "TFileList.Append: Item \"@Nowhere\" in \"A\" does not exist");
-  }
+  EXPECT_EQ(MessageOf([&] { Expand(*a); }),
+            "TFileList.Append: Item \"@Nowhere\" in \"A\" does not exist");
 }
 
 TEST(CardMerge, KeepsTheUsersSettingsAndTakesTheRestFromTheMedium) {

@@ -11,6 +11,7 @@
 #include "library/library_classes.h"
 #include "platform/files.h"
 #include "streams/memory_stream.h"
+#include "support/hook_guard.h"
 #include "support/host_files.h"
 
 namespace cd::test {
@@ -36,9 +37,8 @@ void Ask(EngineFixture& fx, TFilesManager& manager, const std::string& target, s
   manager.RunData().SetAskPathName(target);
   (new TDatumValue(&manager, "inside.txt"))->SetInstalTarget(target);
   EngineFixture::WriteFile(fx.MediumFile("inside.txt"), "in", 0);
-  OnAskDestination() = [answer](const std::string&, const TDestinationCheck&, std::string& path) {
-    path = answer;
-  };
+  HookGuard ask(OnAskDestination(), [answer](const std::string&, const TDestinationCheck&,
+                                             std::string& path) { path = answer; });
   manager.PrepareUpdate(nullptr);
   manager.Update(nullptr);
 }
@@ -90,7 +90,7 @@ const struct {
 TEST(HostileNames, NothingLandsOutsideItsFolderFromAnyEntryPoint) {
   RegisterInstallClasses();
   RegisterLibraryClasses();
-  OnShowMessage() = [](const std::string&) {};
+  HookGuard quiet(OnShowMessage(), [](const std::string&) {});
   for (const auto& entry : kEntries) {
     for (const char* name : kHostile) {
       EngineFixture fx;
@@ -114,8 +114,6 @@ TEST(HostileNames, NothingLandsOutsideItsFolderFromAnyEntryPoint) {
     }
   }
   os::DeleteFile(TFilesManager::GetDirectory(kDirWindowsVok) + "VokMnger\\bookcard\\_Editpla.Card");
-  OnShowMessage() = nullptr;
-  OnAskDestination() = nullptr;
 }
 
 }  // namespace

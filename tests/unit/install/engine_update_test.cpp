@@ -15,6 +15,8 @@
 #include "streams/file_stream.h"
 #include "streams/memory_stream.h"
 #include "streams/packed_stream.h"
+#include "support/message_of.h"
+#include "support/packed_data.h"
 
 namespace cd::test {
 namespace {
@@ -26,23 +28,10 @@ std::string Text(size_t size) {
   return s;
 }
 
-std::string Packed(const std::string& data) {
-  TMemoryStream in(data), out;
-  PackStream(in, out);
-  return out.Data();
-}
-
 class UpdateTest : public ::testing::Test {
  protected:
   TDatumValue* Datum(const std::string& path, const std::string& mediumData) {
-    auto* item = new TDatumValue(manager_.get(), path);
-    item->SetInstalTarget("Disk");
-    item->SetTime(EngineFixture::Day(15));
-    item->SetDestSize(static_cast<int32_t>(mediumData.size()));
-    std::string hostName = PackedName(path);
-    std::replace(hostName.begin(), hostName.end(), '\\', '/');
-    EngineFixture::WriteFile(fx_.MediumFile(hostName), mediumData, 0);
-    return item;
+    return fx_.AddMediumDatum(manager_.get(), path, mediumData, PackedName(path));
   }
 
   EngineFixture fx_;
@@ -123,12 +112,8 @@ TEST_F(UpdateTest, ExistingTargetWithErrorIfExistsIsAViolation) {
   item->SetFlags(FileFlagBit(fg_ErrorIfExists));
   item->SetNeeded(true);
   EngineFixture::WriteFile(fx_.DiskFile("a.txt"), "old", EngineFixture::Day(1));
-  try {
-    manager_->Update(&callback_);
-    FAIL();
-  } catch (const EViolationError& e) {
-    EXPECT_EQ(e.Message().substr(0, e.Message().find('\n')), fx_.DiskPath() + "a.txt");
-  }
+  const std::string message = MessageOf<EViolationError>([&] { manager_->Update(&callback_); });
+  EXPECT_EQ(message.substr(0, message.find('\n')), fx_.DiskPath() + "a.txt");
   EXPECT_EQ(EngineFixture::ReadFile(fx_.DiskFile("a.txt")), "old");
 }
 
@@ -154,13 +139,9 @@ TEST_F(UpdateTest, DamagedPackedSourceEndsTheRunAndKeepsTheOldFile) {
   item->SetNeeded(true);
   item->SetIgnoreUserInstallError(true);
   EngineFixture::WriteFile(fx_.DiskFile("a.txt"), "old", EngineFixture::Day(1));
-  try {
-    manager_->Update(&callback_);
-    FAIL() << "the run went through";
-  } catch (const EPKWareError& e) {
-    EXPECT_NE(e.Message().find(" in \"" + item->GetFileName(kFileMediumSource) + "\""),
-              std::string::npos);
-  }
+  const std::string message = MessageOf<EPKWareError>([&] { manager_->Update(&callback_); });
+  EXPECT_NE(message.find(" in \"" + item->GetFileName(kFileMediumSource) + "\""), std::string::npos)
+      << message;
   EXPECT_EQ(EngineFixture::ReadFile(fx_.DiskFile("a.txt")), "old");
   const std::filesystem::path folder = std::filesystem::path(fx_.DiskFile("a.txt")).parent_path();
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
@@ -193,12 +174,8 @@ TEST_F(UpdateTest, LibraryWithoutRegistrationEntryFails) {
   // Already installed: phase 1 runs for needed items only, so mark it needed by hand.
   item->SetNeeded(true);
   EngineFixture::WriteFile(fx_.MediumFile("lib.dl_"), "not a library", 0);
-  try {
-    manager_->Update(&callback_);
-    FAIL();
-  } catch (const Exception& e) {
-    EXPECT_EQ(e.Message(), "Cannot load \"" + fx_.DiskPath() + "lib.dll\" library");
-  }
+  EXPECT_EQ(MessageOf([&] { manager_->Update(&callback_); }),
+            "Cannot load \"" + fx_.DiskPath() + "lib.dll\" library");
 }
 
 }  // namespace

@@ -18,6 +18,8 @@
 #include "streams/memory_stream.h"
 #include "streams/packed_stream.h"
 #include "support/http_server.h"
+#include "support/message_of.h"
+#include "support/packed_data.h"
 #include "support/socket.h"
 
 namespace cd::test {
@@ -29,12 +31,6 @@ std::string Text(size_t size, char seed) {
     s += "line " + std::to_string(i % 89) + seed + " of a course\r\n";
   s.resize(size);
   return s;
-}
-
-std::string Packed(const std::string& data) {
-  TMemoryStream in(data), out;
-  PackStream(in, out);
-  return out.Data();
 }
 
 // The reports of one run cut at each "file finished" (-1, -1) report.
@@ -58,14 +54,7 @@ class WebUpdateTest : public ::testing::Test {
   std::string MediumUrl() const { return server_.Url("medium/"); }
 
   TDatumValue* Datum(const std::string& path, const std::string& mediumData) {
-    auto* item = new TDatumValue(manager_.get(), path);
-    item->SetInstalTarget("Disk");
-    item->SetTime(EngineFixture::Day(15));
-    item->SetDestSize(static_cast<int32_t>(mediumData.size()));
-    std::string hostName = PackedName(path);
-    std::replace(hostName.begin(), hostName.end(), '\\', '/');
-    EngineFixture::WriteFile(fx_.MediumFile(hostName), mediumData, 0);
-    return item;
+    return fx_.AddMediumDatum(manager_.get(), path, mediumData, PackedName(path));
   }
 
   // A packed group of two members built onto the medium and handed to the manager.
@@ -85,13 +74,10 @@ class WebUpdateTest : public ::testing::Test {
   }
 
   std::string RunFailure() {
-    try {
+    return MessageOf([&] {
       manager_->PrepareUpdate(&callback_);
       manager_->Update(&callback_);
-    } catch (const Exception& e) {
-      return e.Message();
-    }
-    return "no failure";
+    });
   }
 
   EngineFixture fx_;

@@ -7,6 +7,7 @@
 #include "library/cdrom_source_value.h"
 #include "library/disc_source_value.h"
 #include "library/file_source_value.h"
+#include "support/message_of.h"
 
 namespace cd {
 namespace {
@@ -34,12 +35,8 @@ TEST(DataSourceItemTest, OtherValueClassHasNoType) {
   TBookCard card(nullptr);
   TDataSourceItem* item = card.DataSources().Add();
   item->SetValue(std::make_unique<TFileSourceValue>());
-  try {
-    item->DataSourceType();
-    FAIL() << "no failure";
-  } catch (const Exception& e) {
-    EXPECT_STREQ(e.what(), "TDataSourceItem.Get_IDataSourceType");
-  }
+  EXPECT_EQ(test::MessageOf([&] { item->DataSourceType(); }),
+            "TDataSourceItem.Get_IDataSourceType");
 }
 
 TEST(DataSourceValueTest, EqualityComparesKindAndLocationWithoutCase) {

@@ -12,6 +12,7 @@
 #include "platform/drive_map.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "support/message_of.h"
 #include "support/temp_dir.h"
 
 namespace cd {
@@ -59,12 +60,8 @@ TEST(CarryNetEnvir, EmptySettingsFileFailsAsTheReaderSays) {
   std::filesystem::create_directories(dir.Path() / "NET" / "COURSE");
   const std::string root = os::IncludeTrailingBackslash(os::WindowsPath(dir.Path().string()));
   os::WriteWholeFile(root + "NET\\VokNet.ini", "");
-  try {
-    CarryNetEnvir(root + "NET\\COURSE\\run.cfg", root + "ws\\");
-    FAIL();
-  } catch (const Exception& e) {
-    EXPECT_EQ(e.Message(), "VMConfig.ReadObject: L.count<>1");
-  }
+  EXPECT_EQ(test::MessageOf([&] { CarryNetEnvir(root + "NET\\COURSE\\run.cfg", root + "ws\\"); }),
+            "VMConfig.ReadObject: L.count<>1");
   EXPECT_FALSE(os::FileExists(root + "ws\\VokNet.ini"));
 }
 

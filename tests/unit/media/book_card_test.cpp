@@ -16,6 +16,7 @@
 #include "media/run_data_instance.h"
 #include "media/run_viewer.h"
 #include "platform/files.h"
+#include "support/message_of.h"
 
 namespace cd {
 namespace {
@@ -129,12 +130,8 @@ TEST_F(BookCardTest, PlayerInstanceWithoutLanguagesTextFails) {
   AddInstance(player_, 5);
   TRunCDRom* medium = AddMedium("COURSE1", "Disc", {5});
   std::string fileName;
-  try {
-    medium->CreateBookCard(0, fileName);
-    FAIL() << "no failure";
-  } catch (const Exception& e) {
-    EXPECT_EQ(e.Message(), "TRunCDRom.CreateBookCard: Missing LangsTxt at Pagent");
-  }
+  EXPECT_EQ(test::MessageOf([&] { medium->CreateBookCard(0, fileName); }),
+            "TRunCDRom.CreateBookCard: Missing LangsTxt at Pagent");
   EXPECT_FALSE(os::FileExists(LangsFile()));
 }
 

@@ -7,6 +7,7 @@
 #include "base/exceptions.h"
 #include "platform/dos_time.h"
 #include "platform/paths.h"
+#include "support/message_of.h"
 #include "unit/platform/win_temp.h"
 
 namespace cd::os {
@@ -36,12 +37,8 @@ TEST(Files, WholeFileRoundTripKeepsBinaryBytes) {
 TEST(Files, MissingFileFailsNamingIt) {
   WinTempDir t;
   const std::string name = t.Name("missing.txt");
-  try {
-    ReadWholeFile(name);
-    FAIL() << "no exception";
-  } catch (const Exception& e) {
-    EXPECT_NE(e.Message().find(name), std::string::npos) << e.Message();
-  }
+  const std::string message = cd::test::MessageOf([&] { ReadWholeFile(name); });
+  EXPECT_NE(message.find(name), std::string::npos) << message;
   EXPECT_THROW(OpenFile(name, OpenMode::Write, ShareMode::DenyNone), Exception);
   EXPECT_FALSE(FileExists(name));
   EXPECT_EQ(FileSize(name), -1);
@@ -137,12 +134,7 @@ TEST(Files, DirectoriesAreNotFiles) {
   EXPECT_FALSE(DeleteFile(dir));
   EXPECT_THROW(OpenFile(dir, OpenMode::Read, ShareMode::DenyNone), Exception);
   ForceDirectories(dir);  // existing: nothing to do
-  try {
-    ForceDirectories("");
-    FAIL() << "no exception";
-  } catch (const Exception& e) {
-    EXPECT_EQ(e.Message(), "Unable to create directory");
-  }
+  EXPECT_EQ(cd::test::MessageOf([] { ForceDirectories(""); }), "Unable to create directory");
   WriteWholeFile(t.Name("file"), "x");
   EXPECT_THROW(ForceDirectories(t.Name("file\\sub")), Exception);
 }

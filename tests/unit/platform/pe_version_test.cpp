@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/message_of.h"
 #include "support/pe_builder.h"
 
 namespace cd::pe {
@@ -30,12 +31,7 @@ void Put32(std::string& s, size_t at, uint32_t v) {
 }
 
 std::string FailureOf(const std::string& image) {
-  try {
-    FixedInfoOf(image);
-  } catch (const EPeFormatError& e) {
-    return e.Message();
-  }
-  return "(no failure)";
+  return cd::test::MessageOf<EPeFormatError>([&] { FixedInfoOf(image); });
 }
 
 TEST(PeVersion, ReadsTheFixedPartOfPe32AndPe32Plus) {

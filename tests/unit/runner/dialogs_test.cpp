@@ -6,6 +6,7 @@
 #include "install/hooks.h"
 #include "runner/ask_medium_id_form.h"
 #include "runner/multi_run_form.h"
+#include "support/hook_guard.h"
 #include "util/lang_string.h"
 
 namespace cd {
@@ -92,7 +93,8 @@ TEST(DestinationTest, OkButtonFollowsTheField) {
 }
 
 TEST(DestinationTest, FormShowsPromptTranslatedAndKeepsItsTextBetweenQuestions) {
-  OnTranslate() = [](const std::string& text) { return LowLangString(text, "EN"); };
+  test::HookGuard translate(OnTranslate(),
+                            [](const std::string& text) { return LowLangString(text, "EN"); });
   std::vector<std::string> seen;
   int call = 0;
   TAskMediumIdForm form(std::make_unique<test::FakeDestinationView>(
@@ -105,7 +107,6 @@ TEST(DestinationTest, FormShowsPromptTranslatedAndKeepsItsTextBetweenQuestions) 
   EXPECT_EQ(form.Ask("third", {}), "e:\\data\\");
   EXPECT_EQ(seen, (std::vector<std::string>{"Where|c:\\VokData", "second|c:\\VokData",
                                             "third|e:\\data"}));
-  OnTranslate() = nullptr;
 }
 
 TEST(DestinationTest, EmptiedFieldGivesAnEmptyPath) {
@@ -116,11 +117,12 @@ TEST(DestinationTest, EmptiedFieldGivesAnEmptyPath) {
 }
 
 TEST(HooksTest, TranslateTextFallsBackToTheTextWithoutAHook) {
-  OnTranslate() = nullptr;
-  EXPECT_EQ(TranslateText("\"EN=a\""), "\"EN=a\"");
-  OnTranslate() = [](const std::string& t) { return t + "!"; };
+  {
+    test::HookGuard none(OnTranslate(), nullptr);
+    EXPECT_EQ(TranslateText("\"EN=a\""), "\"EN=a\"");
+  }
+  test::HookGuard exclaim(OnTranslate(), [](const std::string& t) { return t + "!"; });
   EXPECT_EQ(TranslateText("a"), "a!");
-  OnTranslate() = nullptr;
 }
 
 }  // namespace

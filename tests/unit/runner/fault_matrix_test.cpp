@@ -21,8 +21,10 @@
 #include "runner/run_outcome.h"
 #include "streams/memory_stream.h"
 #include "streams/packed_stream.h"
+#include "support/hook_guard.h"
 #include "support/host_files.h"
 #include "support/http_server.h"
+#include "support/packed_data.h"
 #include "support/socket.h"
 #include "support/temp_dir.h"
 
@@ -77,12 +79,6 @@ const FaultCase kCases[] = {
      "The destination \"/tmp/x/\" for \"FaultMatrix\\b.dat\" is not a folder on a drive"},
     {Fault::HostileName, "HostileName", "FaultMatrix\\..\\..\\..\\evil.dat\nunsafe name"},
 };
-
-std::string Packed(const std::string& data) {
-  TMemoryStream in(data), out;
-  PackStream(in, out);
-  return out.Data();
-}
 
 // Packed data that unpacks to far more than 256 MiB, made in little time: a run of blanks is
 // packed as one copy instruction after another, so the middle of a packed run repeats with a
@@ -228,13 +224,15 @@ class FaultMatrixTest : public ::testing::TestWithParam<FaultCase> {
     const auto show = [this](const std::exception& e) { shown_.push_back(e.what()); };
     views.showError = show;
     TRunner runner(std::move(views));
-    OnShowMessage() = [this](const std::string& text) { shown_.push_back(text); };
+    HookGuard showMessage(OnShowMessage(),
+                          [this](const std::string& text) { shown_.push_back(text); });
     // A run without anyone to ask again: a refused answer ends it with the check's message.
-    OnAskDestination() = [this](const std::string&, const TDestinationCheck& check,
-                                std::string& path) {
-      path = GetParam().fault == Fault::NoDestination ? "" : "/tmp/x/";
-      if (const std::string refusal = check(path); !refusal.empty()) throw Exception(refusal);
-    };
+    HookGuard ask(OnAskDestination(),
+                  [this](const std::string&, const TDestinationCheck& check, std::string& path) {
+                    path = GetParam().fault == Fault::NoDestination ? "" : "/tmp/x/";
+                    if (const std::string refusal = check(path); !refusal.empty())
+                      throw Exception(refusal);
+                  });
     const std::string config = os::WindowsPath((medium_.Path() / "run.cfg").string());
     if (GetParam().fault == Fault::FileInUse) {
       inUse_ = os::OpenFile(TFilesManager::GetDirectory(kDirWindowsVok) + "FaultMatrix\\b.dat",
@@ -244,10 +242,7 @@ class FaultMatrixTest : public ::testing::TestWithParam<FaultCase> {
     std::unique_ptr<FileSizeLimit> limit;
     if (GetParam().fault == Fault::DiskFull) limit = std::make_unique<FileSizeLimit>(20000);
 #endif
-    const TRunOutcome outcome = RunAndReport(runner, config, show);
-    OnShowMessage() = nullptr;
-    OnAskDestination() = nullptr;
-    return outcome;
+    return RunAndReport(runner, config, show);
   }
 
   TempDir medium_;

@@ -1,15 +1,14 @@
 // Building one medium: the output folder, the files kept and packed, the library cards and
 // their group, the application entries, merged options, the size limit of a text
-// configuration and the configuration read back by the files manager.
+// configuration and the configuration read back by the files manager. Builds that fail part
+// way are in install_manager_failed_build_test.cpp.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <memory>
 #include <set>
 
-#include "base/exceptions.h"
 #include "config/config_io.h"
 #include "install/datum_value.h"
 #include "install/file_group.h"
@@ -23,41 +22,18 @@
 #include "media/run_cdrom.h"
 #include "media/run_viewer.h"
 #include "platform/files.h"
-#include "streams/memory_stream.h"
-#include "streams/packed_stream.h"
-
-#ifndef _WIN32
-#include "support/file_size_limit.h"
-#endif
+#include "support/hook_guard.h"
+#include "support/message_of.h"
+#include "support/packed_data.h"
 
 namespace cd {
 namespace {
 
 using test::Day;
-
-std::string Repeated(const std::string& piece, size_t size) {
-  std::string s;
-  while (s.size() < size) s += piece;
-  s.resize(size);
-  return s;
-}
-
-std::string Unpacked(const std::string& bytes) {
-  TMemoryStream in(bytes);
-  if (!IsPacked(in)) return "<not packed>";
-  TMemoryStream out;
-  UnpackStream(in, out);
-  return std::string(out.Data());
-}
-
-std::string FailureOf(const std::function<void()>& work) {
-  try {
-    work();
-  } catch (const Exception& e) {
-    return e.Message();
-  }
-  return "";
-}
+using test::HookGuard;
+using test::MessageOf;
+using test::Repeated;
+using test::Unpacked;
 
 class CountingObserver : public IConvertObserver {
  public:
@@ -93,8 +69,8 @@ TEST_F(InstallManagerBuildTest, MissingHookChangesNothing) {
   WriteSource("keep.txt", "x");
   std::filesystem::create_directories(OutFile("prg"));
   std::ofstream(OutFile("prg/stale.txt")) << "stale";
-  OnAdjustInstaller() = nullptr;
-  EXPECT_EQ(FailureOf([&] { Manager().Execute(); }),
+  HookGuard none(OnAdjustInstaller(), nullptr);
+  EXPECT_EQ(MessageOf([&] { Manager().Execute(); }),
             "TInstallManager.Execute: Missing OnAdjustInstaller");
   EXPECT_TRUE(HostExists(OutFile("prg/stale.txt")));
 }
@@ -106,7 +82,7 @@ TEST_F(InstallManagerBuildTest, RefusesToEmptyARootOrTheSources) {
   for (const std::string& dest : {std::string(), src.substr(0, 3), src, src + "..\\",
                                   src + "sub\\..\\", src.substr(0, src.size() - 4)}) {
     Manager().SetDestPrgPath(dest);
-    EXPECT_NE(FailureOf([&] { Build(medium); }).find("TInstallManager.Execute: Unsafe DestPrgPath"),
+    EXPECT_NE(MessageOf([&] { Build(medium); }).find("TInstallManager.Execute: Unsafe DestPrgPath"),
               std::string::npos)
         << dest;
   }
@@ -279,125 +255,6 @@ TEST_F(ConfigurationLimitTest, LongerTextIsPackedAndReadsBack) {
   EXPECT_EQ(read->ChildCount(), 1);
 }
 
-// Text that does not compress: its packed form is larger than itself.
-std::string Incompressible(size_t size) {
-  std::string s;
-  for (uint32_t x = 12345; s.size() < size;) {
-    x = x * 1103515245u + 12345u;
-    s += static_cast<char>('!' + (x >> 16) % 90);
-  }
-  return s;
-}
-
-// What stops a build, and the output (below out\) at which it stops.
-enum class Obstacle { SourceVanishes, NoRoomLeft, ConfigInUse };
-struct BuildFailure {
-  const char* name;
-  Obstacle obstacle;
-  std::string failing;
-};
-void PrintTo(const BuildFailure& failure, std::ostream* out) {
-  *out << failure.name;
-}
-
-// A build of a small file, the failing output and another small file; the configuration of an
-// earlier build lies in out\.
-class FailedBuildTest : public ::testing::TestWithParam<BuildFailure>,
-                        public test::InstallManagerFixture {
- protected:
-  static constexpr const char* kOldConfig = "the configuration of an earlier build";
-  const std::string small = Repeated("small ", 100);
-  const std::string large = Incompressible(5000);
-
-  void Describe() {
-    AddDatum("a.txt", small);
-    medium_ = AddMedium("DISC", {"a.txt", "c.txt"});
-    const std::string& failing = GetParam().failing;
-    if (failing == "prg/big.ex_") AddDatum("big.exe", large);
-    if (failing == "prg/big.dat")
-      AddDatum("big.dat", large)->SetFlags(FileFlagBit(fg_SingleNotCompress));
-    if (failing == "prg/big.grp") {
-      new TDatumValue(new TFileGroup(&Files(), "big.grp"), "member.dat");
-      WriteSource("member.dat", large);
-    }
-    if (failing == "run.cfg") medium_->RunData().SetAskPathNameDescr(large);  // packed
-    if (Files().ChildCount() == 2)
-      medium_->Files().Add(static_cast<TFileItem*>(Files().Child(1))->Path());
-    AddDatum("c.txt", small);
-    std::ofstream(OutFile("run.cfg"), std::ios::binary) << kOldConfig;
-  }
-
-  // Runs the build as a parent converter does, with the obstacle set up after the check.
-  std::string BuildAgainstObstacle() {
-    OnAdjustInstaller() = [this](TInstallManager& manager) { manager.SetCDRom(medium_); };
-    Manager().BeforeExecute();
-    switch (GetParam().obstacle) {
-      case Obstacle::SourceVanishes:
-        std::filesystem::remove(SourceFile("big.exe"));
-        break;
-      case Obstacle::ConfigInUse:
-        inUse_ =
-            os::OpenFile(Manager().ConfigFileName(), os::OpenMode::Read, os::ShareMode::DenyWrite);
-        break;
-      case Obstacle::NoRoomLeft:
-#ifndef _WIN32
-        // Room for everything but the large file.
-        limit_ = std::make_unique<test::FileSizeLimit>(3000);
-#endif
-        break;
-    }
-    const std::string failure = FailureOf([&] { Manager().Execute(); });
-    inUse_.reset();
-#ifndef _WIN32
-    limit_.reset();
-#endif
-    return failure;
-  }
-
-  // Files with the temporary names of unfinished outputs below out\.
-  std::set<std::string> Leftovers() const {
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(OutFile("")))
-      if (entry.path().filename().string().find(".~") != std::string::npos)
-        names.insert(entry.path().filename().string());
-    return names;
-  }
-
-  TRunCDRom* medium_ = nullptr;
-  std::unique_ptr<os::File> inUse_;
-#ifndef _WIN32
-  std::unique_ptr<test::FileSizeLimit> limit_;
-#endif
-};
-
-TEST_P(FailedBuildTest, LeavesEveryOutputWholeOrAsItWas) {
-  Describe();
-  EXPECT_NE(BuildAgainstObstacle(), "");
-  EXPECT_EQ(ReadHost(OutFile("prg/a.txt")), small);
-  EXPECT_EQ(ReadHost(OutFile("run.cfg")), kOldConfig);
-  if (GetParam().failing != "run.cfg") {
-    EXPECT_FALSE(HostExists(OutFile(GetParam().failing)));
-    EXPECT_FALSE(HostExists(OutFile("prg/c.txt")));
-  }
-  EXPECT_EQ(Leftovers(), std::set<std::string>{});
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Obstacles, FailedBuildTest,
-    ::testing::Values(BuildFailure{"SourceVanishes", Obstacle::SourceVanishes, "prg/big.ex_"},
-                      BuildFailure{"ConfigurationInUse", Obstacle::ConfigInUse, "run.cfg"}
-#ifndef _WIN32
-                      ,
-                      BuildFailure{"NoRoomForPackedFile", Obstacle::NoRoomLeft, "prg/big.ex_"},
-                      BuildFailure{"NoRoomForCopiedFile", Obstacle::NoRoomLeft, "prg/big.dat"},
-                      BuildFailure{"NoRoomForGroupFile", Obstacle::NoRoomLeft, "prg/big.grp"},
-                      BuildFailure{"NoRoomForConfiguration", Obstacle::NoRoomLeft, "run.cfg"}
-#endif
-                      ),
-    [](const ::testing::TestParamInfo<BuildFailure>& info) {
-      return std::string(info.param.name);
-    });
-
 TEST_F(InstallManagerBuildTest, ParentConverterChecksBeforeBuildingAndSkipsIgnored) {
   TConvertFilter parent(nullptr);
   auto* skipped = new TInstallManager(&parent);
@@ -411,11 +268,11 @@ TEST_F(InstallManagerBuildTest, ParentConverterChecksBeforeBuildingAndSkipsIgnor
   std::filesystem::create_directories(OutFile("prg"));
   std::ofstream(OutFile("prg/stale.txt")) << "stale";
   int chosen = 0;
-  OnAdjustInstaller() = [&](TInstallManager& manager) {
+  HookGuard choose(OnAdjustInstaller(), [&](TInstallManager& manager) {
     ++chosen;
     manager.SetCDRom(nullptr);
-  };
-  EXPECT_EQ(FailureOf([&] { parent.Execute(); }), "TDatumValue.CheckConsistence: File \"" +
+  });
+  EXPECT_EQ(MessageOf([&] { parent.Execute(); }), "TDatumValue.CheckConsistence: File \"" +
                                                       Manager().SourcePrgPath() +
                                                       "missing.txt\" does not exist!");
   EXPECT_EQ(chosen, 0);

@@ -6,13 +6,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "config/config_classes.h"
 #include "install/datum_value.h"
 #include "install/files_manager.h"
-#include "install/install_classes.h"
-#include "library/library_classes.h"
 #include "media/cdrom_manager.h"
-#include "media/media_classes.h"
 #include "media/run_cdrom.h"
 #include "media/run_data.h"
 #include "media/run_data_instance.h"
@@ -21,8 +17,9 @@
 #include "platform/drive_map.h"
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "runner/runner_classes.h"
+#include "runner/all_classes.h"
 #include "streams/virt_stream.h"
+#include "support/hook_guard.h"
 
 namespace cd::test {
 
@@ -33,12 +30,15 @@ int32_t Day(int day) {
   return static_cast<int32_t>((date << 16) | (12u << 11));
 }
 
+std::string Repeated(const std::string& piece, size_t size) {
+  std::string s;
+  while (s.size() < size) s += piece;
+  s.resize(size);
+  return s;
+}
+
 InstallManagerFixture::InstallManagerFixture() {
-  RegisterConfigClasses();
-  RegisterLibraryClasses();
-  RegisterInstallClasses();
-  RegisterMediaClasses();
-  RegisterRunnerClasses();
+  RegisterAllClasses();
   fs::create_directories(root_.Path() / "src");
   fs::create_directories(root_.Path() / "out");
   os::MapDrive('T', root_.Path().string());
@@ -51,9 +51,7 @@ InstallManagerFixture::InstallManagerFixture() {
   manager_->SetConfigFileName(out + "run.cfg");
 }
 
-InstallManagerFixture::~InstallManagerFixture() {
-  OnAdjustInstaller() = nullptr;
-}
+InstallManagerFixture::~InstallManagerFixture() = default;
 
 TFilesManager& InstallManagerFixture::Files() {
   return *GetOrCreateObjectAs<TFilesManager>(*manager_);
@@ -119,7 +117,8 @@ TRunCDRom* InstallManagerFixture::AddMedium(const std::string& mediumId,
 }
 
 void InstallManagerFixture::Build(TRunCDRom* medium) {
-  OnAdjustInstaller() = [medium](TInstallManager& manager) { manager.SetCDRom(medium); };
+  HookGuard choose(OnAdjustInstaller(),
+                   [medium](TInstallManager& manager) { manager.SetCDRom(medium); });
   manager_->BeforeExecute();
   manager_->Execute();
 }

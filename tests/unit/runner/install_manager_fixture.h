@@ -1,6 +1,6 @@
 // A build in temporary space: an install manager whose sources lie in src\ and whose medium
 // is written to out\ (run.cfg there, program files in out\prg\), on drive T: (the real path
-// on Windows), with the host's OnAdjustInstaller hook choosing the medium to build.
+// on Windows), with the host's OnAdjustInstaller hook choosing the medium to build while it runs.
 #pragma once
 
 #include <memory>
@@ -55,5 +55,7 @@ class InstallManagerFixture {
 
 // A packed DOS date-time of a day of January 2020 at noon.
 int32_t Day(int day);
+// The piece repeated to the given size (the last repetition cut).
+std::string Repeated(const std::string& piece, size_t size);
 
 }  // namespace cd::test

@@ -9,17 +9,15 @@
 #include "install/file_list.h"
 #include "install/file_list_manager.h"
 #include "install/files_manager.h"
-#include "install/install_classes.h"
 #include "install/version_value.h"
-#include "library/library_classes.h"
 #include "media/cdrom_manager.h"
-#include "media/media_classes.h"
 #include "media/run_cdrom.h"
 #include "media/run_data.h"
 #include "media/run_data_instance.h"
 #include "media/run_viewer.h"
 #include "media/viewer_manager.h"
-#include "runner/runner_classes.h"
+#include "runner/all_classes.h"
+#include "support/message_of.h"
 #include "unit/install/round_trip.h"
 
 namespace cd {
@@ -27,12 +25,7 @@ namespace {
 
 class InstallManagerTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    RegisterLibraryClasses();
-    RegisterInstallClasses();
-    RegisterMediaClasses();
-    RegisterRunnerClasses();
-  }
+  void SetUp() override { RegisterAllClasses(); }
 };
 
 TEST_F(InstallManagerTest, RunItemsFindTheirInstallManager) {
@@ -77,12 +70,8 @@ TEST_F(InstallManagerTest, FileListsAreCheckedAgainstTheFilesManager) {
   list->SetName("Program");
   list->Files().Add("Pagent\\pgt2.exe");
   // No file items at all: the listed name is missing all the same.
-  try {
-    lists->CheckConsistence();
-    FAIL() << "a list naming a missing file passed";
-  } catch (const Exception& e) {
-    EXPECT_STREQ(e.what(), "TFilesManager.CheckList: Item \"Pagent\\pgt2.exe\" does not exist");
-  }
+  EXPECT_EQ(test::MessageOf([&] { lists->CheckConsistence(); }),
+            "TFilesManager.CheckList: Item \"Pagent\\pgt2.exe\" does not exist");
   new TVersionValue(GetOrCreateObjectAs<TFilesManager>(im), "PAGENT\\pgt2.exe");
   EXPECT_NO_THROW(lists->CheckConsistence());
 }

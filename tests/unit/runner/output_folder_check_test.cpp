@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "base/exceptions.h"
+#include "support/message_of.h"
 
 namespace cd {
 namespace {
@@ -42,12 +43,8 @@ TEST(OutputFolderCheckTest, AFolderHoldingTheSourcesIsRefused) {
 }
 
 TEST(OutputFolderCheckTest, TheMessageNamesTheFolder) {
-  try {
-    CheckOutputFolder("C:\\", "");
-    FAIL();
-  } catch (const Exception& e) {
-    EXPECT_EQ(e.Message(), "TInstallManager.Execute: Unsafe DestPrgPath \"C:\\\"");
-  }
+  EXPECT_EQ(test::MessageOf([] { CheckOutputFolder("C:\\", ""); }),
+            "TInstallManager.Execute: Unsafe DestPrgPath \"C:\\\"");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "base/exceptions.h"
+#include "support/message_of.h"
 
 namespace cd {
 namespace {
@@ -25,12 +26,8 @@ TEST(RunRulesTest, ClassifiesDrivePathsAndHttpAddresses) {
 TEST(RunRulesTest, LocalFailsForANameThatIsNeitherPathNorUrl) {
   EXPECT_TRUE(IsLocalConfig("C:\\run.cfg"));
   EXPECT_FALSE(IsLocalConfig("Http://host/run.cfg"));
-  try {
-    IsLocalConfig("ftp://host/run.cfg");
-    FAIL() << "no failure";
-  } catch (const Exception& e) {
-    EXPECT_STREQ(e.what(), "TRunner.Local: Wrong Url (\"ftp://host/run.cfg\")");
-  }
+  EXPECT_EQ(test::MessageOf([] { IsLocalConfig("ftp://host/run.cfg"); }),
+            "TRunner.Local: Wrong Url (\"ftp://host/run.cfg\")");
 }
 
 TEST(RunRulesTest, WindowThresholdsAreExclusive) {
@@ -46,9 +43,9 @@ TEST(RunRulesTest, ComponentInstallationAlwaysShowsTheWindow) {
   EXPECT_TRUE(NeedsProgressWindow(true, false, 0));
 }
 
-TEST(RunRulesTest, SetupTitle) {
-  EXPECT_EQ(SetupTitle("Software Update"), "Software Update (Setup)");
-  EXPECT_EQ(SetupTitle("100% Czech"), "100% Czech (Setup)");
+// The run title is text, never a pattern: its percent signs and directives stay as written.
+TEST(RunRulesTest, SetupTitleKeepsFormatDirectivesOfTheRunTitle) {
+  EXPECT_EQ(SetupTitle("100% Czech %s %d"), "100% Czech %s %d (Setup)");
 }
 
 TEST(RunRulesTest, ConfigNameDefaultsToRunCfgBesideTheProgram) {

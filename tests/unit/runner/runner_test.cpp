@@ -7,15 +7,13 @@
 #include <fstream>
 
 #include "base/exceptions.h"
-#include "config/config_classes.h"
 #include "fake_views.h"
 #include "install/files_manager.h"
 #include "install/hooks.h"
-#include "install/install_classes.h"
-#include "library/library_classes.h"
-#include "media/media_classes.h"
 #include "platform/drive_map.h"
+#include "runner/all_classes.h"
 #include "runner/application.h"
+#include "support/message_of.h"
 #include "support/temp_dir.h"
 
 namespace cd {
@@ -47,12 +45,7 @@ constexpr const char* kMissingSource =
 
 class RunnerTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    RegisterConfigClasses();
-    RegisterLibraryClasses();
-    RegisterInstallClasses();
-    RegisterMediaClasses();
-  }
+  static void SetUpTestSuite() { RegisterAllClasses(); }
 
   // Writes run.cfg from kTwoViewers with extra lines; returns its drive path.
   std::string WriteConfig(const std::string& options, const std::string& items = "") {
@@ -153,12 +146,8 @@ TEST_F(RunnerTest, FailureWithoutTheWindowPassesOn) {
 
 TEST_F(RunnerTest, ANameThatIsNeitherDrivePathNorUrlFailsAtLoading) {
   auto runner = MakeRunner(0);
-  try {
-    runner->Run("run.cfg");
-    FAIL() << "no failure";
-  } catch (const Exception& e) {
-    EXPECT_STREQ(e.what(), "FileSrc.CreateStream: Cannot create stream (\"run.cfg\")");
-  }
+  EXPECT_EQ(test::MessageOf([&] { runner->Run("run.cfg"); }),
+            "FileSrc.CreateStream: Cannot create stream (\"run.cfg\")");
   EXPECT_THROW(runner->Local(), Exception);
 }
 

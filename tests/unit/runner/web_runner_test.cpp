@@ -7,17 +7,15 @@
 #include <fstream>
 
 #include "base/exceptions.h"
-#include "config/config_classes.h"
 #include "fake_views.h"
 #include "install/files_manager.h"
-#include "install/install_classes.h"
-#include "library/library_classes.h"
-#include "media/media_classes.h"
 #include "platform/drive_map.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "runner/all_classes.h"
 #include "runner/runner.h"
 #include "support/http_server.h"
+#include "support/message_of.h"
 #include "support/temp_dir.h"
 #include "support/url_library_probe.h"
 
@@ -46,12 +44,7 @@ std::string Config(const std::string& fileName, int destSize) {
 
 class WebRunnerTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    RegisterConfigClasses();
-    RegisterLibraryClasses();
-    RegisterInstallClasses();
-    RegisterMediaClasses();
-  }
+  static void SetUpTestSuite() { RegisterAllClasses(); }
   void TearDown() override {
     for (const char* name : {"a.dat", "b.dat"})
       if (os::FileExists(Installed(name))) os::DeleteFile(Installed(name));
@@ -117,12 +110,7 @@ TEST_F(WebRunnerTest, OneByteMoreRunsInTheWindow) {
 TEST_F(WebRunnerTest, MissingConfigurationNamesTheAddressOnce) {
   auto runner = MakeRunner();
   const std::string address = server_.Url("cd/none.cfg");
-  try {
-    runner->Run(address);
-    FAIL() << "no failure";
-  } catch (const Exception& e) {
-    EXPECT_EQ(e.Message(), "Cannot load Url \"" + address + "\"");
-  }
+  EXPECT_EQ(test::MessageOf([&] { runner->Run(address); }), "Cannot load Url \"" + address + "\"");
   EXPECT_EQ(choiceCalls_, 0);
 }
 
@@ -133,8 +121,7 @@ TEST(WebRunnerLocal, LocalRunNeverLoadsTheUrlLibrary) {
     EXPECT_EQ(test::RunThisTestProgram(self), 0);
     return;
   }
-  RegisterConfigClasses();
-  RegisterInstallClasses();
+  RegisterAllClasses();
   test::TempDir dir;
   std::ofstream(dir.File("run.cfg"), std::ios::binary) << Config("local.dat", 10);
   std::vector<std::string> choices;
@@ -146,12 +133,9 @@ TEST(WebRunnerLocal, LocalRunNeverLoadsTheUrlLibrary) {
   TRunner runner(std::move(views));
   // The listed file is missing from the local medium: the run loads, prepares and fails when
   // it copies.
-  try {
-    runner.Run(os::WindowsPath(dir.File("run.cfg")));
-    ADD_FAILURE() << "no failure";
-  } catch (const Exception& e) {
-    EXPECT_NE(e.Message().find("local.dat"), std::string::npos) << e.Message();
-  }
+  const std::string message =
+      test::MessageOf([&] { runner.Run(os::WindowsPath(dir.File("run.cfg"))); });
+  EXPECT_NE(message.find("local.dat"), std::string::npos) << message;
   EXPECT_FALSE(test::UrlLibraryInProcess());
 }
 

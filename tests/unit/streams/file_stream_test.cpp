@@ -5,6 +5,7 @@
 
 #include "base/exceptions.h"
 #include "platform/files.h"
+#include "support/message_of.h"
 #include "support/temp_dir.h"
 
 namespace cd::test {
@@ -47,12 +48,10 @@ TEST(FileStream, PeekReadsAheadWithoutMoving) {
 
 TEST(FileStream, OpeningAMissingFileNamesIt) {
   TempDir dir;
-  try {
-    TFileStream f(dir.File("nothing.bin"), os::OpenMode::Read);
-    FAIL();
-  } catch (const Exception& e) {
-    EXPECT_NE(e.Message().find("nothing.bin"), std::string::npos);
-  }
+  EXPECT_NE(MessageOf([&] {
+              TFileStream f(dir.File("nothing.bin"), os::OpenMode::Read);
+            }).find("nothing.bin"),
+            std::string::npos);
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 
 #include "platform/files.h"
 #include "streams/memory_stream.h"
+#include "support/message_of.h"
+#include "support/packed_data.h"
 #include "support/temp_dir.h"
 #include "unit/streams/dcl_support.h"
 #include "unit/streams/test_streams.h"
@@ -15,20 +17,9 @@ namespace {
 
 const std::string kSignature("\x2C\x91\x4A\xE3", 4);
 
-std::string Packed(const std::string& plain) {
-  TMemoryStream source(plain), dest;
-  PackStream(source, dest);
-  return dest.Data();
-}
-
 std::string UnpackMessage(const std::string& afterSignature) {
   TMemoryStream source(afterSignature), dest;
-  try {
-    UnpackStream(source, dest);
-  } catch (const Exception& e) {
-    return e.Message();
-  }
-  return "no failure";
+  return MessageOf([&] { UnpackStream(source, dest); });
 }
 
 TEST(IsPacked, ReadsTheSignatureOnlyWhenFourBytesRemain) {
@@ -89,12 +80,7 @@ TEST(UnpackStream, KeepsWhatWasDecodedBeforeDamage) {
 TEST(UnpackStream, ReadFailureEndsTheInput) {
   TFailingReadStream source(ImplodeString(RandomBytes(6000, 4)));
   TMemoryStream dest;
-  try {
-    UnpackStream(source, dest);
-    FAIL();
-  } catch (const Exception& e) {
-    EXPECT_EQ(e.Message(), "PKWareError \"ABORT\"");
-  }
+  EXPECT_EQ(MessageOf([&] { UnpackStream(source, dest); }), "PKWareError \"ABORT\"");
 }
 
 TEST(UnpackStream, WriteFailureIsReportedNotSwallowed) {

@@ -5,18 +5,14 @@
 
 #include "platform/files.h"
 #include "streams/packed_stream.h"
+#include "support/message_of.h"
+#include "support/packed_data.h"
 #include "support/temp_dir.h"
 #include "unit/streams/dcl_support.h"
 #include "unit/streams/test_streams.h"
 
 namespace cd::test {
 namespace {
-
-std::string Packed(const std::string& plain) {
-  TMemoryStream source(plain), dest;
-  PackStream(source, dest);
-  return dest.Data();
-}
 
 TEST(VirtStream, UnpacksIntoMemoryAndDestroysTheGivenStream) {
   const std::string plain = SampleText(5000);
@@ -47,12 +43,10 @@ TEST(VirtStream, PassesOtherStreamsThroughFromTheirPosition) {
 TEST(VirtStream, DamagedPackedStreamFailsAndFreesTheGivenStream) {
   const std::string packed = Packed(RandomBytes(8000, 9));
   bool destroyed = false;
-  try {
-    TVirtStream v(std::make_unique<TWatchedStream>(packed.substr(0, 3000), destroyed));
-    FAIL();
-  } catch (const Exception& e) {
-    EXPECT_EQ(e.Message(), "PKWareError \"ABORT\"");
-  }
+  EXPECT_EQ(MessageOf([&] {
+              TVirtStream v(std::make_unique<TWatchedStream>(packed.substr(0, 3000), destroyed));
+            }),
+            "PKWareError \"ABORT\"");
   EXPECT_TRUE(destroyed);
 }
 
@@ -71,12 +65,10 @@ TEST(VirtStream, OpenVirtualFileReadsPackedAndPlainFiles) {
 TEST(VirtStream, ContentsPastTheLimitAreRefusedNamingTheFile) {
   const std::string bomb = Packed(std::string(3 << 20, '\0'));
   ASSERT_LT(bomb.size(), 64u << 10);
-  try {
-    TVirtStream v(std::make_unique<TMemoryStream>(bomb), "E:\\run.cfg", 1 << 20);
-    FAIL();
-  } catch (const Exception& e) {
-    EXPECT_EQ(e.Message(), "File \"E:\\run.cfg\" unpacks to more than 1 MiB and is not read");
-  }
+  EXPECT_EQ(MessageOf([&] {
+              TVirtStream v(std::make_unique<TMemoryStream>(bomb), "E:\\run.cfg", 1 << 20);
+            }),
+            "File \"E:\\run.cfg\" unpacks to more than 1 MiB and is not read");
   EXPECT_THROW(TVirtStream(std::make_unique<TMemoryStream>(std::string((1 << 20) + 1, 'x')),
                            "E:\\big.grp", 1 << 20),
                Exception);
@@ -86,12 +78,10 @@ TEST(VirtStream, ContentsPastTheLimitAreRefusedNamingTheFile) {
 
 TEST(VirtStream, DamagedPackedStreamNamesTheFileWhenKnown) {
   const std::string packed = Packed(RandomBytes(8000, 9));
-  try {
-    TVirtStream v(std::make_unique<TMemoryStream>(packed.substr(0, 3000)), "E:\\a.dl_");
-    FAIL();
-  } catch (const EPKWareError& e) {
-    EXPECT_EQ(e.Message(), "PKWareError \"ABORT\" in \"E:\\a.dl_\"");
-  }
+  EXPECT_EQ(MessageOf<EPKWareError>([&] {
+              TVirtStream v(std::make_unique<TMemoryStream>(packed.substr(0, 3000)), "E:\\a.dl_");
+            }),
+            "PKWareError \"ABORT\" in \"E:\\a.dl_\"");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "base/exceptions.h"
 #include "platform/drive_map.h"
 #include "platform/files.h"
+#include "support/message_of.h"
 #include "support/temp_dir.h"
 #include "util/whole_file.h"
 
@@ -40,12 +41,7 @@ TEST_F(Directories, ForceDirectoriesOfARelativeNameWithoutFolder) {
 TEST_F(Directories, ForceDirectoriesOfABareDriveDoesNothing) {
   EXPECT_NO_THROW(ForceDirectories("C:"));
   EXPECT_NO_THROW(ForceDirectories("C:\\"));
-  try {
-    ForceDirectories("");
-    FAIL() << "no failure";
-  } catch (const Exception& e) {
-    EXPECT_EQ(e.Message(), "Unable to create directory");
-  }
+  EXPECT_EQ(test::MessageOf([] { ForceDirectories(""); }), "Unable to create directory");
 }
 
 TEST_F(Directories, ForceDirectoriesDoesNotReportALevelItCannotCreate) {
@@ -76,13 +72,8 @@ TEST_F(Directories, DeleteDirectoryTreeFailsWhenAFileInsideIsHeldOpen) {
   const std::string held = Base() + "T\\held.txt";
   StringToFile("1", held);
   const auto file = os::OpenFile(held, os::OpenMode::Read, os::ShareMode::DenyWrite);
-  try {
-    DeleteDirectoryTree(Base() + "T\\");
-    FAIL() << "no failure";
-  } catch (const Exception& e) {
-    const std::string message = e.Message();
-    EXPECT_EQ(message.rfind("Cannot remove directory \"" + Base() + "T\": ", 0), 0u) << message;
-  }
+  const std::string message = test::MessageOf([&] { DeleteDirectoryTree(Base() + "T\\"); });
+  EXPECT_EQ(message.rfind("Cannot remove directory \"" + Base() + "T\": ", 0), 0u) << message;
   EXPECT_TRUE(fs::exists(dir_.Path() / "T" / "held.txt"));
 }
 

@@ -6,6 +6,7 @@
 #include "platform/dos_time.h"
 #include "platform/drive_map.h"
 #include "platform/files.h"
+#include "support/message_of.h"
 #include "support/temp_dir.h"
 #include "util/whole_file.h"
 
@@ -55,13 +56,8 @@ TEST(FileProperties, CheckFileExistsNamesCallerAndFile) {
   StringToFile("x", present);
   EXPECT_NO_THROW(CheckFileExists("TDatumValue.CheckConsistence", present));
   const std::string missing = dir.File("missing.txt");
-  try {
-    CheckFileExists("TDatumValue.CheckConsistence", missing);
-    FAIL() << "no failure";
-  } catch (const Exception& e) {
-    EXPECT_EQ(e.Message(),
-              "TDatumValue.CheckConsistence: File \"" + missing + "\" does not exist!");
-  }
+  EXPECT_EQ(test::MessageOf([&] { CheckFileExists("TDatumValue.CheckConsistence", missing); }),
+            "TDatumValue.CheckConsistence: File \"" + missing + "\" does not exist!");
   EXPECT_THROW(CheckFileExists("X", dir.Path().string()), Exception);  // a folder is no file
   EXPECT_TRUE(DirectoryExists(dir.Path().string()));
   EXPECT_FALSE(DirectoryExists(present));

@@ -7,6 +7,7 @@
 #include "base/exceptions.h"
 #include "platform/files.h"
 #include "platform/pe_version.h"
+#include "support/message_of.h"
 #include "support/pe_builder.h"
 #include "support/temp_dir.h"
 #include "util/whole_file.h"
@@ -19,12 +20,7 @@ using test::MakeVersion;
 using test::PeOptions;
 
 std::string FailureOf(const std::string& fileName) {
-  try {
-    GetFileVersion(fileName);
-  } catch (const Exception& e) {
-    return e.Message();
-  }
-  return "(no failure)";
+  return test::MessageOf([&] { GetFileVersion(fileName); });
 }
 
 std::string Expected(const std::string& fileName, int step) {

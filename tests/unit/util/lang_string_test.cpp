@@ -3,20 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "base/exceptions.h"
+#include "support/message_of.h"
 
 namespace cd {
 namespace {
 
-const char* const kTotal = R"("CZ=Celkem","EN=Total")";
+using test::MessageOf;
 
-std::string MessageOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const Exception& e) {
-    return e.Message();
-  }
-  return "(no failure)";
-}
+const char* const kTotal = R"("CZ=Celkem","EN=Total")";
 
 TEST(LowLangString, SelectsTheVariantOfTheLanguage) {
   EXPECT_EQ(LowLangString(kTotal, "EN"), "Total");

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/exceptions.h"
+#include "support/message_of.h"
 
 namespace cd {
 namespace {
@@ -45,12 +46,8 @@ TEST(ScanMarked, HandsOverStretchesAndMarkedContents) {
 
 TEST(ScanMarked, MissingCloseFails) {
   Trace t;
-  try {
-    ScanMarked("a<<x", "<<", ">>", t.OnMarked(), t.OnText());
-    FAIL() << "no failure";
-  } catch (const Exception& e) {
-    EXPECT_EQ(e.Message(), "Missing Close Bracket \">>\"");
-  }
+  EXPECT_EQ(test::MessageOf([&] { ScanMarked("a<<x", "<<", ">>", t.OnMarked(), t.OnText()); }),
+            "Missing Close Bracket \">>\"");
   EXPECT_EQ(t.texts, (std::vector<std::string>{"a"}));
 }
 

@@ -7,6 +7,7 @@
 
 #include "base/exceptions.h"
 #include "support/http_server.h"
+#include "support/message_of.h"
 #include "support/temp_dir.h"
 #include "support/tls_server.h"
 #include "util/url_loader.h"
@@ -15,12 +16,7 @@ namespace cd {
 namespace {
 
 std::string LoadError(const std::string& url) {
-  try {
-    DownloadUrlToCache(url, 0, nullptr);
-  } catch (const Exception& e) {
-    return e.Message();
-  }
-  return "no failure";
+  return test::MessageOf([&] { DownloadUrlToCache(url, 0, nullptr); });
 }
 
 #ifndef _WIN32

@@ -10,6 +10,7 @@
 #include "base/exceptions.h"
 #include "platform/files.h"
 #include "support/http_server.h"
+#include "support/message_of.h"
 #include "support/socket.h"
 #include "support/temp_dir.h"
 #include "support/url_library_probe.h"
@@ -39,14 +40,7 @@ std::string ReadAll(os::UrlStream& stream) {
   return out;
 }
 
-std::string LoadError(const std::function<void()>& load) {
-  try {
-    load();
-  } catch (const Exception& e) {
-    return e.Message();
-  }
-  return "no failure";
-}
+using test::MessageOf;
 
 class UrlLoaderTest : public ::testing::Test {
  protected:
@@ -122,15 +116,15 @@ TEST_F(UrlLoaderTest, DownloadAgainGivesFreshCopy) {
 TEST_F(UrlLoaderTest, MissingDocumentFailsNamingTheAddressOnce) {
   const std::string url = server_.Url("missing.cfg");
   const std::string expected = "Cannot load Url \"" + url + "\"";
-  EXPECT_EQ(LoadError([&] { OpenUrlStream(url, 0, nullptr); }), expected);
-  EXPECT_EQ(LoadError([&] { DownloadUrlToCache(url, 0, recorder_); }), expected);
+  EXPECT_EQ(MessageOf([&] { OpenUrlStream(url, 0, nullptr); }), expected);
+  EXPECT_EQ(MessageOf([&] { DownloadUrlToCache(url, 0, recorder_); }), expected);
 }
 
 TEST_F(UrlLoaderTest, RefusedConnectionFails) {
   const std::string url = "http://127.0.0.1:" + std::to_string(test::UnusedPort()) + "/run.cfg";
   const std::string expected = "Cannot load Url \"" + url + "\"";
-  EXPECT_EQ(LoadError([&] { OpenUrlStream(url, 0, recorder_); }), expected);
-  EXPECT_EQ(LoadError([&] { DownloadUrlToCache(url, 0, nullptr); }), expected);
+  EXPECT_EQ(MessageOf([&] { OpenUrlStream(url, 0, recorder_); }), expected);
+  EXPECT_EQ(MessageOf([&] { DownloadUrlToCache(url, 0, nullptr); }), expected);
 }
 
 TEST_F(UrlLoaderTest, HandlerExceptionStopsLoadAndPassesOn) {

@@ -4,19 +4,13 @@
 
 #include "base/exceptions.h"
 #include "platform/files.h"
+#include "support/message_of.h"
 #include "support/temp_dir.h"
 
 namespace cd {
 namespace {
 
-std::string MessageOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const Exception& e) {
-    return e.Message();
-  }
-  return "(no failure)";
-}
+using test::MessageOf;
 
 TEST(WholeFile, StringRoundTripKeepsEveryByte) {
   test::TempDir dir;

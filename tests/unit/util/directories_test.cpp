@@ -23,35 +23,8 @@ class Directories : public testing::Test {
   test::TempDir dir_;
 };
 
-TEST_F(Directories, ForceDirectoriesCreatesEveryMissingLevel) {
-  ForceDirectories(Base() + "A\\B\\");
-  EXPECT_TRUE(fs::is_directory(dir_.Path() / "A" / "B"));
-  ForceDirectories(Base() + "A\\B\\C");
-  EXPECT_TRUE(fs::is_directory(dir_.Path() / "A" / "B" / "C"));
-}
-
-TEST_F(Directories, ForceDirectoriesOfARelativeNameWithoutFolder) {
-  const fs::path previous = fs::current_path();
-  fs::current_path(dir_.Path());
-  EXPECT_NO_THROW(ForceDirectories("relative"));
-  fs::current_path(previous);
-  EXPECT_TRUE(fs::is_directory(dir_.Path() / "relative"));
-}
-
-TEST_F(Directories, ForceDirectoriesOfABareDriveDoesNothing) {
-  EXPECT_NO_THROW(ForceDirectories("C:"));
-  EXPECT_NO_THROW(ForceDirectories("C:\\"));
-  EXPECT_EQ(test::MessageOf([] { ForceDirectories(""); }), "Unable to create directory");
-}
-
-TEST_F(Directories, ForceDirectoriesDoesNotReportALevelItCannotCreate) {
-  StringToFile("in the way", Base() + "file");
-  EXPECT_NO_THROW(ForceDirectories(Base() + "file\\sub\\"));
-  EXPECT_FALSE(fs::exists(dir_.Path() / "file" / "sub"));
-}
-
 TEST_F(Directories, DeleteDirectoryContentsKeepsTheFolderItself) {
-  ForceDirectories(Base() + "T\\x\\y\\");
+  os::ForceDirectories(Base() + "T\\x\\y\\");
   StringToFile("1", Base() + "T\\top.txt");
   StringToFile("2", Base() + "T\\x\\y\\deep.txt");
   DeleteDirectoryContents(Base() + "T\\");
@@ -60,7 +33,7 @@ TEST_F(Directories, DeleteDirectoryContentsKeepsTheFolderItself) {
 }
 
 TEST_F(Directories, DeleteDirectoryTreeRemovesEverything) {
-  ForceDirectories(Base() + "T\\x\\y\\");
+  os::ForceDirectories(Base() + "T\\x\\y\\");
   StringToFile("1", Base() + "T\\x\\one.txt");
   DeleteDirectoryTree(Base() + "T\\");
   EXPECT_FALSE(fs::exists(dir_.Path() / "T"));
@@ -68,7 +41,7 @@ TEST_F(Directories, DeleteDirectoryTreeRemovesEverything) {
 }
 
 TEST_F(Directories, DeleteDirectoryTreeFailsWhenAFileInsideIsHeldOpen) {
-  ForceDirectories(Base() + "T\\");
+  os::ForceDirectories(Base() + "T\\");
   const std::string held = Base() + "T\\held.txt";
   StringToFile("1", held);
   const auto file = os::OpenFile(held, os::OpenMode::Read, os::ShareMode::DenyWrite);
@@ -80,8 +53,8 @@ TEST_F(Directories, DeleteDirectoryTreeFailsWhenAFileInsideIsHeldOpen) {
 #ifndef _WIN32
 // A link inside the tree to a folder outside it is removed, and the folder keeps its files.
 TEST_F(Directories, DeletingATreeNeverFollowsLinks) {
-  ForceDirectories(Base() + "T\\");
-  ForceDirectories(Base() + "Outside\\");
+  os::ForceDirectories(Base() + "T\\");
+  os::ForceDirectories(Base() + "Outside\\");
   StringToFile("precious", Base() + "Outside\\keep.txt");
   fs::create_directory_symlink(dir_.Path() / "Outside", dir_.Path() / "T" / "link");
   fs::create_symlink(dir_.Path() / "Outside" / "keep.txt", dir_.Path() / "T" / "filelink");

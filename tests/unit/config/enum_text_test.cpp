@@ -1,7 +1,9 @@
 // Enumeration, set and byte-set text.
+#include "config/enum_text.h"
+
 #include <gtest/gtest.h>
 
-#include "config/enum_text.h"
+#include "support/message_of.h"
 #include "unit/config/model_test_classes.h"
 
 namespace cd::test {

@@ -1,8 +1,10 @@
 // TIntegerList: values, index errors, assignment and the "BinList" bytes.
+#include "config/integer_list.h"
+
 #include <gtest/gtest.h>
 
-#include "config/integer_list.h"
 #include "config/string_list.h"
+#include "support/message_of.h"
 #include "unit/config/model_test_classes.h"
 
 namespace cd::test {

@@ -1,6 +1,7 @@
 // Component names among many siblings: look-ups, renames, removal and duplicates.
 #include <gtest/gtest.h>
 
+#include "support/message_of.h"
 #include "unit/config/model_test_classes.h"
 
 namespace cd::test {

@@ -3,6 +3,7 @@
 
 #include "config/collection_ex.h"
 #include "config/interfaced_collection_item.h"
+#include "support/message_of.h"
 #include "unit/config/model_test_classes.h"
 
 namespace cd::test {

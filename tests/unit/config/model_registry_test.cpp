@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "config/class_registry.h"
+#include "support/message_of.h"
 #include "unit/config/model_test_classes.h"
 
 namespace cd::test {

@@ -11,7 +11,6 @@
 #include "config/component.h"
 #include "config/integer_list.h"
 #include "config/string_list.h"
-#include "support/message_of.h"
 
 namespace cd::test {
 

@@ -7,6 +7,7 @@
 
 #include "config/config_io.h"
 #include "streams/memory_stream.h"
+#include "support/message_of.h"
 #include "unit/config/model_test_classes.h"
 
 namespace cd::test {

@@ -9,6 +9,7 @@
 #include "config/config_io.h"
 #include "config/name_space.h"
 #include "config/object_reader.h"
+#include "support/message_of.h"
 #include "unit/config/model_test_classes.h"
 
 namespace cd::test {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "config/config_io.h"
+#include "support/message_of.h"
 #include "unit/config/model_test_classes.h"
 
 namespace cd::test {

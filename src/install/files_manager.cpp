@@ -21,7 +21,6 @@
 #include "platform/paths.h"
 #include "platform/system_dirs.h"
 #include "util/format.h"
-#include "util/whole_file.h"
 
 namespace cd {
 namespace {
@@ -87,9 +86,7 @@ std::string AskLibraryDestination(const TFilesManager& manager) {
              {TFilesManager::GetDirectory(kDirWindowsVok), runData.AskPathName()});
   std::string path;
   if (os::FileExists(cardName)) {
-    std::unique_ptr<TComponent> object = StringToObject(FileToString(cardName));
-    auto* card = dynamic_cast<TBookCard*>(object.get());
-    if (!card) throw EInvalidCast();
+    const std::unique_ptr<TBookCard> card = TBookCard::CreateFromFile(cardName);
     // A volume label or a web address names the medium, not a folder: the user is asked.
     if (os::NormalDrivePath(card->MediumId())) path = card->MediumId();
   }

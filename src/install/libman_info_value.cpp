@@ -14,12 +14,11 @@
 namespace cd {
 namespace {
 
-std::unique_ptr<TBookCard> ReadCard(std::string_view text) {
-  std::unique_ptr<TComponent> object = StringToObject(text);
-  auto* card = dynamic_cast<TBookCard*>(object.get());
-  if (!card) throw EInvalidCast();
-  object.release();
-  return std::unique_ptr<TBookCard>(card);
+// The delivered card: the one object of the datum's data, read into a new card.
+std::unique_ptr<TBookCard> ReadCard(TStream& stream) {
+  auto card = std::make_unique<TBookCard>(nullptr);
+  ReadObject(stream, *card);
+  return card;
 }
 
 }  // namespace
@@ -35,8 +34,8 @@ void TLibmanInfoValue::InstallData(TStream& stream) {
   try {
     const std::string target = GetFileName(kFileTarget);
     std::unique_ptr<TBookCard> old;
-    if (os::FileExists(target)) old = ReadCard(FileToString(target));
-    std::unique_ptr<TBookCard> delivered = ReadCard(stream.ReadRest());
+    if (os::FileExists(target)) old = TBookCard::CreateFromFile(target);
+    std::unique_ptr<TBookCard> delivered = ReadCard(stream);
     if (TFilesManager* manager = FilesManager()) {
       const std::string path = manager->Targets().Values(delivered->MediumId());
       if (!path.empty()) delivered->SetMediumId(path);

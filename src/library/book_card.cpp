@@ -1,6 +1,13 @@
 // TBookCard: stored keys and the lists it owns.
 #include "library/book_card.h"
 
+#include "config/config_io.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "streams/memory_stream.h"
+#include "util/file_properties.h"
+#include "util/whole_file.h"
+
 namespace cd {
 
 const TClassInfo& TBookCard::StaticClass() {
@@ -31,5 +38,33 @@ TBookCard::TBookCard(TComponent* owner)
       dataSources_(std::make_unique<TDataSourceCollection>(this)) {}
 
 TBookCard::~TBookCard() = default;
+
+std::unique_ptr<TBookCard> TBookCard::CreateFromFile(const std::string& fileName) {
+  auto card = std::make_unique<TBookCard>(nullptr);
+  TMemoryStream text(FileToString(fileName));
+  ReadObject(text, *card);
+  card->SetFileName(fileName);
+  return card;
+}
+
+void TBookCard::Save() const {
+  const bool existed = os::FileExists(fileName_);
+  const int32_t date = existed ? GetFileDate(fileName_) : 0;
+  StringToFile(ObjectToString(this), fileName_);
+  if (existed) SetFileDate(fileName_, date);
+}
+
+std::string TBookCard::FileNameByKind(int kind) const {
+  if (kind == 0) return fileName_;
+  if (kind != 1) return "";
+  const std::string name = os::ExtractFileName(os::ExcludeTrailingBackslash(fileName_));
+  const size_t dot = name.rfind('.');
+  if (dot == std::string::npos) return name + ".";
+  std::string extension = name.substr(dot + 1, 255);
+  for (char& c : extension)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+  if (!extension.empty()) extension[0] = static_cast<char>(extension[0] - 17);
+  return name.substr(0, dot) + "." + extension;
+}
 
 }  // namespace cd

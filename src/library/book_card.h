@@ -15,6 +15,9 @@ class TBookCard : public TFormPar {
  public:
   explicit TBookCard(TComponent* owner);
   ~TBookCard() override;
+  // A card without owner read from its file, which holds exactly one object ("VMConfig.
+  // ReadObject: L.count<>1" otherwise); FileName is fileName afterwards.
+  static std::unique_ptr<TBookCard> CreateFromFile(const std::string& fileName);
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
 
@@ -44,6 +47,14 @@ class TBookCard : public TFormPar {
   // Full name of the card's own file.
   const std::string& FileName() const { return fileName_; }
   void SetFileName(const std::string& v) { fileName_ = v; }
+
+  // Writes the card to FileName in object text and puts the file's previous date and time
+  // back, so that saving never makes a card look newer to an update.
+  void Save() const;
+  // The card's file name by kind: 0 FileName; 1 the name part (no folder), a dot and the
+  // extension upper-cased with its first character lowered by 17 codes, so that a letter A to J
+  // becomes a digit ("_Editpla.a01" gives "_Editpla.001"). Other kinds give an empty name.
+  std::string FileNameByKind(int kind) const;
 
  private:
   std::string viewer_;

@@ -31,10 +31,11 @@ class TBenchViewer : public TCollectionItem {
  public:
   using TCollectionItem::TCollectionItem;
   static const TClassInfo& StaticClass() {
-    static const TClassInfo info = TClassBuilder<TBenchViewer>("TBenchViewer", &TCollectionItem::StaticClass())
-                                       .Str("Exe", &TBenchViewer::exe)
-                                       .Int("Order", &TBenchViewer::order, 0)
-                                       .Build();
+    static const TClassInfo info =
+        TClassBuilder<TBenchViewer>("TBenchViewer", &TCollectionItem::StaticClass())
+            .Str("Exe", &TBenchViewer::exe)
+            .Int("Order", &TBenchViewer::order)
+            .Build();
     return info;
   }
   const TClassInfo& ClassType() const override { return StaticClass(); }
@@ -52,9 +53,9 @@ class TBenchItem : public TComponent {
     static const TClassInfo info = TClassBuilder<T>("TBenchItem", &TComponent::StaticClass())
                                        .Str("Path", &T::path)
                                        .Str("Descr", &T::descr)
-                                       .Int("Size", &T::size, 0)
+                                       .Int("Size", &T::size)
                                        .Set("Flags", &T::flags, FlagType(), 0)
-                                       .Bool("RegisterDLL", &T::registerDll, false)
+                                       .Bool("RegisterDLL", &T::registerDll)
                                        .Float("Ratio", &T::ratio)
                                        .Object("Files", [](T& o) { return &o.files; })
                                        .Object("Instances", [](T& o) { return &o.instances; })

@@ -1,0 +1,16 @@
+// The process-wide slots of the card index's host hooks.
+#include "library/library_hooks.h"
+
+namespace cd {
+
+TDiscPathSource& OnCardIndexDiscPath() {
+  static TDiscPathSource source;
+  return source;
+}
+
+TLanguageSwitch& OnLanguageSwitch() {
+  static TLanguageSwitch languageSwitch;
+  return languageSwitch;
+}
+
+}  // namespace cd

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <stdexcept>
+#include <string>
 #include <thread>
 
 #include "platform/events.h"
@@ -50,6 +51,21 @@ TEST(SystemTimer, RunsWhileAWaitHandlesMessages) {
   });
   EXPECT_TRUE(WaitWithMessageLoop(*event));
   EXPECT_EQ(ticks, 20);
+}
+
+TEST(SystemTimer, AFailingHandlerReachesTheProgramsPump) {
+  TimerScope timer([] { throw std::runtime_error("tick failed"); });
+  std::string caught;
+  const auto end = std::chrono::steady_clock::now() + 5s;
+  while (caught.empty() && std::chrono::steady_clock::now() < end) {
+    std::this_thread::sleep_for(2ms);
+    try {
+      ProcessMessages();
+    } catch (const std::runtime_error& failure) {
+      caught = failure.what();
+    }
+  }
+  EXPECT_EQ(caught, "tick failed");
 }
 
 TEST(SystemTimer, TickCountAdvancesInMilliseconds) {

@@ -6,6 +6,7 @@
 #include "config/component.h"
 #include "config/integer_list.h"
 #include "config/interfaced_collection_item.h"
+#include "config/my_timer.h"
 #include "config/string_list.h"
 
 namespace cd {
@@ -16,6 +17,7 @@ void RegisterConfigClasses() {
   RegisterClass(TInterfacedCollectionItem::StaticClass());
   RegisterClass(TStringList::StaticClass());
   RegisterClass(TIntegerList::StaticClass());
+  RegisterClass(TMyTimer::StaticClass());
 }
 
 }  // namespace cd

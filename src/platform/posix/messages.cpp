@@ -1,8 +1,11 @@
-// The POSIX message queue: a queue of tasks handled by ProcessMessages.
+// The POSIX message queue: a queue of tasks handled by ProcessMessages, which also services
+// the system timer.
 #include "platform/messages.h"
 
 #include <deque>
 #include <mutex>
+
+#include "platform/posix/timer_service.h"
 
 namespace cd::os {
 namespace {
@@ -28,12 +31,13 @@ void ProcessMessages() {
     std::function<void()> task;
     {
       std::lock_guard<std::mutex> lock(queue.mutex);
-      if (queue.tasks.empty()) return;
+      if (queue.tasks.empty()) break;
       task = std::move(queue.tasks.front());
       queue.tasks.pop_front();
     }
     task();
   }
+  posix::ServiceSystemTimer();
 }
 
 void PostTask(std::function<void()> task) {
@@ -45,7 +49,8 @@ void PostTask(std::function<void()> task) {
 bool WaitWithMessageLoop(NamedEvent& event) {
   for (;;) {
     ProcessMessages();
-    if (event.Wait(kWaitSliceMs)) return true;
+    // While the system timer runs, the wait wakes when it is next due.
+    if (event.Wait(posix::SystemTimerSleepMs(kWaitSliceMs))) return true;
   }
 }
 

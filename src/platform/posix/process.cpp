@@ -18,6 +18,7 @@
 #include "platform/paths.h"
 #include "platform/posix/host_path.h"
 #include "platform/posix/posix_file.h"
+#include "platform/posix/timer_service.h"
 
 extern char** environ;
 
@@ -89,8 +90,12 @@ bool WaitStep(pid_t pid, int* status) {
   for (;;) {
     const pid_t got = waitpid(pid, status, WNOHANG);
     if (got == pid || (got < 0 && errno != EINTR)) return true;
-    if (std::chrono::steady_clock::now() >= end) return false;
-    std::this_thread::sleep_for(kPollSlice);
+    const auto now = std::chrono::steady_clock::now();
+    if (now >= end) return false;
+    // The system timer keeps running while the process is awaited.
+    posix::ServiceSystemTimer();
+    const int sliceMs = posix::SystemTimerSleepMs(static_cast<int>(kPollSlice.count()));
+    std::this_thread::sleep_for(std::chrono::milliseconds(sliceMs));
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include "base/exceptions.h"
 #include "platform/win32/event_impl.h"
+#include "platform/win32/timer_failure.h"
 
 namespace cd::os {
 namespace {
@@ -43,6 +44,7 @@ void ProcessMessages() {
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
+  win32::RethrowTimerFailure();
 }
 
 void PostTask(std::function<void()> task) {

@@ -4,6 +4,7 @@
 #include "config/class_registry.h"
 #include "config/collection_ex.h"
 #include "config/component.h"
+#include "config/file_sourcer.h"
 #include "config/integer_list.h"
 #include "config/interfaced_collection_item.h"
 #include "config/string_list.h"
@@ -16,6 +17,7 @@ void RegisterConfigClasses() {
   RegisterClass(TInterfacedCollectionItem::StaticClass());
   RegisterClass(TStringList::StaticClass());
   RegisterClass(TIntegerList::StaticClass());
+  RegisterClass(TFileSourcer::StaticClass());
 }
 
 }  // namespace cd

@@ -1,7 +1,6 @@
 // TFileSourcer: stored keys, expanding and loading the bound name, the missing-file styles.
 #include "config/file_sourcer.h"
 
-#include <memory>
 #include <optional>
 
 #include "base/exceptions.h"

@@ -57,9 +57,15 @@ class TComponent : public TPersistent {
 
   TPersistent* GetOwner() const override { return owner_; }
 
+  // True while the object reader fills this component from object text; the reader clears it
+  // before the loaded notifications, so Loaded() and everything after see it false.
+  bool IsReading() const { return reading_; }
+  void SetReading(bool reading) { reading_ = reading; }
+
  private:
   std::string name_;
   int32_t tag_ = 0;
+  bool reading_ = false;
   TComponent* owner_ = nullptr;
   std::vector<std::unique_ptr<TComponent>> components_;
   // Upper-cased name -> owned component, built once a component owns many (a configuration

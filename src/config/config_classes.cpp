@@ -4,6 +4,7 @@
 #include "config/class_registry.h"
 #include "config/collection_ex.h"
 #include "config/component.h"
+#include "config/file_sourcer.h"
 #include "config/integer_list.h"
 #include "config/interfaced_collection_item.h"
 #include "config/my_timer.h"
@@ -18,6 +19,7 @@ void RegisterConfigClasses() {
   RegisterClass(TStringList::StaticClass());
   RegisterClass(TIntegerList::StaticClass());
   RegisterClass(TMyTimer::StaticClass());
+  RegisterClass(TFileSourcer::StaticClass());
 }
 
 }  // namespace cd

@@ -26,6 +26,12 @@ TComponent* CreateComponent(const TClassInfo& cls, TComponent* owner) {
   return static_cast<TComponent*>(cls.create(owner));
 }
 
+// Clears the reading state of component and of every component it owns, at any depth.
+void EndReading(TComponent& component) {
+  component.SetReading(false);
+  for (int i = 0; i < component.ComponentCount(); ++i) EndReading(*component.Components(i));
+}
+
 // name, or name_1, name_2 ... so that no other global component has it.
 std::string UniqueGlobalName(const TComponent& self, const std::string& name) {
   std::string candidate = name;
@@ -129,8 +135,15 @@ void TObjectReader::ReadRootBody(TComponent& root) {
   fixups_.clear();
   loaded_.clear();
   depth_ = 0;
-  ReadBody(root);
-  ResolveFixups();
+  root.SetReading(true);
+  try {
+    ReadBody(root);
+    ResolveFixups();
+  } catch (...) {
+    EndReading(root);  // an instance read into outlives the failure
+    throw;
+  }
+  EndReading(root);
   // The root is told first, then each nested object after the objects nested in it.
   root.Loaded();
   for (TComponent* c : loaded_)
@@ -155,6 +168,7 @@ void TObjectReader::ReadNested(TComponent& parent) {
   const bool inherited = (flags & kInheritedFlag) != 0;
   TComponent* child = inherited ? root_->FindComponent(name) : CreateChild(parent, className);
   if (!child) throw EReadError(Format("Ancestor for '%s' not found", {name}));
+  child->SetReading(true);
   try {
     if (!inherited) {
       child->SetName(name);

@@ -48,7 +48,7 @@ TFileSourcer::TFileSourcer(TComponent* owner, TFileLoadEvent onLoad)
 
 void TFileSourcer::SetFileName(const std::string& name) {
   if (loading_ || SameText(name, fileName_)) return;
-  if ((owner_ && owner_->IsReading()) || !HasFileSrcStyle(EffectiveStyle(), fss_LoadFromFile)) {
+  if ((owner_ && owner_->IsReading()) || !InSet(EffectiveStyle(), fss_LoadFromFile)) {
     fileName_ = name;
     return;
   }
@@ -67,10 +67,10 @@ std::string TFileSourcer::AdjustFile(const std::string& oldName, const std::stri
     return newName;
   }
   const TFileSrcStyles style = EffectiveStyle();
-  if (HasFileSrcStyle(style, fss_ErrClearData)) ClearData();
-  if (HasFileSrcStyle(style, fss_ErrShowException))
+  if (InSet(style, fss_ErrClearData)) ClearData();
+  if (InSet(style, fss_ErrShowException))
     throw Exception("TFileSourcer.AdjustFile: File does not exist - " + fullName);
-  return HasFileSrcStyle(style, fss_ErrBlankFileName) ? std::string() : oldName;
+  return InSet(style, fss_ErrBlankFileName) ? std::string() : oldName;
 }
 
 void TFileSourcer::LoadExisting(const std::string& fullName) {
@@ -94,12 +94,11 @@ void TFileSourcer::ClearData() {
 }
 
 void TFileSourcer::Loaded() {
-  if (HasFileSrcStyle(EffectiveStyle(), fss_LoadFromFile))
-    fileName_ = AdjustFile(fileName_, fileName_);
+  if (InSet(EffectiveStyle(), fss_LoadFromFile)) fileName_ = AdjustFile(fileName_, fileName_);
 }
 
 void TFileSourcer::ClearBeforeSave() {
-  if (onLoad_ && HasFileSrcStyle(EffectiveStyle(), fss_ClearBeforeSave)) ClearData();
+  if (onLoad_ && InSet(EffectiveStyle(), fss_ClearBeforeSave)) ClearData();
 }
 
 void TFileSourcer::SetUseDefaultRuntimeStyle(bool v) {

@@ -83,8 +83,7 @@ class TFileSourcer : public TPersistent {
   bool useDefaultDesignStyle_ = false;
   std::string defaultRuntimeStyleName_;
   std::string defaultDesignStyleName_;
-  TFileSrcStyles designStyle_ =
-      FileSrcStyleBit(fss_LoadFromFile) | FileSrcStyleBit(fss_ErrShowException);
+  TFileSrcStyles designStyle_ = SetBit(fss_LoadFromFile) | SetBit(fss_ErrShowException);
   TFileSrcStyles runtimeStyle_ = 0;
 };
 

@@ -19,11 +19,4 @@ using TFileSrcStyles = uint32_t;
 
 const TEnumTypeInfo& FileSrcStyleType();
 
-constexpr TFileSrcStyles FileSrcStyleBit(TFileSrcStyle style) {
-  return 1u << style;
-}
-constexpr bool HasFileSrcStyle(TFileSrcStyles styles, TFileSrcStyle style) {
-  return (styles & FileSrcStyleBit(style)) != 0;
-}
-
 }  // namespace cd

@@ -29,6 +29,16 @@ struct TIdentMapping {
   std::function<bool(int32_t value, std::string& ident)> intToIdent;
 };
 
+// A set of an enumeration held as a bit mask: element e is bit (1 << e).
+template <class E>
+constexpr uint32_t SetBit(E element) {
+  return 1u << static_cast<int>(element);
+}
+template <class E>
+constexpr bool InSet(uint32_t set, E element) {
+  return (set & SetBit(element)) != 0;
+}
+
 enum class TPropKind {
   Integer,     // 32-bit signed
   Enum,        // enumeration, Boolean included

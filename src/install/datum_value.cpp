@@ -52,12 +52,12 @@ constexpr int64_t kCopyBlock = 61440;
 
 // Writes the embedded data into the target in the form the flags ask for.
 void WriteEmbedded(TStream& stream, TStream& out, bool packed, TFileFlags flags) {
-  if (HasFileFlag(flags, fg_GroupItemCompressToUserDisk)) {
+  if (InSet(flags, fg_GroupItemCompressToUserDisk)) {
     if (packed)
       out.CopyFrom(stream, stream.Size() - stream.Position());
     else
       PackStream(stream, out);
-  } else if (HasFileFlag(flags, fg_GroupItemDeompressToUserDisk) && packed) {
+  } else if (InSet(flags, fg_GroupItemDeompressToUserDisk) && packed) {
     stream.Seek(4, TSeekOrigin::soCurrent);
     UnpackStream(stream, out);
   } else {

@@ -20,11 +20,4 @@ using TFileFlags = uint32_t;
 
 const TEnumTypeInfo& FileFlagType();
 
-constexpr TFileFlags FileFlagBit(TFileFlag flag) {
-  return 1u << flag;
-}
-constexpr bool HasFileFlag(TFileFlags flags, TFileFlag flag) {
-  return (flags & FileFlagBit(flag)) != 0;
-}
-
 }  // namespace cd

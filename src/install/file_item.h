@@ -53,7 +53,7 @@ class TFileItem : public TEItem {
   int64_t DestBytes() const { return static_cast<uint32_t>(destSize_); }
   TFileFlags Flags() const { return flags_; }
   void SetFlags(TFileFlags v) { flags_ = v; }
-  bool HasFlag(TFileFlag flag) const { return HasFileFlag(flags_, flag); }
+  bool HasFlag(TFileFlag flag) const { return InSet(flags_, flag); }
 
   // Run-time fields.
   // The file is out of date (at build time: chosen for the distribution).

@@ -27,7 +27,7 @@ void TMediaViewerValue::CompareFile() {
   SetPlayerPresent(true);
   if (TFilesManager* manager = FilesManager()) {
     TFilesManagerRunData& runData = manager->RunData();
-    runData.SetOptions(runData.Options() & ~RunOptionBit(ro_InstallMediaPlayer));
+    runData.SetOptions(runData.Options() & ~SetBit(ro_InstallMediaPlayer));
   }
   SetNeeded(false);
 }
@@ -39,7 +39,7 @@ void TMediaViewerValue::DoUserInstall(TInstallPhase phase) {
   }
   TFilesManager* manager = FilesManager();
   if (PlayerPresent() || !manager ||
-      !(manager->RunData().Options() & RunOptionBit(ro_InstallMediaPlayer)))
+      !(manager->RunData().Options() & SetBit(ro_InstallMediaPlayer)))
     return;
   os::WriteRegistryString(os::RegistryRoot::LocalMachine, "Software\\Microsoft\\MediaPlayer\\Setup",
                           "URLAtCompletion", "No");

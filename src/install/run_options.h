@@ -13,11 +13,4 @@ using TRunOptions = uint32_t;
 
 const TEnumTypeInfo& RunOptionType();
 
-constexpr TRunOptions RunOptionBit(TRunOption option) {
-  return 1u << option;
-}
-constexpr bool HasRunOption(TRunOptions options, TRunOption option) {
-  return (options & RunOptionBit(option)) != 0;
-}
-
 }  // namespace cd

@@ -84,7 +84,7 @@ bool TRunner::Local() const {
 bool TRunner::NeedsWindow() {
   const TRunOptions options = filesManager_->RunData().Options();
   const bool installsComponents =
-      HasRunOption(options, ro_InstallDirectX) || HasRunOption(options, ro_InstallMediaPlayer);
+      InSet(options, ro_InstallDirectX) || InSet(options, ro_InstallMediaPlayer);
   return NeedsProgressWindow(installsComponents, Local(), progress_.GetTotals()->TotalBytes);
 }
 

@@ -22,10 +22,10 @@ namespace cd {
 namespace {
 
 using Calls = std::vector<std::string>;
-constexpr TFileSrcStyles kLoad = FileSrcStyleBit(fss_LoadFromFile);
-constexpr TFileSrcStyles kClear = FileSrcStyleBit(fss_ErrClearData);
-constexpr TFileSrcStyles kBlank = FileSrcStyleBit(fss_ErrBlankFileName);
-constexpr TFileSrcStyles kShow = FileSrcStyleBit(fss_ErrShowException);
+constexpr TFileSrcStyles kLoad = SetBit(fss_LoadFromFile);
+constexpr TFileSrcStyles kClear = SetBit(fss_ErrClearData);
+constexpr TFileSrcStyles kBlank = SetBit(fss_ErrBlankFileName);
+constexpr TFileSrcStyles kShow = SetBit(fss_ErrShowException);
 
 // A component bound to a data file as an outline is: it stores the name under its own key and
 // logs its handler's calls ("full name=content" for a load, "clear").
@@ -150,13 +150,13 @@ TEST_F(FileSourcerTest, ANameReadFromTextIsLoadedOnceWhenTheOwnerIsLoaded) {
 }
 
 TEST_F(FileSourcerTest, ClearBeforeSaveOnlyWithItsStyleAndAHandler) {
-  for (const TFileSrcStyles style : {kLoad, FileSrcStyleBit(fss_ClearBeforeSave)}) {
+  for (const TFileSrcStyles style : {kLoad, SetBit(fss_ClearBeforeSave)}) {
     auto owner = Owner(style);
     owner->sourcer.ClearBeforeSave();
     EXPECT_EQ(owner->calls, style == kLoad ? Calls{} : Calls{"clear"});
   }
   TFileSourcer unbound(nullptr);
-  unbound.SetRuntimeStyle(kLoad | FileSrcStyleBit(fss_ClearBeforeSave));
+  unbound.SetRuntimeStyle(kLoad | SetBit(fss_ClearBeforeSave));
   unbound.ClearBeforeSave();
   unbound.SetFileName("a.dat");  // nothing to load it: no name kept
   EXPECT_EQ(unbound.FileName(), "");

@@ -72,7 +72,7 @@ TEST_F(InstallRoundTripTest, FilesManagerWithRunDataViewersAndItems) {
     item->SetDescr(descr);
   }
   fm.RunData().SetInstallLang("CZ");
-  fm.RunData().SetOptions(RunOptionBit(ro_InstallDirectX) | RunOptionBit(ro_InstallMediaPlayer));
+  fm.RunData().SetOptions(SetBit(ro_InstallDirectX) | SetBit(ro_InstallMediaPlayer));
   fm.RunData().SetAskPathName("DATA");
   fm.RunData().SetAskPathNameDescr("\"EN=Where?\"");
   fm.SetPrgPrefixPath("D:\\cd\\");
@@ -82,7 +82,7 @@ TEST_F(InstallRoundTripTest, FilesManagerWithRunDataViewersAndItems) {
   file->SetName("Single");
   file->SetInstalTarget("WinSystem");
   file->SetDestSize(1234);
-  file->SetFlags(FileFlagBit(fg_SingleNotCompress) | FileFlagBit(fg_ErrorIfExists));
+  file->SetFlags(SetBit(fg_SingleNotCompress) | SetBit(fg_ErrorIfExists));
 
   auto* datum = new TDatumValue(&fm, "doc\\read.txt");
   datum->SetTime(0x3A214C00);
@@ -150,11 +150,11 @@ end
 TEST_F(InstallRoundTripTest, GroupsListsAndSpecialValuesKeepTheirMembers) {
   TFilesManager fm(nullptr);
   auto* group = new TFileGroup(&fm, "VokMnger\\Bookcard\\bookcard.grp");
-  group->SetFlags(FileFlagBit(fg_GroupNotCompress));
+  group->SetFlags(SetBit(fg_GroupNotCompress));
   group->SetDestSize(812);
   auto* card = new TLibmanInfoValue(group, "_Editpla.a07=VokMnger\\Bookcard\\_Editpla.a07");
-  card->SetFlags(FileFlagBit(fg_GroupItemCompress) | FileFlagBit(fg_GroupItemCompressToUserDisk) |
-                 FileFlagBit(fg_GroupItemDeompressToUserDisk));
+  card->SetFlags(SetBit(fg_GroupItemCompress) | SetBit(fg_GroupItemCompressToUserDisk) |
+                 SetBit(fg_GroupItemDeompressToUserDisk));
   auto* player = new TMediaViewerValue(&fm, "mpfull.exe");
   player->SetVer2(0x00060004);
   player->SetPlayerPresent(true);  // run-time only: not written

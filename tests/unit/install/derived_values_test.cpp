@@ -73,15 +73,15 @@ TEST(DerivedTextTest, VersionShowsBothHalvesAsUnsignedWords) {
 TEST(RunDataTest, AssignCopiesEveryKeyButNotTheOwner) {
   TFilesManagerRunData source(nullptr);
   source.SetInstallLang("CZ");
-  source.SetOptions(RunOptionBit(ro_InstallMediaPlayer));
+  source.SetOptions(SetBit(ro_InstallMediaPlayer));
   source.SetAskPathName("DataPath");
   source.SetAskPathNameDescr("\"EN=Data\"");
   TFileItem owner(nullptr);
   TFilesManagerRunData dest(&owner);
   dest.Assign(source);
   EXPECT_EQ(dest.InstallLang(), "CZ");
-  EXPECT_TRUE(HasRunOption(dest.Options(), ro_InstallMediaPlayer));
-  EXPECT_FALSE(HasRunOption(dest.Options(), ro_InstallDirectX));
+  EXPECT_TRUE(InSet(dest.Options(), ro_InstallMediaPlayer));
+  EXPECT_FALSE(InSet(dest.Options(), ro_InstallDirectX));
   EXPECT_EQ(dest.AskPathName(), "DataPath");
   EXPECT_EQ(dest.AskPathNameDescr(), "\"EN=Data\"");
   EXPECT_EQ(dest.GetOwner(), &owner);

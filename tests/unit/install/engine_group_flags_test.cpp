@@ -21,9 +21,9 @@
 namespace cd::test {
 namespace {
 
-constexpr TFileFlags kInGroupPacked = FileFlagBit(fg_GroupItemCompress);
-constexpr TFileFlags kPackOnDisk = FileFlagBit(fg_GroupItemCompressToUserDisk);
-constexpr TFileFlags kUnpackOnDisk = FileFlagBit(fg_GroupItemDeompressToUserDisk);
+constexpr TFileFlags kInGroupPacked = SetBit(fg_GroupItemCompress);
+constexpr TFileFlags kPackOnDisk = SetBit(fg_GroupItemCompressToUserDisk);
+constexpr TFileFlags kUnpackOnDisk = SetBit(fg_GroupItemDeompressToUserDisk);
 
 // Compressible text that differs per seed, so that members cannot stand in for each other.
 std::string Content(size_t size, int seed) {
@@ -133,7 +133,7 @@ TEST_P(GroupFlagsTest, EachMemberLandsInTheFormItsFlagsAskFor) {
 }
 
 INSTANTIATE_TEST_SUITE_P(GroupForms, GroupFlagsTest,
-                         ::testing::Values(TFileFlags{0}, FileFlagBit(fg_GroupNotCompress)),
+                         ::testing::Values(TFileFlags{0}, SetBit(fg_GroupNotCompress)),
                          [](const ::testing::TestParamInfo<TFileFlags>& info) {
                            return std::string(info.param ? "UnpackedGroup" : "PackedGroup");
                          });

@@ -67,7 +67,7 @@ TEST_F(GroupTest, PackedGroupInstallsEveryMember) {
 }
 
 TEST_F(GroupTest, UnpackedGroupIsReadTheSameWay) {
-  TFileGroup* group = BuildGroup(FileFlagBit(fg_GroupNotCompress));
+  TFileGroup* group = BuildGroup(SetBit(fg_GroupNotCompress));
   EXPECT_GT(group->DestSize(), 1400);
   install_->PrepareUpdate(&callback_);
   install_->Update(&callback_);
@@ -87,7 +87,7 @@ TEST_F(GroupTest, DamagedGroupIsReportedThenEndsTheRun) {
 }
 
 TEST_F(GroupTest, MemberThatExistsWithErrorIfExistsStopsTheRun) {
-  BuildGroup(0, FileFlagBit(fg_ErrorIfExists));
+  BuildGroup(0, SetBit(fg_ErrorIfExists));
   EngineFixture::WriteFile(build_.DiskFile("target/two.txt"), "user's", EngineFixture::Day(1));
   std::vector<std::string> shown;
   HookGuard show(OnShowMessage(), [&](const std::string& text) { shown.push_back(text); });

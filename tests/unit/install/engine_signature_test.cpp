@@ -26,8 +26,8 @@ struct SignedFile {
 const std::vector<SignedFile>& SignedFiles() {
   static const std::vector<SignedFile> files = {
       {"small.dat", 0, 12},
-      {"copied.dat", FileFlagBit(fg_SingleNotCompress), 12},
-      {"largecopied.dat", FileFlagBit(fg_SingleNotCompress), 3000},
+      {"copied.dat", SetBit(fg_SingleNotCompress), 12},
+      {"largecopied.dat", SetBit(fg_SingleNotCompress), 3000},
       {"large.dat", 0, 3000},
   };
   return files;

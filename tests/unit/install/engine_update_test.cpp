@@ -109,7 +109,7 @@ TEST_F(UpdateTest, NothingNeededStillReportsTheEndOfCopying) {
 
 TEST_F(UpdateTest, ExistingTargetWithErrorIfExistsIsAViolation) {
   TDatumValue* item = Datum("a.txt", "new");
-  item->SetFlags(FileFlagBit(fg_ErrorIfExists));
+  item->SetFlags(SetBit(fg_ErrorIfExists));
   item->SetNeeded(true);
   EngineFixture::WriteFile(fx_.DiskFile("a.txt"), "old", EngineFixture::Day(1));
   const std::string message = MessageOf<EViolationError>([&] { manager_->Update(&callback_); });
@@ -119,7 +119,7 @@ TEST_F(UpdateTest, ExistingTargetWithErrorIfExistsIsAViolation) {
 
 TEST_F(UpdateTest, IgnoredInstallErrorLetsTheRunGoOn) {
   TDatumValue* first = Datum("a.txt", "new");
-  first->SetFlags(FileFlagBit(fg_ErrorIfExists));
+  first->SetFlags(SetBit(fg_ErrorIfExists));
   first->SetIgnoreUserInstallError(true);
   first->SetNeeded(true);
   TDatumValue* second = Datum("b.txt", "second");

@@ -31,7 +31,7 @@ TEST_F(MediaRoundTripTest, ViewerWithDataSetsAndInstances) {
   viewer->SetName("Pagent");
   viewer->SetProgId("pgt2.Pagenter");
   viewer->SetExePath("Player\\play.exe");
-  viewer->SetOptions(RunOptionBit(ro_InstallMediaPlayer));
+  viewer->SetOptions(SetBit(ro_InstallMediaPlayer));
   viewer->SetLangsTxt("CZ,EN");
   viewer->SetLang("CZ");
   viewer->SetLangs("CZ,EN");
@@ -114,7 +114,7 @@ TEST_F(MediaRoundTripTest, MediumWithEveryKey) {
   medium.Files().Add("Pagent\\pgt2.exe");
   medium.SetPrgSubPath("prg\\");
   medium.RunData().SetInstallLang("CZ");
-  medium.RunData().SetOptions(RunOptionBit(ro_InstallDirectX));
+  medium.RunData().SetOptions(SetBit(ro_InstallDirectX));
   medium.RunData().SetAskPathName("DataPath");
   medium.RunData().SetAskPathNameDescr("\"EN=Data\"");
   medium.SetPgtLangsTxt("CZ=Czech");

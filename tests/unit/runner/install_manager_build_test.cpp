@@ -51,7 +51,7 @@ class InstallManagerBuildTest : public ::testing::Test, public test::InstallMana
   void Describe() {
     AddDatum("Viewer\\view.exe", viewerExe);
     AddDatum("Help\\small.txt", smallHelp);
-    AddDatum("Docs\\manual.txt", manual)->SetFlags(FileFlagBit(fg_SingleNotCompress));
+    AddDatum("Docs\\manual.txt", manual)->SetFlags(SetBit(fg_SingleNotCompress));
     AddDatum("Other\\unused.txt", "not on this medium");
     TRunViewer* viewer = AddViewer("Player", "Viewer\\view.exe");
     viewer->SetProgId("Demo.Viewer");
@@ -195,21 +195,20 @@ TEST_F(InstallManagerBuildTest, GroupNamedInPartStaysWhole) {
 TEST_F(InstallManagerBuildTest, OptionsOfTheCarriedViewersAreMerged) {
   AddDatum("a.txt", "a");
   TRunViewer* player = AddViewer("Player", "p.exe");
-  player->SetOptions(RunOptionBit(ro_InstallMediaPlayer));
+  player->SetOptions(SetBit(ro_InstallMediaPlayer));
   AddCourse(player, "English", 7);
   TRunViewer* other = AddViewer("Other", "o.exe");
-  other->SetOptions(RunOptionBit(ro_InstallDirectX));
+  other->SetOptions(SetBit(ro_InstallDirectX));
   AddCourse(other, "German", 8);
   TRunCDRom* medium = AddMedium("DISC1", {"a.txt"});
   medium->Instances().Add(8);
   medium->RunData().SetAskPathName("DataPath");
   Build(medium);
-  EXPECT_EQ(Files().RunData().Options(), RunOptionBit(ro_InstallDirectX));
+  EXPECT_EQ(Files().RunData().Options(), SetBit(ro_InstallDirectX));
   EXPECT_EQ(Files().RunData().AskPathName(), "DataPath");
   medium->Instances().Add(7);
   Build(medium);
-  EXPECT_EQ(Files().RunData().Options(),
-            RunOptionBit(ro_InstallDirectX) | RunOptionBit(ro_InstallMediaPlayer));
+  EXPECT_EQ(Files().RunData().Options(), SetBit(ro_InstallDirectX) | SetBit(ro_InstallMediaPlayer));
 }
 
 // The text of the configuration is padded through the medium's prompt until it has the size

@@ -65,7 +65,7 @@ class FailedBuildTest : public ::testing::TestWithParam<BuildFailure>,
     const std::string& failing = GetParam().failing;
     if (failing == "prg/big.ex_") AddDatum("big.exe", large);
     if (failing == "prg/big.dat")
-      AddDatum("big.dat", large)->SetFlags(FileFlagBit(fg_SingleNotCompress));
+      AddDatum("big.dat", large)->SetFlags(SetBit(fg_SingleNotCompress));
     if (failing == "prg/big.grp") {
       new TDatumValue(new TFileGroup(&Files(), "big.grp"), "member.dat");
       WriteSource("member.dat", large);

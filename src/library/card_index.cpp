@@ -3,6 +3,7 @@
 
 #include "base/exceptions.h"
 #include "config/string_list.h"
+#include "library/book_card_ref.h"
 #include "library/library_hooks.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -81,15 +82,19 @@ void TCardIndex::Load() {
   }
 }
 
-TBookCard& TCardIndex::GetBookCard(const std::string& name) {
+const std::shared_ptr<TBookCard>& TCardIndex::FindBookCard(const std::string& name) {
   SetLoaded(true);
   // The map answers at once; a card renamed since the load is found by the scan.
   auto hit = byName_.find(UpperAscii(name));
   if (hit != byName_.end() && SameText(cards_[hit->second]->Name(), name))
-    return *cards_[hit->second];
+    return cards_[hit->second];
   for (const auto& card : cards_)
-    if (SameText(card->Name(), name)) return *card;
+    if (SameText(card->Name(), name)) return card;
   throw Exception("TCardIndex.GetBookCard: Cannot find BookCard - " + name);
+}
+
+TBookCard& TCardIndex::GetBookCard(const std::string& name) {
+  return *FindBookCard(name);
 }
 
 void TCardIndex::StartLanguage(void* argument, const std::string& newLanguage,
@@ -120,6 +125,10 @@ void TCardIndex::StartLanguage(void* argument, const std::string& newLanguage,
 TCardIndex& GetCardIndex() {
   static TCardIndex index;
   return index;
+}
+
+std::shared_ptr<IBookCard> GetBookCardIntf(const std::string& name) {
+  return std::make_shared<TBookCardRef>(GetCardIndex().FindBookCard(name));
 }
 
 }  // namespace cd

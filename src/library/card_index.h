@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "library/book_card.h"
+#include "platform/book_card_intf.h"
 #include "platform/events.h"
 
 namespace cd {
@@ -32,6 +33,8 @@ class TCardIndex {
   // The first card of that name, without regard to letter case; fails with "TCardIndex.
   // GetBookCard: Cannot find BookCard - <name>".
   TBookCard& GetBookCard(const std::string& name);
+  // The same card, shared: a card handed out stays alive when the index is unloaded.
+  const std::shared_ptr<TBookCard>& FindBookCard(const std::string& name);
 
   // Makes newLanguage the language of the card named cardName. A card without a language
   // takes a two-character language as it is; otherwise the host switches when forced, when the
@@ -47,7 +50,7 @@ class TCardIndex {
  private:
   void Load();
 
-  std::vector<std::unique_ptr<TBookCard>> cards_;
+  std::vector<std::shared_ptr<TBookCard>> cards_;
   // Upper-cased card name -> position of the first card of that name.
   std::unordered_map<std::string, size_t> byName_;
   bool loaded_ = false;
@@ -57,5 +60,9 @@ class TCardIndex {
 
 // The process's card index, created on first request.
 TCardIndex& GetCardIndex();
+
+// The card of that name in the process's card index, as the context's card lookup hands it
+// out.
+std::shared_ptr<IBookCard> GetBookCardIntf(const std::string& name);
 
 }  // namespace cd

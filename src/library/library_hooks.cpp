@@ -13,4 +13,9 @@ TLanguageSwitch& OnLanguageSwitch() {
   return languageSwitch;
 }
 
+TStartLanguageEntry& StartLanguageEntry() {
+  static TStartLanguageEntry entry;
+  return entry;
+}
+
 }  // namespace cd

@@ -20,4 +20,11 @@ using TLanguageSwitch = std::function<void(void* argument, TBookCard& card,
                                            const std::string& newLanguage, std::string& language)>;
 TLanguageSwitch& OnLanguageSwitch();
 
+// The entry the host calls to switch a title's language (the card index's StartLanguage,
+// installed at start): argument, new language, card name, force, signal.
+using TStartLanguageEntry =
+    std::function<void(void* argument, const std::string& newLanguage, const std::string& cardName,
+                       bool force, bool signal)>;
+TStartLanguageEntry& StartLanguageEntry();
+
 }  // namespace cd

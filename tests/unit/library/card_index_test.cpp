@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "config/config_io.h"
+#include "config/server_path.h"
+#include "library/context.h"
+#include "library/course_library.h"
 #include "library/library_classes.h"
 #include "library/library_hooks.h"
 #include "platform/drive_map.h"
@@ -113,6 +116,30 @@ TEST_F(CardIndex, ASignalledSwitchWithoutAHostFailsAndSetsTheEventAgain) {
   EXPECT_EQ(test::MessageOf([&] { index.StartLanguage(nullptr, "DE", "Title", false, true); }),
             "TCardIndex.StartLanguage");
   EXPECT_TRUE(os::NamedEvent::Open("1001")->Wait(0));
+}
+
+TEST_F(CardIndex, AHandedOutCardOutlivesTheUnloadedIndex) {
+  WriteCard("_Editpla.a01", "English", "EN");
+  std::shared_ptr<IBookCard> card;
+  {
+    test::HookGuard<TDiscPathSource> disc(OnCardIndexDiscPath(), [this] { return Root(); });
+    GetCardIndex().SetLoaded(false);
+    card = GetBookCardIntf("english");
+    GetCardIndex().SetLoaded(false);
+  }
+  EXPECT_EQ(card->GetName(), "English");
+  EXPECT_EQ(card->GetLanguage(), "EN");
+}
+
+TEST(CourseLibrary, LoadingTheCardIndexMakesTheProcessTheCourseManager) {
+  test::HookGuard<TServerPathHook> serverPath(OnServerPath(), TServerPathHook());
+  test::HookGuard<TDiscPathSource> discPath(OnCardIndexDiscPath(), TDiscPathSource());
+  test::HookGuard<TStartLanguageEntry> entry(StartLanguageEntry(), TStartLanguageEntry());
+  InstallCourseLibrary();
+  EXPECT_TRUE(StartLanguageEntry());
+  EXPECT_EQ(OnCardIndexDiscPath()(), os::ProgramFolder());
+  EXPECT_EQ(GetContext().UsageContext(), uc_Manager);
+  EXPECT_EQ(ServerPath(), os::ProgramFolder() + "VokMnger\\");
 }
 
 }  // namespace

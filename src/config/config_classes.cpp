@@ -5,6 +5,7 @@
 #include "config/collection_ex.h"
 #include "config/component.h"
 #include "config/file_sourcer.h"
+#include "config/idle_manager.h"
 #include "config/integer_list.h"
 #include "config/interfaced_collection_item.h"
 #include "config/my_timer.h"
@@ -20,6 +21,8 @@ void RegisterConfigClasses() {
   RegisterClass(TIntegerList::StaticClass());
   RegisterClass(TMyTimer::StaticClass());
   RegisterClass(TFileSourcer::StaticClass());
+  // The idle handlers of the course library's components are called from now on.
+  TIdleManager::Process();
 }
 
 }  // namespace cd

@@ -1,14 +1,21 @@
 // TIdleManager: its items and the idle round over them.
 #include "config/idle_manager.h"
 
+#include "platform/messages.h"
+
 namespace cd {
 
 TIdleManager::TIdleManager() : items_(MakeCollection<TIdleItem>(nullptr)) {}
 
 TIdleManager::~TIdleManager() = default;
 
+// The process's manager answers the application's idle event from its creation on.
 TIdleManager& TIdleManager::Process() {
-  static TIdleManager manager;
+  static TIdleManager& manager = *[] {
+    static TIdleManager instance;
+    os::SetIdleHandler([](bool& done) { instance.Idle(nullptr, done); });
+    return &instance;
+  }();
   return manager;
 }
 

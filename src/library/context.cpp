@@ -239,7 +239,8 @@ TContext& GetContext() {
   static TContext context(TContext::TSetup{
       os::ProgramPath(), &TTimerManager::Process(),
       [](const std::string& text) {
-        os::ShowMessageBox(text, "Error", os::MessageButtons::Ok, os::MessageIcon::Error);
+        os::ShowMessageBox(text, os::ChangeFileExt(os::ExtractFileName(os::ProgramPath()), ""),
+                           os::MessageButtons::Ok, os::MessageIcon::Error);
       },
       [] { std::exit(1); }});
   return context;

@@ -17,7 +17,17 @@ void ProcessMessages();
 void PostTask(std::function<void()> task);
 
 // Waits without time limit until the event is signalled, handling messages as they arrive
-// (MsgWaitForMultipleObjects on Windows). False when the wait itself fails.
+// (MsgWaitForMultipleObjects on Windows). False when the wait itself fails. On POSIX this is
+// the program's message loop, and it raises the idle event as the modal loops do on Windows.
 bool WaitWithMessageLoop(NamedEvent& event);
+
+// The application's idle event: raised by the program's message loops (the modal loops of
+// the windows on Windows) each time they find the queue empty, before they wait for the next
+// message. The handler clears done (it starts set) when it has more to do: the loop then
+// handles what came meanwhile and raises the event again instead of waiting.
+using IdleHandler = std::function<void(bool& done)>;
+void SetIdleHandler(IdleHandler handler);
+// Raises the idle event; true when the handler is done (or there is none).
+bool RaiseIdle();
 
 }  // namespace cd::os

@@ -49,8 +49,10 @@ void PostTask(std::function<void()> task) {
 bool WaitWithMessageLoop(NamedEvent& event) {
   for (;;) {
     ProcessMessages();
-    // While the system timer runs, the wait wakes when it is next due.
-    if (event.Wait(posix::SystemTimerSleepMs(kWaitSliceMs))) return true;
+    // While the system timer runs, the wait wakes when it is next due; an idle handler with
+    // more to do is asked again at once.
+    const bool idleDone = RaiseIdle();
+    if (event.Wait(idleDone ? posix::SystemTimerSleepMs(kWaitSliceMs) : 0)) return true;
   }
 }
 

@@ -3,6 +3,8 @@
 
 #include <cwchar>
 
+#include "platform/messages.h"
+
 namespace cd::os::win32 {
 
 namespace {
@@ -102,6 +104,9 @@ std::string TextOf(HWND control) {
 void RunModalLoop(HWND hwnd, const bool& done) {
   MSG msg;
   while (!done) {
+    // An empty queue raises the idle event; while its handler has more to do, the loop looks
+    // at the queue again instead of waiting.
+    if (!PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE) && !RaiseIdle()) continue;
     const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got == 0) {
       PostQuitMessage(static_cast<int>(msg.wParam));

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "config/string_list.h"
+#include "platform/messages.h"
 
 namespace cd::test {
 namespace {
@@ -41,6 +42,18 @@ TEST(IdleManager, AHandlerMayDeleteItsItem) {
   manager.Idle(nullptr, done);
   EXPECT_EQ(manager.Items().Count(), 1);
   EXPECT_EQ(later, 1) << "the item moved into the deleted one's place waits for the next round";
+}
+
+TEST(IdleManager, TheProcesssManagerAnswersTheApplicationsIdleEvent) {
+  int calls = 0;
+  TIdleManager::Process().Add([&](TPersistent* sender, bool& done) {
+    EXPECT_EQ(sender, nullptr);
+    done = ++calls > 1;
+  });
+  EXPECT_FALSE(os::RaiseIdle());
+  EXPECT_TRUE(os::RaiseIdle());
+  TIdleManager::Process().Items().Clear();
+  EXPECT_EQ(calls, 2);
 }
 
 }  // namespace

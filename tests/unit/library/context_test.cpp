@@ -18,6 +18,7 @@
 #include "platform/paths.h"
 #include "platform/profile.h"
 #include "stand_in/stand_in_guard.h"
+#include "support/http_server.h"
 #include "support/message_of.h"
 #include "support/temp_dir.h"
 
@@ -239,15 +240,23 @@ TEST_F(Context, DataFilesAreOpenedWhereTheLocationKindSays) {
   test::StandInGuard player(setup);
   TContext context = Make("CDRUN.EXE");
   context.SetDataName("Course");
-  const auto text = [&](const std::string& name) {
-    std::unique_ptr<TStream> stream = context.OpenDataStream(name);
-    std::string data(static_cast<size_t>(stream->Size()), '\0');
-    stream->Read(data.data(), stream->Size());
-    return data;
-  };
-  EXPECT_EQ(text("a.otx"), "on the medium");
+  EXPECT_EQ(context.OpenDataStream("a.otx")->ReadRest(), "on the medium");
   os::DeleteFile(Root() + "Course\\Titles\\a.otx");
-  EXPECT_EQ(text("a.otx"), "on the server");
+  EXPECT_EQ(context.OpenDataStream("a.otx")->ReadRest(), "on the server");
+}
+
+TEST_F(Context, CourseDataOnTheWebIsFetchedWithSlashes) {
+  std::filesystem::create_directories(dir_.Path() / "web" / "Course");
+  os::WriteWholeFile(Root() + "web\\Course\\a.otx", "from the web");
+  test::HttpServer server(dir_.Path() / "web");
+  test::StandInSetup setup = Player();
+  setup.root = server.Url("");
+  setup.cardFile = WriteCard(server.Url(""));
+  test::StandInGuard player(setup);
+  TContext context = Make("CDRUN.EXE");
+  context.SetDataName("Course");
+  std::unique_ptr<TStream> stream = context.OpenDataStream("a.otx");
+  EXPECT_EQ(stream->ReadRest(), "from the web");
 }
 
 TEST_F(Context, ADataFileThatCannotBeOpenedEndsTheApplication) {

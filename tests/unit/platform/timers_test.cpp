@@ -68,5 +68,22 @@ TEST(SystemTimer, AFailingHandlerReachesTheProgramsPump) {
   EXPECT_EQ(caught, "tick failed");
 }
 
+#ifndef _WIN32
+// On POSIX the wait is the program's message loop: it raises the idle event, at once again
+// while the handler has more to do.
+TEST(IdleEvent, TheWaitRaisesItUntilTheHandlerIsDone) {
+  auto event = NamedEvent::Create(test::UniqueName("cdrun-idle"), true, false);
+  int calls = 0;
+  SetIdleHandler([&](bool& done) {
+    done = false;
+    if (++calls == 5) event->Set();
+  });
+  EXPECT_TRUE(WaitWithMessageLoop(*event));
+  SetIdleHandler({});
+  EXPECT_EQ(calls, 5);
+  EXPECT_TRUE(RaiseIdle());
+}
+#endif
+
 }  // namespace
 }  // namespace cd::os

@@ -5,6 +5,7 @@
 #include "install/install_classes.h"
 #include "library/library_classes.h"
 #include "media/media_classes.h"
+#include "objmap/objmap_classes.h"
 #include "runner/runner_classes.h"
 
 namespace cd {
@@ -14,6 +15,7 @@ void RegisterAllClasses() {
   RegisterLibraryClasses();
   RegisterInstallClasses();
   RegisterMediaClasses();
+  RegisterObjMapClasses();
   RegisterRunnerClasses();
 }
 

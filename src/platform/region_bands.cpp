@@ -1,0 +1,211 @@
+// Building region bands from shapes, and the point test.
+#include "platform/region_bands.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "base/exceptions.h"
+
+namespace cd::os {
+namespace {
+
+int64_t CeilDiv(int64_t num, int64_t den) {
+  const int64_t q = num / den;
+  return q + ((num % den != 0) && ((num > 0) == (den > 0)) ? 1 : 0);
+}
+
+int32_t Wrap(int64_t value) {
+  return static_cast<int32_t>(static_cast<uint32_t>(value));
+}
+
+// The widest corner ellipse whose error terms stay well within 64 bits.
+constexpr int64_t kWidestEllipse = 65535;
+
+// The columns [from, to) of each row of an ellipse drawn in a box of width x height pixels:
+// its outline traced as by the integer rasterizer of A. Zingl ("A Rasterizing Algorithm for
+// Drawing Curves", 2012), each row filled between its outermost outline pixels. GDI rounds
+// region corners by the same outline.
+std::vector<std::pair<int64_t, int64_t>> EllipseRows(int64_t width, int64_t height) {
+  std::vector<std::pair<int64_t, int64_t>> rows(static_cast<size_t>(height),
+                                                {INT64_MAX, INT64_MIN});
+  const auto plot = [&](int64_t x, int64_t y) {
+    if (y < 0 || y >= height) return;
+    auto& row = rows[static_cast<size_t>(y)];
+    row.first = std::min(row.first, x);
+    row.second = std::max(row.second, x + 1);
+  };
+  int64_t x0 = 0, x1 = width - 1, a = width - 1, b = height - 1, odd = b & 1;
+  int64_t dx = 4 * (1 - a) * b * b, dy = 4 * (odd + 1) * a * a;
+  int64_t err = dx + dy + odd * a * a;
+  int64_t y0 = (b + 1) / 2, y1 = y0 - odd;
+  const int64_t stepY = 8 * a * a, stepX = 8 * b * b;
+  do {
+    plot(x1, y0);
+    plot(x0, y0);
+    plot(x0, y1);
+    plot(x1, y1);
+    const int64_t e2 = 2 * err;
+    if (e2 <= dy) {
+      ++y0;
+      --y1;
+      err += dy += stepY;
+    }
+    if (e2 >= dx || 2 * err > dy) {
+      ++x0;
+      --x1;
+      err += dx += stepX;
+    }
+  } while (x0 <= x1);
+  // The rows a flat ellipse's outline does not reach stay empty, as they do in GDI.
+  return rows;
+}
+
+}  // namespace
+
+void RegionBands::AddBand(int32_t top, int32_t bottom, std::vector<int32_t>&& ends) {
+  if (ends.empty() || top >= bottom) return;
+  if (!bands_.empty() && bands_.back().bottom == top && bands_.back().ends == ends) {
+    bands_.back().bottom = bottom;
+    return;
+  }
+  bands_.push_back(Band{top, bottom, std::move(ends)});
+}
+
+RegionBands RegionBands::FromRect(const ShapeRect& rect) {
+  RegionBands bands;
+  const int32_t left = std::min(rect.left, rect.right), right = std::max(rect.left, rect.right);
+  const int32_t top = std::min(rect.top, rect.bottom), bottom = std::max(rect.top, rect.bottom);
+  if (left < right && top < bottom) bands.bands_.push_back(Band{top, bottom, {left, right}});
+  return bands;
+}
+
+// GDI leaves out the right column and the bottom row of a rounded rectangle; corner ellipses
+// narrower or lower than two pixels make it a plain rectangle.
+RegionBands RegionBands::FromRoundRect(const ShapeRect& rect, int32_t width, int32_t height) {
+  const int64_t left = std::min(rect.left, rect.right),
+                right = int64_t{std::max(rect.left, rect.right)} - 1;
+  const int64_t top = std::min(rect.top, rect.bottom),
+                bottom = int64_t{std::max(rect.top, rect.bottom)} - 1;
+  if (left >= right || top >= bottom) return RegionBands();
+  const int64_t w = std::min(right - left, std::abs(int64_t{width}));
+  const int64_t h = std::min(bottom - top, std::abs(int64_t{height}));
+  if (w < 2 || h < 2) return FromRect({Wrap(left), Wrap(top), Wrap(right), Wrap(bottom)});
+  if (w > kWidestEllipse || h > kWidestEllipse)
+    throw Exception("A rounded region's corner ellipse of " + std::to_string(w) + " x " +
+                    std::to_string(h) + " pixels is larger than a region can have");
+  RegionBands bands;
+  const int64_t half = h / 2;
+  // Rows within the corner ellipse's upper or lower half are narrowed by its edge; the rows
+  // between them are one band, however many there are.
+  const std::vector<std::pair<int64_t, int64_t>> rows = EllipseRows(w, h);
+  const auto corner = [&](int64_t y, int64_t row) {
+    const auto [from, to] = rows[static_cast<size_t>(row)];
+    if (from < to) bands.AddBand(Wrap(y), Wrap(y + 1), {Wrap(left + from), Wrap(right - (w - to))});
+  };
+  for (int64_t row = 0; row < half; ++row) corner(top + row, row);
+  const int64_t lowerStart = bottom - (h - half);
+  bands.AddBand(Wrap(top + half), Wrap(lowerStart), {Wrap(left), Wrap(right)});
+  for (int64_t row = half; row < h; ++row) corner(lowerStart + (row - half), row);
+  return bands;
+}
+
+RegionBands RegionBands::FromEllipse(const ShapeRect& rect) {
+  return FromRoundRect(rect, rect.right - rect.left, rect.bottom - rect.top);
+}
+
+// Scan conversion as GDI does it: row y takes the edges with y in [upper end, lower end), each
+// crossing at the first whole column at or right of the edge; alternate crossings open and
+// close spans.
+RegionBands RegionBands::FromPolygon(const std::vector<ShapePoint>& points) {
+  struct Edge {
+    int64_t x0, y0, x1, y1;  // y0 < y1
+  };
+  std::vector<Edge> edges;
+  for (size_t i = 0; i < points.size(); ++i) {
+    const ShapePoint& a = points[i];
+    const ShapePoint& b = points[(i + 1) % points.size()];
+    if (a.y == b.y) continue;
+    if (a.y < b.y)
+      edges.push_back({a.x, a.y, b.x, b.y});
+    else
+      edges.push_back({b.x, b.y, a.x, a.y});
+  }
+  RegionBands bands;
+  if (edges.empty()) return bands;
+  // Each edge crosses every row it spans once: the crossings are known before any is made.
+  int64_t crossings = 0;
+  for (const Edge& e : edges) crossings += e.y1 - e.y0;
+  if (crossings > kMostSpanEnds)
+    throw Exception("The polygon is too complex for a region (" + std::to_string(crossings) +
+                    " edge crossings, at most " + std::to_string(kMostSpanEnds) + ")");
+  std::sort(edges.begin(), edges.end(), [](const Edge& l, const Edge& r) { return l.y0 < r.y0; });
+  int64_t bottom = edges[0].y1;
+  for (const Edge& e : edges) bottom = std::max(bottom, e.y1);
+  std::vector<const Edge*> active;
+  size_t next = 0;
+  for (int64_t y = edges[0].y0; y < bottom; ++y) {
+    while (next < edges.size() && edges[next].y0 == y) active.push_back(&edges[next++]);
+    active.erase(
+        std::remove_if(active.begin(), active.end(), [y](const Edge* e) { return e->y1 <= y; }),
+        active.end());
+    if (active.empty()) {
+      if (next < edges.size()) y = edges[next].y0 - 1;
+      continue;
+    }
+    std::vector<int64_t> xs;
+    xs.reserve(active.size());
+    for (const Edge* e : active)
+      xs.push_back(e->x0 + CeilDiv((y - e->y0) * (e->x1 - e->x0), e->y1 - e->y0));
+    std::sort(xs.begin(), xs.end());
+    std::vector<int32_t> ends;
+    for (size_t i = 0; i + 1 < xs.size(); i += 2) {
+      if (xs[i] == xs[i + 1]) continue;
+      // Spans that touch join, as they do in a GDI region.
+      if (!ends.empty() && ends.back() == Wrap(xs[i]))
+        ends.back() = Wrap(xs[i + 1]);
+      else {
+        ends.push_back(Wrap(xs[i]));
+        ends.push_back(Wrap(xs[i + 1]));
+      }
+    }
+    bands.AddBand(Wrap(y), Wrap(y + 1), std::move(ends));
+  }
+  return bands;
+}
+
+bool RegionBands::Contains(int32_t x, int32_t y) const {
+  const auto band = std::upper_bound(bands_.begin(), bands_.end(), y,
+                                     [](int32_t v, const Band& b) { return v < b.bottom; });
+  if (band == bands_.end() || y < band->top) return false;
+  const auto end = std::upper_bound(band->ends.begin(), band->ends.end(), x);
+  return (end - band->ends.begin()) % 2 == 1;
+}
+
+void RegionBands::Offset(int32_t dx, int32_t dy) {
+  for (Band& band : bands_) {
+    band.top = Wrap(int64_t{band.top} + dy);
+    band.bottom = Wrap(int64_t{band.bottom} + dy);
+    for (int32_t& x : band.ends) x = Wrap(int64_t{x} + dx);
+  }
+}
+
+ShapeRect RegionBands::Box() const {
+  if (bands_.empty()) return {};
+  ShapeRect box{bands_.front().ends.front(), bands_.front().top, bands_.front().ends.back(),
+                bands_.back().bottom};
+  for (const Band& band : bands_) {
+    box.left = std::min(box.left, band.ends.front());
+    box.right = std::max(box.right, band.ends.back());
+  }
+  return box;
+}
+
+std::vector<ShapeRect> RegionBands::Rects() const {
+  std::vector<ShapeRect> rects;
+  for (const Band& band : bands_)
+    for (size_t i = 0; i + 1 < band.ends.size(); i += 2)
+      rects.push_back({band.ends[i], band.top, band.ends[i + 1], band.bottom});
+  return rects;
+}
+
+}  // namespace cd::os

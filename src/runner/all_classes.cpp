@@ -6,6 +6,7 @@
 #include "library/library_classes.h"
 #include "media/media_classes.h"
 #include "objmap/objmap_classes.h"
+#include "regions/region_classes.h"
 #include "runner/runner_classes.h"
 
 namespace cd {
@@ -16,6 +17,7 @@ void RegisterAllClasses() {
   RegisterInstallClasses();
   RegisterMediaClasses();
   RegisterObjMapClasses();
+  RegisterRegionClasses();
   RegisterRunnerClasses();
 }
 

@@ -1,0 +1,8 @@
+// The storable classes of the regions.
+#pragma once
+
+namespace cd {
+
+void RegisterRegionClasses();
+
+}  // namespace cd

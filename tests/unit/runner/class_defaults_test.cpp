@@ -68,9 +68,15 @@ TKeys KeysWithoutDefault(TPersistent& object, const std::string& prefix = "") {
 }
 
 // Keys a new object writes by design although they have a default: a new medium's
-// installation language.
-const std::set<std::pair<std::string, std::string>> kWrittenByDesign = {
-    {"TRunCDRom", "RunData.InstallLang"}};
+// installation language, and a new region's rectangle.
+const std::set<std::pair<std::string, std::string>> kWrittenByDesign = [] {
+  std::set<std::pair<std::string, std::string>> keys = {{"TRunCDRom", "RunData.InstallLang"}};
+  // A region's rectangle declares -9999 as its default and holds 0: a new one writes all four.
+  for (const char* region : {"TRectRegion", "TCircleRegion", "TRoundedRectRegion", "TPolyRegion"})
+    for (const char* side : {"Rect.Left", "Rect.Top", "Rect.Right", "Rect.Bottom"})
+      keys.insert({region, side});
+  return keys;
+}();
 
 TEST(ClassDefaults, ANewObjectOfEveryClassWritesOnlyKeysWithoutADefault) {
   RegisterAllClasses();

@@ -9,11 +9,6 @@
 namespace cd::os {
 namespace {
 
-int64_t CeilDiv(int64_t num, int64_t den) {
-  const int64_t q = num / den;
-  return q + ((num % den != 0) && ((num > 0) == (den > 0)) ? 1 : 0);
-}
-
 int32_t Wrap(int64_t value) {
   return static_cast<int32_t>(static_cast<uint32_t>(value));
 }
@@ -62,13 +57,13 @@ std::vector<std::pair<int64_t, int64_t>> EllipseRows(int64_t width, int64_t heig
 
 }  // namespace
 
-void RegionBands::AddBand(int32_t top, int32_t bottom, std::vector<int32_t>&& ends) {
+void RegionBands::AddBand(int32_t top, int32_t bottom, const std::vector<int32_t>& ends) {
   if (ends.empty() || top >= bottom) return;
   if (!bands_.empty() && bands_.back().bottom == top && bands_.back().ends == ends) {
     bands_.back().bottom = bottom;
     return;
   }
-  bands_.push_back(Band{top, bottom, std::move(ends)});
+  bands_.push_back(Band{top, bottom, ends});
 }
 
 RegionBands RegionBands::FromRect(const ShapeRect& rect) {
@@ -118,17 +113,24 @@ RegionBands RegionBands::FromEllipse(const ShapeRect& rect) {
 // close spans.
 RegionBands RegionBands::FromPolygon(const std::vector<ShapePoint>& points) {
   struct Edge {
-    int64_t x0, y0, x1, y1;  // y0 < y1
+    int64_t y0, y1;  // the rows [y0, y1) it crosses
+    int64_t x;       // its crossing on the current row: the first whole column at or right
+    int64_t behind;  // of the edge, x * dy - behind being the exact crossing times dy
+    int64_t dy, stepX, stepBehind;  // per row: x grows by stepX and behind shrinks by stepBehind
   };
   std::vector<Edge> edges;
   for (size_t i = 0; i < points.size(); ++i) {
-    const ShapePoint& a = points[i];
-    const ShapePoint& b = points[(i + 1) % points.size()];
+    ShapePoint a = points[i];
+    ShapePoint b = points[(i + 1) % points.size()];
     if (a.y == b.y) continue;
-    if (a.y < b.y)
-      edges.push_back({a.x, a.y, b.x, b.y});
-    else
-      edges.push_back({b.x, b.y, a.x, a.y});
+    if (a.y > b.y) std::swap(a, b);
+    const int64_t dx = int64_t{b.x} - a.x, dy = int64_t{b.y} - a.y;
+    int64_t stepX = dx / dy, stepBehind = dx % dy;
+    if (stepBehind < 0) {
+      --stepX;
+      stepBehind += dy;
+    }
+    edges.push_back({a.y, b.y, a.x, 0, dy, stepX, stepBehind});
   }
   RegionBands bands;
   if (edges.empty()) return bands;
@@ -141,34 +143,53 @@ RegionBands RegionBands::FromPolygon(const std::vector<ShapePoint>& points) {
   std::sort(edges.begin(), edges.end(), [](const Edge& l, const Edge& r) { return l.y0 < r.y0; });
   int64_t bottom = edges[0].y1;
   for (const Edge& e : edges) bottom = std::max(bottom, e.y1);
-  std::vector<const Edge*> active;
+  // The active edges stay sorted by crossing from row to row: their order changes only where
+  // edges cross, so an insertion sort has little to do.
+  std::vector<Edge*> active;
   size_t next = 0;
+  std::vector<int32_t> ends;
   for (int64_t y = edges[0].y0; y < bottom; ++y) {
-    while (next < edges.size() && edges[next].y0 == y) active.push_back(&edges[next++]);
-    active.erase(
-        std::remove_if(active.begin(), active.end(), [y](const Edge* e) { return e->y1 <= y; }),
-        active.end());
+    // Edges that begin on this row go in at their place; then the few that crossed since the
+    // last row are put back in order.
+    for (size_t i = 1; i < active.size(); ++i)
+      for (size_t j = i; j > 0 && active[j - 1]->x > active[j]->x; --j)
+        std::swap(active[j - 1], active[j]);
+    while (next < edges.size() && edges[next].y0 == y) {
+      Edge* e = &edges[next++];
+      active.insert(std::upper_bound(active.begin(), active.end(), e->x,
+                                     [](int64_t x, const Edge* a) { return x < a->x; }),
+                    e);
+    }
     if (active.empty()) {
       if (next < edges.size()) y = edges[next].y0 - 1;
       continue;
     }
-    std::vector<int64_t> xs;
-    xs.reserve(active.size());
-    for (const Edge* e : active)
-      xs.push_back(e->x0 + CeilDiv((y - e->y0) * (e->x1 - e->x0), e->y1 - e->y0));
-    std::sort(xs.begin(), xs.end());
-    std::vector<int32_t> ends;
-    for (size_t i = 0; i + 1 < xs.size(); i += 2) {
-      if (xs[i] == xs[i + 1]) continue;
+    ends.clear();
+    for (size_t i = 0; i + 1 < active.size(); i += 2) {
+      const int64_t from = active[i]->x, to = active[i + 1]->x;
+      if (from == to) continue;
       // Spans that touch join, as they do in a GDI region.
-      if (!ends.empty() && ends.back() == Wrap(xs[i]))
-        ends.back() = Wrap(xs[i + 1]);
-      else {
-        ends.push_back(Wrap(xs[i]));
-        ends.push_back(Wrap(xs[i + 1]));
+      if (!ends.empty() && ends.back() == Wrap(from)) {
+        ends.back() = Wrap(to);
+      } else {
+        ends.push_back(Wrap(from));
+        ends.push_back(Wrap(to));
       }
     }
-    bands.AddBand(Wrap(y), Wrap(y + 1), std::move(ends));
+    bands.AddBand(Wrap(y), Wrap(y + 1), ends);
+    // Step every edge to the next row, and let the edges that end there go.
+    size_t kept = 0;
+    for (Edge* e : active) {
+      if (e->y1 <= y + 1) continue;
+      e->x += e->stepX;
+      e->behind -= e->stepBehind;
+      if (e->behind < 0) {
+        e->behind += e->dy;
+        ++e->x;
+      }
+      active[kept++] = e;
+    }
+    active.resize(kept);
   }
   return bands;
 }

@@ -34,7 +34,7 @@ class RegionBands : public RegionShape {
   };
   // Appends the rows [top, bottom) with their span ends; rows equal to the band above it
   // widen that band.
-  void AddBand(int32_t top, int32_t bottom, std::vector<int32_t>&& ends);
+  void AddBand(int32_t top, int32_t bottom, const std::vector<int32_t>& ends);
 
   std::vector<Band> bands_;
 };

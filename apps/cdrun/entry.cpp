@@ -152,12 +152,10 @@ EntryOutcome RunEntry(const TRunSwitches& switches) {
   // One runner for the process: the hooks it sets stay valid until the program ends.
   static TRunner runner(views);
   InstallRunnerHooks(runner);
-  if (silent) {
-    InstallUnattendedDestination(switches.dir);
+  // A destination given on the command line is taken in any run, without the dialog.
+  if (silent || switches.dir) InstallUnattendedDestination(switches.dir);
+  if (silent)
     OnShowMessage() = [](const std::string& text) { ToStandardError(MessageTitle(), text); };
-  } else if (switches.dir) {
-    InstallUnattendedDestination(switches.dir);
-  }
   runner.SetMode({switches.app, silent, switches.dryRun, &PrintPlan});
 
   EntryOutcome outcome = EntryOutcome::Failed;

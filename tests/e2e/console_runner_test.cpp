@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <map>
 #include <set>
 #include <sstream>
@@ -35,23 +34,6 @@ std::string JsonField(const std::string& line, const std::string& key) {
     value += line[i];
   }
   return value;
-}
-
-// Every folder and file below root with its size, date and a hash of its contents.
-std::map<std::string, std::string> Listing(const fs::path& root) {
-  std::map<std::string, std::string> listing;
-  if (!fs::exists(root)) return listing;
-  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
-    const std::string name = fs::relative(entry.path(), root).string();
-    if (!entry.is_regular_file()) {
-      listing[name] = "folder";
-      continue;
-    }
-    listing[name] = std::to_string(entry.file_size()) + " " +
-                    std::to_string(entry.last_write_time().time_since_epoch().count()) + " " +
-                    std::to_string(std::hash<std::string>()(ReadHost(entry.path())));
-  }
-  return listing;
 }
 
 constexpr const char* kGermanViewerLine = "Demo viewer: started with the course data \"German_A8\"";

@@ -1,15 +1,29 @@
-// The program entry of cdrun: single-instance test, configuration name, the run in one
-// handler that shows every failure.
+// The program entry of cdrun: single-instance test, configuration name, the answers of an
+// unattended run, the install log, and the run in one handler that shows every failure.
 #include "entry.h"
 
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
 #include "base/exceptions.h"
+#include "install/hooks.h"
+#include "install/log_event.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "runner/all_classes.h"
 #include "runner/application.h"
+#include "runner/ask_medium_id_form.h"
+#include "runner/install_log.h"
+#include "runner/quiet_progress_view.h"
 #include "runner/run_outcome.h"
 #include "runner/run_rules.h"
 #include "runner/runner.h"
+#include "runner/update_plan.h"
+#include "usage.h"
 
 namespace cd {
 
@@ -18,24 +32,155 @@ namespace {
 // The class of the window that another start-up program shows while it asks for its disc.
 constexpr const char* kInsertCDRomClass = "TInsertCDRomForm";
 
+#ifdef _WIN32
+constexpr const char* kPlatform = "Windows";
+#else
+constexpr const char* kPlatform = "POSIX";
+#endif
+
+const char* ModeName(const TRunSwitches& switches) {
+  if (switches.dryRun) return "dry run";
+  switch (switches.silence) {
+    case TSilence::Silent:
+      return "silent";
+    case TSilence::VerySilent:
+      return "very silent";
+    case TSilence::None:
+      break;
+  }
+  return "interactive";
+}
+
+const char* OutcomeName(EntryOutcome outcome) {
+  switch (outcome) {
+    case EntryOutcome::Done:
+      return "done";
+    case EntryOutcome::AnotherInstance:
+      return "another instance";
+    case EntryOutcome::Cancelled:
+      return "cancelled";
+    case EntryOutcome::Failed:
+      return "failed";
+    case EntryOutcome::RestartNeeded:
+      return "done, restart needed";
+  }
+  return "failed";
+}
+
+// A message box of a run that shows none: a line on standard error (the log has its event).
+void ToStandardError(const std::string& caption, const std::string& text) {
+  std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+  std::fflush(stderr);
+}
+
+// What the end event counts of the events reported.
+struct TRunCounts {
+  int copies = 0;
+  int members = 0;
+  int messages = 0;
+};
+
+void PrintPlan(const TUpdatePlan& plan) {
+  for (const std::string& line : plan.Lines()) std::printf("%s\n", line.c_str());
+  std::fflush(stdout);
+}
+
 }  // namespace
 
-EntryOutcome RunEntry(const std::vector<std::string>& args) {
+int ExitCodeOf(EntryOutcome outcome) {
+  switch (outcome) {
+    case EntryOutcome::Done:
+    case EntryOutcome::AnotherInstance:
+      return 0;
+    case EntryOutcome::Cancelled:
+      return 2;
+    case EntryOutcome::RestartNeeded:
+      return 3;
+    case EntryOutcome::Failed:
+      break;
+  }
+  return 1;
+}
+
+EntryOutcome RunEntry(const TRunSwitches& switches) {
   if (os::TopLevelWindowExists(kInsertCDRomClass)) return EntryOutcome::AnotherInstance;
+  const auto started = std::chrono::steady_clock::now();
+  std::vector<std::string> args;
+  if (switches.configName) args.push_back(*switches.configName);
   const std::string configName = ResolveConfigName(args, os::ProgramFolder());
   RegisterAllClasses();
+
+  // The log and the counts live as long as the process: the hooks that reach them do.
+  static std::unique_ptr<TInstallLog> log;
+  static TRunCounts counts;
+  if (!switches.logFile.empty())
+    log = std::make_unique<TInstallLog>(switches.logFile, switches.logFormat);
+  OnLogEvent() = [](const TLogEvent& event) {
+    if (event.Name() == "copy") ++counts.copies;
+    if (event.Name() == "member") ++counts.members;
+    if (event.Name() == "message") ++counts.messages;
+    if (log) log->Write(event);
+  };
+  LogEvent(TLogEvent("start")
+               .Str("program", std::string("cdrun ") + kProgramVersion)
+               .Str("configuration", configName)
+               .Str("platform", kPlatform)
+               .Str("mode", ModeName(switches)));
+
+  const bool silent = switches.silence != TSilence::None;
+  const std::function<void(const std::exception&)> showFailure = [silent](const std::exception& e) {
+    if (dynamic_cast<const EAbort*>(&e)) return;
+    LogEvent(TLogEvent("failure").Str("message", e.what()));
+    if (silent)
+      ToStandardError(ApplicationTitle(), e.what());
+    else
+      ShowException(e);
+  };
+  TRunnerViews views;
+  views.showError = showFailure;
+  if (silent || switches.noRestart) {
+    const bool shown = switches.silence != TSilence::VerySilent;
+    views.progress = [shown, silent] {
+      return std::make_unique<TQuietProgressView>(
+          shown ? os::CreateProgressView() : nullptr,
+          [silent](const std::string& title, const std::string& text) {
+            LogEvent(TLogEvent("restart").Str("text", text));
+            if (silent) ToStandardError(title, text);
+          });
+    };
+  }
   // One runner for the process: the hooks it sets stay valid until the program ends.
-  static TRunner runner;
+  static TRunner runner(views);
   InstallRunnerHooks(runner);
-  switch (RunAndReport(runner, configName, [](const std::exception& e) { ShowException(e); })) {
+  // A destination given on the command line is taken in any run, without the dialog.
+  if (silent || switches.dir) InstallUnattendedDestination(switches.dir);
+  if (silent)
+    OnShowMessage() = [](const std::string& text) { ToStandardError(MessageTitle(), text); };
+  runner.SetMode({switches.app, silent, switches.dryRun, &PrintPlan});
+
+  EntryOutcome outcome = EntryOutcome::Failed;
+  switch (RunAndReport(runner, configName, showFailure)) {
     case TRunOutcome::Done:
-      return EntryOutcome::Done;
+      outcome = runner.RestartNeeded() ? EntryOutcome::RestartNeeded : EntryOutcome::Done;
+      break;
     case TRunOutcome::Cancelled:
-      return EntryOutcome::Cancelled;
+      outcome = EntryOutcome::Cancelled;
+      break;
     case TRunOutcome::Failed:
       break;
   }
-  return EntryOutcome::Failed;
+  const TSetupTotals& totals = *runner.CallBack().GetTotals();
+  const auto elapsed = std::chrono::steady_clock::now() - started;
+  LogEvent(TLogEvent("end")
+               .Str("outcome", OutcomeName(outcome))
+               .Int("exit_code", ExitCodeOf(outcome))
+               .Int("bytes_to_copy", totals.TotalBytes)
+               .Int("bytes_copied", totals.DoneBytes + totals.CurrentBytes)
+               .Int("copies", counts.copies)
+               .Int("group_members", counts.members)
+               .Int("messages", counts.messages)
+               .Int("ms", std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count()));
+  return outcome;
 }
 
 }  // namespace cd

@@ -11,36 +11,16 @@
 #include <string>
 #include <vector>
 
+#include "base/exceptions.h"
 #include "entry.h"
 #include "platform/drive_map.h"
 #include "platform/temporary_files.h"
 #include "runner/run_rules.h"
+#include "usage.h"
 
 namespace {
 
 constexpr int kCancelledStatus = 2;
-
-constexpr const char* kHelp =
-    "Usage: cdrun [CONFIGURATION]\n"
-    "\n"
-    "Runs a CD-ROM run configuration: lets you choose the course application, brings the\n"
-    "installed files up to date and starts the chosen viewer.\n"
-    "\n"
-    "CONFIGURATION  a drive path (C:\\cd\\run.cfg), an http:// or https:// address, or a host\n"
-    "               path whose folder is mounted as a drive; default: run.cfg beside the\n"
-    "               program.\n"
-    "\n"
-    "Drives: the drive map lives in $CDRUN_ROOT (default ~/.cdrun); C: is <root>/drive_c.\n"
-    "\n"
-    "Questions are asked on the terminal. When standard input is not a terminal, the answers\n"
-    "are read from it line by line:\n"
-    "  application choice   a number, an empty line for the preselected entry, q to cancel\n"
-    "  destination          a folder on a drive (c:\\dir), an empty line to keep the one shown\n"
-    "Progress goes to standard output, messages and failures to standard error.\n"
-    "\n"
-    "Exit status: 0 done (or another start-up program is showing its window), 1 the run\n"
-    "failed (the message is on standard error), 2 the user cancelled (also after SIGINT or\n"
-    "SIGTERM, which remove the unfinished copy; the installed file stays as it was).\n";
 
 // A host path becomes the Windows path of the file on the drive its folder is mounted as.
 std::string ConfigArgument(const std::string& arg) {
@@ -53,41 +33,44 @@ std::string ConfigArgument(const std::string& arg) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
-  if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-    std::fputs(kHelp, stdout);
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  cd::TRunSwitches switches;
+  try {
+    switches = cd::TCommandLineParser(false).Parse(args);
+  } catch (const cd::Exception& failure) {
+    std::fprintf(stderr, "%s\n", failure.what());
+    return 1;
+  }
+  if (switches.help) {
+    std::fputs(cd::UsageText(false).c_str(), stdout);
     return 0;
   }
+  // The program has no automation classes of its own yet: registering and unregistering them
+  // (where each class would add or remove its keys) ends at once.
+  if (switches.comServer == cd::TComServerSwitch::RegServer ||
+      switches.comServer == cd::TComServerSwitch::UnregServer)
+    return 0;
   // A host path that cannot be read is reported as typed, before its folder is mounted as a
   // drive whose letter the user never gave.
-  if (!args.empty() && cd::ClassifyConfigName(args[0]) == cd::TConfigSource::Invalid) {
+  if (switches.configName &&
+      cd::ClassifyConfigName(*switches.configName) == cd::TConfigSource::Invalid) {
+    const std::string& name = *switches.configName;
     std::error_code ec;
-    const bool folder = std::filesystem::is_directory(args[0], ec);
-    if (folder || !std::ifstream(args[0], std::ios::binary)) {
-      std::fprintf(stderr, "cdrun: Cannot open file \"%s\": %s\n", args[0].c_str(),
+    const bool folder = std::filesystem::is_directory(name, ec);
+    if (folder || !std::ifstream(name, std::ios::binary)) {
+      std::fprintf(stderr, "cdrun: Cannot open file \"%s\": %s\n", name.c_str(),
                    std::strerror(folder ? EISDIR : errno));
       return 1;
     }
   }
   cd::os::EndRunOnInterrupt(kCancelledStatus);
-  cd::EntryOutcome outcome;
   try {
-    if (!args.empty()) args[0] = ConfigArgument(args[0]);
-    outcome = cd::RunEntry(args);
+    if (switches.configName) switches.configName = ConfigArgument(*switches.configName);
+    return cd::ExitCodeOf(cd::RunEntry(switches));
   } catch (const std::exception& failure) {
     std::fprintf(stderr, "cdrun: %s\n", failure.what());
     return 1;
   }
-  switch (outcome) {
-    case cd::EntryOutcome::Done:
-    case cd::EntryOutcome::AnotherInstance:
-      return 0;
-    case cd::EntryOutcome::Cancelled:
-      return kCancelledStatus;
-    case cd::EntryOutcome::Failed:
-      break;
-  }
-  return 1;
 }
 
 #endif

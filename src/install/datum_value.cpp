@@ -3,12 +3,16 @@
 // data.
 #include "install/datum_value.h"
 
+#include <chrono>
+
 #include "base/exceptions.h"
 #include "config/binary_reader.h"
 #include "config/binary_writer.h"
+#include "install/decision_reasons.h"
 #include "install/embedded_data.h"
 #include "install/files_manager.h"
 #include "install/hooks.h"
+#include "install/log_event.h"
 #include "install/violation_message.h"
 #include "platform/dos_time.h"
 #include "platform/files.h"
@@ -98,7 +102,10 @@ std::string TDatumValue::TimeAsText() const {
                 {f->day, f->month, f->year, f->hour, f->minute, f->second});
 }
 
-void TDatumValue::CompareFile() { SetNeeded(OutOfDate(GetFileDate(GetFileName(kFileTarget)))); }
+void TDatumValue::CompareFile() {
+  const int32_t date = GetFileDate(GetFileName(kFileTarget));
+  Decide(OutOfDate(date), DateReason(date, time_));
+}
 
 void TDatumValue::StoreFileInfo() { time_ = GetFileDate(GetFileName(kFileBuildSource)); }
 
@@ -127,6 +134,7 @@ void TDatumValue::DoUserInstall(TInstallPhase phase) {
   ISetupCallBack* callback = manager ? manager->Callback() : nullptr;
   TProgressProc progress = callback ? callback->GetProgressProc() : TProgressProc();
   TSetupTotals* totals = callback ? callback->GetTotals() : nullptr;
+  const auto started = std::chrono::steady_clock::now();
   std::unique_ptr<TStream> source = OpenMediumSource(totals, progress);
   const bool packed = IsPacked(*source);
   std::string target;
@@ -147,10 +155,23 @@ void TDatumValue::DoUserInstall(TInstallPhase phase) {
     // A damaged medium file ends the run whatever the item allows, as it always has.
     throw EPKWareError(PackedFailureMessage(failure.Message(), GetFileName(kFileMediumSource)));
   } catch (const Exception& failure) {
-    if (IgnoreUserInstallError()) return;
+    if (IgnoreUserInstallError()) {
+      LogEvent(TLogEvent("copy-ignored")
+                   .Str("item", Path())
+                   .Str("target", target)
+                   .Str("reason", failure.Message()));
+      return;
+    }
     throw EViolationError(ViolationMessage(target, failure));
   }
   ReportSourceRead(totals, progress);
+  const auto elapsed = std::chrono::steady_clock::now() - started;
+  LogEvent(TLogEvent("copy")
+               .Str("item", Path())
+               .Str("target", target)
+               .Int("bytes", os::FileSize(target))
+               .Bool("unpacked", packed)
+               .Int("ms", std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count()));
 }
 
 void TDatumValue::InstallData(TStream& stream) {
@@ -169,6 +190,12 @@ void TDatumValue::InstallData(TStream& stream) {
       TOpenFileStream data(out);
       WriteEmbedded(stream, data, packed, Flags());
     });
+    const auto* group = dynamic_cast<const TFileItem*>(Owner());
+    LogEvent(TLogEvent("member")
+                 .Str("item", Path())
+                 .Str("group", group ? group->Path() : std::string())
+                 .Str("target", target)
+                 .Int("bytes", os::FileSize(target)));
   } catch (const EAbort&) {
     throw;
   } catch (const Exception&) {

@@ -178,8 +178,17 @@ void TFileItem::StoreFileInfo() {
   throw Exception(Format("%s.StoreFileInfo: Abstract error (\"%s\")", {ClassName(), Path()}));
 }
 
+// Its own Needed stays as it is: the item is needed through its members.
 void TFileItem::CompareFile() {
-  ForEachMember(*this, [](TFileItem& member) { member.CompareFile(); });
+  int members = 0;
+  int needed = 0;
+  ForEachMember(*this, [&](TFileItem& member) {
+    member.CompareFile();
+    ++members;
+    if (member.IsNeeded()) ++needed;
+  });
+  reason_ = needed > 0 ? Format("%d of %d members needed", {needed, members})
+                       : Format("none of %d members needed", {members});
 }
 
 void TFileItem::DoUserInstall(TInstallPhase phase) {

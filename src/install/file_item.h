@@ -59,6 +59,13 @@ class TFileItem : public TEItem {
   // The file is out of date (at build time: chosen for the distribution).
   bool Needed() const { return needed_; }
   void SetNeeded(bool v) { needed_ = v; }
+  // Why the last CompareFile decided as it did, in words and figures (for the install log).
+  const std::string& Reason() const { return reason_; }
+  // Sets Needed and its reason.
+  void Decide(bool needed, std::string reason) {
+    needed_ = needed;
+    reason_ = std::move(reason);
+  }
   // The files manager of a temporary group read from a group file; nullptr otherwise.
   TFilesManager* FilesManagerLink() const { return filesManagerLink_; }
   void SetFilesManagerLink(TFilesManager* v) { filesManagerLink_ = v; }
@@ -115,6 +122,7 @@ class TFileItem : public TEItem {
   TFileFlags flags_ = 0;
 
   bool needed_ = false;
+  std::string reason_;
   TFilesManager* filesManagerLink_ = nullptr;
 };
 

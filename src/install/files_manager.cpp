@@ -12,6 +12,7 @@
 #include "install/file_item_index.h"
 #include "install/hooks.h"
 #include "install/install_manager_link.h"
+#include "install/log_event.h"
 #include "install/object_outline.h"
 #include "install/program_start.h"
 #include "install/viewer_item.h"
@@ -116,11 +117,48 @@ void SelectComponents(TFilesManager& manager, TObjectOutline* outline) {
   names.SetSorted(true);
   if (OnSelectComponents()) OnSelectComponents()(*outline, names);
   names.Add(kBookCardGroup);
+  LogEvent(TLogEvent("components").Int("files", names.Count()));
   for (int i = manager.ChildCount() - 1; i >= 0; --i) {
     auto* item = dynamic_cast<TFileItem*>(manager.Child(i));
-    if (item && names.IndexOf(item->Path()) < 0) delete item;
+    if (item && names.IndexOf(item->Path()) < 0) {
+      LogEvent(TLogEvent("decision")
+                   .Str("item", item->Path())
+                   .Str("target", "")
+                   .Bool("needed", false)
+                   .Str("reason", "not selected: no chosen component names it"));
+      delete item;
+    }
   }
   delete outline;
+}
+
+// The item's target, or empty when its name cannot make one (the failure comes at its use).
+std::string TargetOrEmpty(const TFileItem& item) {
+  try {
+    return item.GetFileName(kFileTarget);
+  } catch (const Exception&) {
+    return {};
+  }
+}
+
+void LogDecision(const TFileItem& item) {
+  LogEvent(TLogEvent("decision")
+               .Str("item", item.Path())
+               .Str("target", TargetOrEmpty(item))
+               .Bool("needed", item.IsNeeded())
+               .Str("reason", item.Reason())
+               .Int("bytes", item.DestBytes()));
+}
+
+// Every decision, each item's members before the item.
+void LogDecisions(const TFilesManager& manager) {
+  for (int i = 0; i < manager.ChildCount(); ++i) {
+    auto* item = dynamic_cast<TFileItem*>(manager.Child(i));
+    if (!item) continue;
+    for (int j = 0; j < item->ChildCount(); ++j)
+      if (auto* member = dynamic_cast<TFileItem*>(item->Child(j))) LogDecision(*member);
+    LogDecision(*item);
+  }
 }
 
 template <class Visit>
@@ -235,12 +273,19 @@ int64_t TFilesManager::PrepareUpdate(ISetupCallBack*) {
   if (!RunData().AskPathName().empty()) {
     const std::string path = AskLibraryDestination(*this);
     if (!path.empty()) Targets().SetValue(RunData().AskPathName(), path);
+    LogEvent(TLogEvent("destination").Str("target", RunData().AskPathName()).Str("path", path));
   }
   if (TObjectOutline* outline = FindOutline(*this)) SelectComponents(*this, outline);
-  CarryNetEnvir(CurrentConfigName(), GetDirectory(kDirWindowsVok));
+  // A dry run only looks whether there are settings to carry.
+  const std::string settingsTarget = GetDirectory(kDirWindowsVok) + "VokNet.ini";
+  netSettingsFound_ = planOnly_ ? os::FileExists(NetEnvirFolder(CurrentConfigName()) + "VokNet.ini")
+                                : CarryNetEnvir(CurrentConfigName(), GetDirectory(kDirWindowsVok));
+  if (netSettingsFound_)
+    LogEvent(TLogEvent("settings").Str("target", settingsTarget).Bool("written", !planOnly_));
 
   for (int i = 0; i < ChildCount(); ++i)
     if (auto* item = dynamic_cast<TFileItem*>(Child(i))) item->CompareFile();
+  LogDecisions(*this);
 
   // Summed in 64 bits: an update may well pass 2 GB.
   int64_t total = 0;

@@ -60,6 +60,13 @@ class TFilesManager : public TEManager {
   const std::string& RunTitle() const { return runTitle_; }
   void SetRunTitle(const std::string& v) { runTitle_ = v; }
 
+  // A dry run's preparation: decides every item like PrepareUpdate and writes nothing (the
+  // network settings are only looked for). Set before PrepareUpdate.
+  bool PlanOnly() const { return planOnly_; }
+  void SetPlanOnly(bool v) { planOnly_ = v; }
+  // Whether the last PrepareUpdate found network settings to carry.
+  bool NetSettingsFound() const { return netSettingsFound_; }
+
   // Reads a files manager from the object text of stream and computes PrgPath from
   // PrgPrefixPath, or from the folder of configName, followed by PrgSubpath.
   static std::unique_ptr<TFilesManager> CreateFromStream(TStream& stream,
@@ -97,6 +104,8 @@ class TFilesManager : public TEManager {
   std::unique_ptr<TStringList> targets_;
   std::string runCommand_;
   std::string runTitle_;
+  bool planOnly_ = false;
+  bool netSettingsFound_ = false;
 };
 
 }  // namespace cd

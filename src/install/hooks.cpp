@@ -1,6 +1,7 @@
 // Storage of the process-wide run values and hooks.
 #include "install/hooks.h"
 
+#include "install/log_event.h"
 #include "platform/dialogs.h"
 
 namespace cd {
@@ -43,8 +44,18 @@ int EngineMessagesShown() {
   return messagesShown;
 }
 
+TLogEventHook& OnLogEvent() {
+  static TLogEventHook hook;
+  return hook;
+}
+
+void LogEvent(const TLogEvent& event) {
+  if (OnLogEvent()) OnLogEvent()(event);
+}
+
 void ShowEngineMessage(const std::string& text) {
   ++messagesShown;
+  LogEvent(TLogEvent("message").Str("text", text));
   if (OnShowMessage())
     OnShowMessage()(text);
   else

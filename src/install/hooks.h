@@ -8,6 +8,7 @@
 
 namespace cd {
 
+class TLogEvent;
 class TObjectOutline;
 class TStringList;
 
@@ -41,6 +42,13 @@ void ShowEngineMessage(const std::string& text);
 // How many engine messages this process has shown: each tells of a failure, so a silent abort
 // that follows one ends a run that failed, not one the user cancelled.
 int EngineMessagesShown();
+
+// Receives the events of the install log; unset while no log is written.
+using TLogEventHook = std::function<void(const TLogEvent& event)>;
+TLogEventHook& OnLogEvent();
+// Passes event to OnLogEvent when set. The log never makes a run fail: the writer reports its
+// own failures.
+void LogEvent(const TLogEvent& event);
 
 // OnTranslate applied to text, or text itself while no translation is set.
 std::string TranslateText(const std::string& text);

@@ -4,7 +4,10 @@
 
 #include "base/exceptions.h"
 #include "config/config_io.h"
+#include "install/decision_reasons.h"
 #include "install/files_manager.h"
+#include "install/hooks.h"
+#include "install/log_event.h"
 #include "library/book_card.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -40,7 +43,13 @@ void TLibmanInfoValue::InstallData(TStream& stream) {
       const std::string path = manager->Targets().Values(delivered->MediumId());
       if (!path.empty()) delivered->SetMediumId(path);
     }
-    SetNeeded(OutOfDate(GetFileDate(target)));
+    const int32_t date = GetFileDate(target);
+    SetNeeded(OutOfDate(date));
+    LogEvent(TLogEvent("card-merge")
+                 .Str("item", Path())
+                 .Str("target", target)
+                 .Bool("written", Needed())
+                 .Str("reason", DateReason(date, Time())));
     if (!Needed()) return;
     os::ForceDirectories(os::ExtractFilePath(target));
     if (old) {

@@ -13,7 +13,7 @@ class TLibmanInfoValue : public TDatumValue {
   const TClassInfo& ClassType() const override { return StaticClass(); }
 
   // A library card is always handed to the installation, which decides by date itself.
-  void CompareFile() override { SetNeeded(true); }
+  void CompareFile() override { Decide(true, "a library card: merged with the installed one"); }
   // Merges the delivered card with the one on the disk, keeping the user's language and
   // parameters; anything unreadable is installed as a plain file instead.
   void InstallData(TStream& stream) override;

@@ -3,6 +3,8 @@
 #include "install/media_viewer_value.h"
 
 #include "install/files_manager.h"
+#include "install/hooks.h"
+#include "install/log_event.h"
 #include "install/program_start.h"
 #include "install/run_options.h"
 #include "platform/com.h"
@@ -29,7 +31,7 @@ void TMediaViewerValue::CompareFile() {
     TFilesManagerRunData& runData = manager->RunData();
     runData.SetOptions(runData.Options() & ~SetBit(ro_InstallMediaPlayer));
   }
-  SetNeeded(false);
+  Decide(false, "the media player is already installed");
 }
 
 void TMediaViewerValue::DoUserInstall(TInstallPhase phase) {
@@ -57,8 +59,10 @@ void TMediaViewerValue::DoUserInstall(TInstallPhase phase) {
     callback->SetRange(0, 100);
     step = callback->GetStepProc();
   }
-  RunAndWait(QuotedProgram(GetFileName(kFileTarget)) + " /Q", "", step);
+  const std::string program = QuotedProgram(GetFileName(kFileTarget)) + " /Q";
+  const uint32_t code = RunAndWait(program, "", step);
   manager->SetMediaPlayerInstalled(true);
+  LogEvent(TLogEvent("media-player").Str("program", program).Int("exit_code", code));
 }
 
 }  // namespace cd

@@ -2,6 +2,8 @@
 // installation.
 #include "install/registration_value.h"
 
+#include "install/hooks.h"
+#include "install/log_event.h"
 #include "install/program_start.h"
 
 namespace cd {
@@ -14,10 +16,16 @@ const TClassInfo& TRegistrationValue::StaticClass() {
 }
 
 void TRegistrationValue::DoUserInstall(TInstallPhase phase) {
-  if (phase == kPhaseRegister)
-    RunAndWait(QuotedProgram(GetFileName(kFileTarget)), "-regserver", TStepProc());
-  else
+  if (phase != kPhaseRegister) {
     TVersionValue::DoUserInstall(phase);
+    return;
+  }
+  const std::string program = GetFileName(kFileTarget);
+  const uint32_t code = RunAndWait(QuotedProgram(program), "-regserver", TStepProc());
+  LogEvent(TLogEvent("register")
+               .Str("item", Path())
+               .Str("program", program + " -regserver")
+               .Int("exit_code", code));
 }
 
 }  // namespace cd

@@ -3,6 +3,9 @@
 #include "install/version_value.h"
 
 #include "base/exceptions.h"
+#include "install/decision_reasons.h"
+#include "install/hooks.h"
+#include "install/log_event.h"
 #include "platform/files.h"
 #include "platform/library.h"
 #include "util/file_properties.h"
@@ -59,14 +62,17 @@ void TVersionValue::SetVersion64(int64_t v) {
 void TVersionValue::CompareFile() {
   const std::string target = GetFileName(kFileTarget);
   if (!os::FileExists(target)) {
-    SetNeeded(true);
+    Decide(true, "missing on disk");
     return;
   }
   const auto installed = static_cast<int64_t>(GetFileVersion(target));
-  if (installed == Version64())
-    SetNeeded(OutOfDate(GetFileDate(target)));
-  else
-    SetNeeded(Version64() > installed);
+  if (installed == Version64()) {
+    const int32_t date = GetFileDate(target);
+    Decide(OutOfDate(date),
+           Format("same version %s, %s", {VersionText(installed), DateReason(date, Time())}));
+  } else {
+    Decide(Version64() > installed, VersionReason(installed, Version64()));
+  }
 }
 
 void TVersionValue::StoreFileInfo() {
@@ -76,7 +82,13 @@ void TVersionValue::StoreFileInfo() {
 
 void TVersionValue::DoUserInstall(TInstallPhase phase) {
   TDatumValue::DoUserInstall(phase);
-  if (phase == kPhaseRegister && RegisterDLL()) RegisterLibrary(GetFileName(kFileTarget));
+  if (phase != kPhaseRegister || !RegisterDLL()) return;
+  RegisterLibrary(GetFileName(kFileTarget));
+  LogEvent(TLogEvent("register")
+               .Str("item", Path())
+               .Str("program", GetFileName(kFileTarget))
+               .Str("entry", "DllRegisterServer")
+               .Int("result", 0));
 }
 
 void TVersionValue::CheckConsistence() {

@@ -24,4 +24,10 @@ void InstallAskDestination() {
   };
 }
 
+void InstallUnattendedDestination(std::optional<std::string> answer) {
+  OnAskDestination() = [answer](const std::string&, const TDestinationCheck&, std::string& path) {
+    path = DestinationPath(answer.value_or(kInitialDestination));
+  };
+}
+
 }  // namespace cd

@@ -3,12 +3,16 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "platform/views.h"
 
 namespace cd {
+
+// The text the destination field holds when the form is first shown.
+inline constexpr const char* kInitialDestination = "c:\\VokData";
 
 class TAskMediumIdForm {
  public:
@@ -23,7 +27,7 @@ class TAskMediumIdForm {
 
  private:
   std::unique_ptr<os::DestinationView> view_;
-  std::string pathText_ = "c:\\VokData";
+  std::string pathText_ = kInitialDestination;
 };
 
 // The field's text as a directory name: "" stays "", otherwise ends with exactly the "\" it
@@ -32,5 +36,9 @@ std::string DestinationPath(std::string_view fieldText);
 
 // Sets OnAskDestination to a form with this platform's view, made on first question.
 void InstallAskDestination();
+// Sets OnAskDestination to answer without a dialog: answer, or the form's initial text when
+// there is none, as a directory (a trailing "\" added). An answer that the question's check
+// refuses is not asked again: the engine fails the run with the check's message.
+void InstallUnattendedDestination(std::optional<std::string> answer);
 
 }  // namespace cd

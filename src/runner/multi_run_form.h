@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,9 +36,16 @@ class TMultiRunForm {
   explicit TMultiRunForm(std::unique_ptr<os::ChoiceView> view, Translator translate = {})
       : view_(std::move(view)), translate_(std::move(translate)) {}
 
+  // The answer of a run from the command line: app, when given, names the entry instead of
+  // the dialog, by its number among those offered (from 1) or by its description (as
+  // written or as shown, any letter case) or its DataName; without it an unattended choice
+  // takes the preselected entry.
+  void SetAnswer(std::optional<std::string> app, bool unattended);
+
   // Entries with an empty Exe are never offered. None offered: no command, title
   // "Software Update". One: taken without a dialog. Several: the dialog, first entry
-  // preselected; any close but OK raises EAbort.
+  // preselected; any close but OK raises EAbort. An answer set by SetAnswer that names no
+  // entry offered fails with a message that lists them.
   void AdjustInfo(const std::vector<TAppEntry>& viewers, TInfoResult& info);
   // The same over a files manager's Viewers collection of TViewerItem.
   void AdjustInfo(const TCollection& viewers, TInfoResult& info);
@@ -47,10 +55,13 @@ class TMultiRunForm {
 
  private:
   std::vector<std::string> Shown() const;
+  int Answered(const std::vector<const TAppEntry*>& offered) const;
 
   std::unique_ptr<os::ChoiceView> view_;
   Translator translate_;
   std::vector<std::string> apps_;
+  std::optional<std::string> app_;
+  bool unattended_ = false;
 };
 
 }  // namespace cd

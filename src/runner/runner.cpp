@@ -5,10 +5,12 @@
 #include "config/create_stream.h"
 #include "install/files_manager.h"
 #include "install/hooks.h"
+#include "install/log_event.h"
 #include "install/run_options.h"
 #include "runner/application.h"
 #include "runner/ask_medium_id_form.h"
 #include "runner/run_rules.h"
+#include "runner/update_plan.h"
 #include "streams/virt_stream.h"
 #include "util/lang_string.h"
 
@@ -25,6 +27,7 @@ void TRunner::Run(const std::string& configName) {
   CurrentConfigName() = configName;
   *progress_.GetTotals() = TSetupTotals{};
   updateFailedInWindow_ = false;
+  restartNeeded_ = false;
   LoadFilesManager();
   // The files manager goes with the end of the run, whatever its outcome.
   struct FreeFilesManager {
@@ -32,9 +35,17 @@ void TRunner::Run(const std::string& configName) {
     ~FreeFilesManager() { filesManager.reset(); }
   } freeFilesManager{filesManager_};
 
+  filesManager_->SetPlanOnly(mode_.planOnly);
   progress_.GetTotals()->SetTotal(filesManager_->PrepareUpdate(&progress_));
+  if (mode_.planOnly) {
+    const TUpdatePlan plan(*filesManager_);
+    plan.Log();
+    if (mode_.showPlan) mode_.showPlan(plan);
+    return;
+  }
   if (!NeedsWindow()) {
     filesManager_->Update(&progress_);
+    restartNeeded_ = filesManager_->MediaPlayerInstalled();
     return;
   }
   // Inside the window a failure is shown there and ends only the update.
@@ -46,6 +57,7 @@ void TRunner::Run(const std::string& configName) {
       ShowFailure(failure);
     }
   });
+  restartNeeded_ = !updateFailedInWindow_ && filesManager_->MediaPlayerInstalled();
 }
 
 void TRunner::LoadFilesManager() {
@@ -63,7 +75,9 @@ void TRunner::ChooseApplication() {
         views_.choice(), [this](const std::string& text) { return Translate(text); });
   }
   TInfoResult info;
+  multiRunForm_->SetAnswer(mode_.app, mode_.unattended);
   multiRunForm_->AdjustInfo(filesManager_->Viewers(), info);
+  LogEvent(TLogEvent("application").Str("title", info.RunTitle).Str("command", info.RunCommand));
   filesManager_->SetRunCommand(info.RunCommand);
   filesManager_->SetRunTitle(info.RunTitle);
   // The title is shown, so it is translated like every text shown.

@@ -5,6 +5,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/views.h"
@@ -14,12 +15,24 @@
 namespace cd {
 
 class TFilesManager;
+class TUpdatePlan;
 
 // The views and the error display a runner uses: the platform's unless a test gives others.
 struct TRunnerViews {
   std::function<std::unique_ptr<os::ProgressView>()> progress = &os::CreateProgressView;
   std::function<std::unique_ptr<os::ChoiceView>()> choice = &os::CreateChoiceView;
   std::function<void(const std::exception&)> showError;  // ShowException when empty
+};
+
+// How a run is answered and how far it goes; the defaults are an interactive run.
+struct TRunMode {
+  // The application named on the command line (TMultiRunForm::SetAnswer).
+  std::optional<std::string> app;
+  // No dialog asks: the choice takes app or the preselected entry.
+  bool unattended = false;
+  // The dry run: the preparation writes nothing, and the plan is shown instead of the update.
+  bool planOnly = false;
+  std::function<void(const TUpdatePlan&)> showPlan;
 };
 
 class TRunner {
@@ -44,6 +57,10 @@ class TRunner {
 
   // Whether the last Run's update failed inside the progress window (shown there, not raised).
   bool UpdateFailedInWindow() const { return updateFailedInWindow_; }
+  // Whether the last Run's update installed the media player, so Windows must restart.
+  bool RestartNeeded() const { return restartNeeded_; }
+
+  void SetMode(TRunMode mode) { mode_ = std::move(mode); }
 
   const std::string& ConfigName() const { return configName_; }
   TFilesManager* FilesManager() const { return filesManager_.get(); }
@@ -59,6 +76,8 @@ class TRunner {
   TSetupProgress progress_;
   std::unique_ptr<TMultiRunForm> multiRunForm_;
   bool updateFailedInWindow_ = false;
+  bool restartNeeded_ = false;
+  TRunMode mode_;
 };
 
 // Sets the process-wide hooks at program start: OnTranslate to runner's Translate and

@@ -2,6 +2,7 @@
 #include "support/host_files.h"
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 namespace cd::test {
@@ -20,6 +21,21 @@ std::set<std::string> FilesUnder(const std::filesystem::path& folder) {
     if (entry.is_regular_file())
       files.insert(std::filesystem::relative(entry.path(), folder).generic_string());
   return files;
+}
+
+std::map<std::string, std::string> Listing(const std::filesystem::path& folder) {
+  std::map<std::string, std::string> listing;
+  std::error_code missing;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder, missing)) {
+    std::string line = "folder";
+    if (entry.is_regular_file()) {
+      line = std::to_string(entry.file_size()) + " " +
+             std::to_string(entry.last_write_time().time_since_epoch().count()) + " " +
+             std::to_string(std::hash<std::string>()(ReadHost(entry.path())));
+    }
+    listing[std::filesystem::relative(entry.path(), folder).generic_string()] = line;
+  }
+  return listing;
 }
 
 }  // namespace cd::test

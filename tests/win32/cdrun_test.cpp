@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <atomic>
 #include <fstream>
+#include <set>
 #include <string>
+#include <thread>
 
 #include "program_run.h"
 #include "support/temp_dir.h"
@@ -118,6 +121,63 @@ TEST(CdrunTest, FailureInsideTheProgressWindowIsShownAndTheWindowCloses) {
   EXPECT_EQ(RunCdrun(config), 0u);
   EXPECT_TRUE(driver.Found());
   EXPECT_TRUE(progressShown);
+}
+
+// The classes of the visible top-level windows of other processes that appear while it runs.
+class WindowWatch {
+ public:
+  WindowWatch()
+      : thread_([this] {
+          do {
+            EnumWindows(&Collect, reinterpret_cast<LPARAM>(this));
+            Sleep(5);
+          } while (!stop_);
+        }) {}
+  std::set<std::string> Stop() {
+    stop_ = true;
+    thread_.join();
+    return seen_;
+  }
+
+ private:
+  static BOOL CALLBACK Collect(HWND hwnd, LPARAM self) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(hwnd, &process);
+    if (process == GetCurrentProcessId() || !IsWindowVisible(hwnd)) return TRUE;
+    char name[128] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    reinterpret_cast<WindowWatch*>(self)->seen_.insert(name);
+    return TRUE;
+  }
+
+  std::atomic<bool> stop_ = false;
+  std::set<std::string> seen_;
+  std::thread thread_;
+};
+
+// A silent run shows the progress window at most and reports the failure without a box (a
+// box would keep the run from ending); a very silent run shows no window at all. Both end
+// with exit code 1.
+TEST(CdrunTest, SilentRunsShowNoWindowButTheProgress) {
+  test::TempDir dir;
+  const std::string config = WriteConfig(dir,
+                                         "  RunData.Options = [ro_InstallDirectX]\n"
+                                         "  object TDatumValue\n"
+                                         "    Path = 'missing.dat'\n"
+                                         "    DestSize = 10\n"
+                                         "  end\n");
+  const std::set<std::string> before = WindowWatch().Stop();
+  for (const char* silence : {"/SILENT", "/VERYSILENT"}) {
+    WindowWatch watch;
+    EXPECT_EQ(test::RunAndWaitFor(
+                  "\"" + test::ProgramPath(CDRUN_EXE) + "\" \"" + config + "\" " + silence, 60),
+              1u);
+    std::set<std::string> shown;
+    for (const std::string& name : watch.Stop())
+      if (!before.count(name)) shown.insert(name);
+    if (std::string(silence) == "/SILENT") shown.erase("TQXMainSetupForm");
+    EXPECT_TRUE(shown.empty()) << silence << ": " << *shown.begin();
+  }
 }
 
 }  // namespace

@@ -20,6 +20,40 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Every key and value below path, one line each.
+std::string RegistryDump(HKEY root, const std::string& path) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return {};
+  std::string dump = path + "\n";
+  char name[256];
+  BYTE data[1024];
+  for (DWORD i = 0;; ++i) {
+    DWORD nameSize = sizeof name, dataSize = sizeof data, type = 0;
+    if (RegEnumValueA(key, i, name, &nameSize, nullptr, &type, data, &dataSize) != ERROR_SUCCESS)
+      break;
+    dump += std::string(name) + "=" + std::string(reinterpret_cast<char*>(data), dataSize) + "\n";
+  }
+  for (DWORD i = 0;; ++i) {
+    DWORD nameSize = sizeof name;
+    if (RegEnumKeyExA(key, i, name, &nameSize, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+      break;
+    dump += RegistryDump(root, path + "\\" + name);
+  }
+  RegCloseKey(key);
+  return dump;
+}
+
+// What a run of cdrun may change: the Vok folder, the course data, win.ini and the media
+// player's setup keys.
+std::string Snapshot() {
+  std::string snapshot;
+  for (const char* folder : {"C:\\windows\\Vok", "C:\\VokData"})
+    for (const auto& [name, line] : Listing(folder)) snapshot += name + " " + line + "\n";
+  snapshot += ReadHost("C:\\windows\\win.ini");
+  snapshot += RegistryDump(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\MediaPlayer");
+  return snapshot;
+}
+
 class ExampleMediumTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -37,9 +71,10 @@ class ExampleMediumTest : public ::testing::Test {
   }
   static fs::path Sources() { return Shared().Path() / "example-src/prg"; }
 
-  static DWORD RunCdrun() {
+  static DWORD RunCdrun(const std::string& switches = "") {
     const fs::path config = Shared().Path() / "example-medium/run.cfg";
-    return RunAndWaitFor("\"" + ProgramPath(CDRUN_EXE) + "\" \"" + config.string() + "\"", 120);
+    return RunAndWaitFor(
+        "\"" + ProgramPath(CDRUN_EXE) + "\" \"" + config.string() + "\" " + switches, 120);
   }
 
   TempDir dir_;
@@ -109,6 +144,41 @@ TEST_F(ExampleMediumTest, CancelInTheChoiceWritesNothingAndStartsNothing) {
   std::error_code stillMissing;
   EXPECT_EQ(fs::last_write_time(viewerFile, stillMissing), before);
   EXPECT_EQ(static_cast<bool>(stillMissing), static_cast<bool>(missing));
+}
+
+// A very silent run installs without a window, the log naming every file written; a dry run
+// after it decides against what is installed, logs its plan and changes nothing on the drive
+// or in the registry, and starts nothing.
+TEST_F(ExampleMediumTest, VerySilentRunThenADryRunThatChangesNothing) {
+  const fs::path log = dir_.Path() / "install.log";
+  {
+    WindowDriver viewer(
+        "#32770",
+        [](HWND box) {
+          Click(GetDlgItem(box, IDOK) ? GetDlgItem(box, IDOK) : GetDlgItem(box, IDCANCEL));
+        },
+        "Demo viewer", 90);
+    EXPECT_EQ(RunCdrun("/VERYSILENT /APP=2 \"/LOG=" + log.string() + "\""), 0u);
+  }
+  const std::string installed = ReadHost(log);
+  EXPECT_NE(installed.find(" copy item=\"Courses\\German\\lesson1.txt\" "
+                           "target=\"c:\\VokData\\Courses\\German\\lesson1.txt\""),
+            std::string::npos)
+      << installed;
+  EXPECT_NE(installed.find(" end outcome=\"done\" exit_code=0 "), std::string::npos) << installed;
+
+  fs::remove("C:\\VokData\\Courses\\English\\lesson2.txt");
+  const std::string before = Snapshot();
+  EXPECT_EQ(RunCdrun("/DryRun /VerySilent /App=2 /LogFormat=json \"/Log=" + log.string() + "\""),
+            0u);
+  EXPECT_EQ(WaitForWindow("#32770", "Demo viewer", 3), nullptr);
+  EXPECT_EQ(Snapshot(), before);
+  const std::string plan = ReadHost(log);
+  EXPECT_NE(
+      plan.find(
+          "\"event\":\"plan\",\"action\":\"copy\",\"item\":\"Courses\\\\English\\\\lesson2.txt\""),
+      std::string::npos)
+      << plan;
 }
 
 }  // namespace

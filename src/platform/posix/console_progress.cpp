@@ -1,5 +1,5 @@
 // The update window as a console view: message line, a bar with the totals and the current
-// file's name, redrawn in place on a terminal and written as lines otherwise.
+// file's name, redrawn in place on a terminal; without one, a line every few percent.
 #include <algorithm>
 #include <iostream>
 #include <memory>
@@ -59,6 +59,7 @@ class ConsoleProgressView : public ProgressView {
 
  private:
   static constexpr int kBarWidth = 30;
+  static constexpr int kLineStep = 5;
 
   int Filled() const {
     if (max_ <= min_) return 0;
@@ -72,22 +73,29 @@ class ConsoleProgressView : public ProgressView {
     std::cout << console::ToTerminal(message_) << std::endl;
   }
 
-  // On a terminal the bar line is redrawn in place; otherwise a line is written when the file
-  // changes or the bar has grown by a tenth, so that logs stay short.
+  // On a terminal the bar line is redrawn in place. Without one (a CI log, a pipe) there is
+  // no bar: a line with the percentage is written each time it reaches the next step of
+  // kLineStep percent, so that logs stay short and readable.
   void DrawBar(bool fileChanged) {
     if (!shown_) return;
-    const int filled = Filled();
-    if (!console::OutputIsTerminal() && !fileChanged && filled / 3 == lastTenth_) return;
-    lastTenth_ = filled / 3;
-    std::string line = "[" + std::string(static_cast<size_t>(filled), '#') +
-                       std::string(static_cast<size_t>(kBarWidth - filled), '.') + "] " +
-                       copiedText_ + "  " + totalText_ + "  " + fileName_;
-    if (console::OutputIsTerminal()) {
-      std::cout << "\r\x1b[K" << console::ToTerminal(line) << std::flush;
-      lineOpen_ = true;
-    } else {
-      std::cout << console::ToTerminal(line) << '\n';
+    if (!console::OutputIsTerminal()) {
+      if (fileChanged || max_ <= min_) return;
+      const int64_t percent =
+          std::clamp<int64_t>(static_cast<int64_t>(position_ - min_) * 100 / (max_ - min_), 0, 100);
+      const int step = static_cast<int>(percent / kLineStep);
+      if (step == lastStep_) return;
+      lastStep_ = step;
+      std::cout << console::ToTerminal(std::to_string(percent) + "%  " + copiedText_ + "  " +
+                                       totalText_ + "  " + fileName_)
+                << '\n';
+      return;
     }
+    const int filled = Filled();
+    const std::string line = "[" + std::string(static_cast<size_t>(filled), '#') +
+                             std::string(static_cast<size_t>(kBarWidth - filled), '.') + "] " +
+                             copiedText_ + "  " + totalText_ + "  " + fileName_;
+    std::cout << "\r\x1b[K" << console::ToTerminal(line) << std::flush;
+    lineOpen_ = true;
   }
 
   void EndLine() {
@@ -98,7 +106,7 @@ class ConsoleProgressView : public ProgressView {
 
   bool shown_ = false;
   bool lineOpen_ = false;
-  int lastTenth_ = -1;
+  int lastStep_ = -1;
   std::string message_, fileName_, totalText_, copiedText_;
   int32_t min_ = 0, max_ = 100, position_ = 0;
 };

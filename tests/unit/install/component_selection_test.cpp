@@ -7,6 +7,7 @@
 #include "install/datum_value.h"
 #include "install/file_group.h"
 #include "install/hooks.h"
+#include "install/log_event.h"
 #include "install/object_outline.h"
 #include "support/hook_guard.h"
 #include "support/message_of.h"
@@ -59,8 +60,14 @@ TEST_F(SelectionTest, ChosenComponentsKeepTheirFiles) {
     names.Add("C.TXT");
     names.Add("a.txt");
   });
+  std::vector<std::string> notSelected;
+  HookGuard log(OnLogEvent(), [&](const TLogEvent& event) {
+    if (event.Value("reason") == "not selected: no chosen component names it")
+      notSelected.push_back(event.Value("item") + (event.Value("needed") == "false" ? "" : "!"));
+  });
   manager_->PrepareUpdate(nullptr);
   EXPECT_EQ(Paths(), (std::vector<std::string>{"VokMnger\\Bookcard\\bookcard.grp", "a.txt", "c.txt"}));
+  EXPECT_EQ(notSelected, std::vector<std::string>{"b.txt"});
 }
 
 TEST_F(SelectionTest, NoOutlineKeepsEverything) {

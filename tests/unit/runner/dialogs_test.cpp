@@ -7,6 +7,7 @@
 #include "runner/ask_medium_id_form.h"
 #include "runner/multi_run_form.h"
 #include "support/hook_guard.h"
+#include "support/message_of.h"
 #include "util/lang_string.h"
 
 namespace cd {
@@ -78,6 +79,67 @@ TEST_F(MultiRunFormTest, DescriptionsAreShownTranslatedAndKeptAsWritten) {
   EXPECT_EQ(shown_, (std::vector<std::string>{"<A>", "<B>", "selected=0"}));
   EXPECT_EQ(form.Apps(), (std::vector<std::string>{"A", "B"}));
   EXPECT_EQ(info.RunTitle, "A");
+}
+
+// The application from the command line: by number among those offered, by description as
+// written or shown (any case) or by DataName; without one an unattended choice takes the
+// preselected entry. None is ever shown a dialog.
+TEST_F(MultiRunFormTest, AnswersFromTheCommandLine) {
+  const std::vector<TAppEntry> entries = {
+      {"a.exe", "English_A7", "\"CZ=Angli\xE8tina\",\"EN=English\""},
+      {"", "X_A1", "Hidden"},
+      {"b.exe", "German_A8", "German"}};
+  const struct {
+    std::optional<std::string> app;
+    const char* command;
+  } cases[] = {{"1", "a.exe English_A7"},        {"2", "b.exe German_A8"},
+               {"GERMAN", "b.exe German_A8"},    {"english", "a.exe English_A7"},
+               {"german_a8", "b.exe German_A8"}, {std::nullopt, "a.exe English_A7"}};
+  for (const auto& c : cases) {
+    TMultiRunForm form(std::make_unique<test::FakeChoiceView>(-1, shown_, calls_),
+                       [](const std::string& text) { return LowLangString(text, "EN"); });
+    form.SetAnswer(c.app, true);
+    TInfoResult info;
+    form.AdjustInfo(entries, info);
+    EXPECT_EQ(info.RunCommand, c.command) << c.app.value_or("-");
+  }
+  EXPECT_EQ(calls_, 0);
+}
+
+TEST_F(MultiRunFormTest, AnAnswerThatNamesNoEntryListsTheOffered) {
+  const std::string listed = "; the applications are 1 \"English\", 2 \"German\"";
+  for (const char* app : {"0", "3", "Hidden", "99999999999"}) {
+    TMultiRunForm form = MakeForm(0);
+    form.SetAnswer(std::string(app), true);
+    TInfoResult info;
+    EXPECT_EQ(
+        test::MessageOf([&] {
+          form.AdjustInfo({{"a.exe", "", "English"}, {"", "", "Hidden"}, {"b.exe", "", "German"}},
+                          info);
+        }),
+        std::string("TMultiRunForm.AdjustInfo: Unknown application \"") + app + "\"" + listed);
+  }
+  TMultiRunForm none = MakeForm(0);
+  none.SetAnswer(std::string("1"), true);
+  TInfoResult info;
+  EXPECT_EQ(test::MessageOf([&] { none.AdjustInfo(std::vector<TAppEntry>{}, info); }),
+            "TMultiRunForm.AdjustInfo: Unknown application \"1\"; the configuration offers none");
+}
+
+TEST(DestinationTest, UnattendedAnswerIsTheSwitchOrTheInitialText) {
+  const struct {
+    std::optional<std::string> answer;
+    const char* path;
+  } cases[] = {
+      {"d:\\Kurs", "d:\\Kurs\\"}, {"d:\\Kurs\\", "d:\\Kurs\\"}, {std::nullopt, "c:\\VokData\\"}};
+  for (const auto& c : cases) {
+    test::HookGuard ask(OnAskDestination(), TAskDestinationHook());
+    InstallUnattendedDestination(c.answer);
+    std::string path;
+    OnAskDestination()(
+        "prompt", [](const std::string&) { return std::string(); }, path);
+    EXPECT_EQ(path, c.path);
+  }
 }
 
 TEST(DestinationTest, PathRule) {

@@ -13,6 +13,8 @@
 #include "platform/drive_map.h"
 #include "runner/all_classes.h"
 #include "runner/application.h"
+#include "runner/quiet_progress_view.h"
+#include "runner/update_plan.h"
 #include "support/message_of.h"
 #include "support/temp_dir.h"
 
@@ -142,6 +144,50 @@ TEST_F(RunnerTest, FailureWithoutTheWindowPassesOn) {
   EXPECT_THROW(runner->Run(WriteConfig("", kMissingSource)), Exception);
   EXPECT_TRUE(errors_.empty());
   EXPECT_EQ(shown_.modalRuns, 0);
+}
+
+// The dry run decides as usual and shows the plan instead of updating: the missing source is
+// never opened, so the run does not fail.
+TEST_F(RunnerTest, DryRunShowsThePlanInsteadOfTheUpdate) {
+  auto runner = MakeRunner(0);
+  std::vector<std::string> plan;
+  runner->SetMode({"2", true, true, [&](const TUpdatePlan& p) { plan = p.Lines(); }});
+  runner->Run(WriteConfig("", kMissingSource));
+  EXPECT_EQ(choiceCalls_, 0);
+  EXPECT_EQ(shown_.modalRuns, 0);
+  const std::string target = TFilesManager::GetDirectory(kDirWindowsVok) + "missing.dat";
+  EXPECT_EQ(plan,
+            (std::vector<std::string>{
+                "Dry run: nothing is changed; the update would do this:",
+                "  copy                                     " + target +
+                    " (10 bytes): missing on disk (or held open by another program)",
+                "Total: 1 steps, 10 bytes to copy",
+                "Would start: " + TFilesManager::GetDirectory(kDirWindowsVok) + "b.exe B_A2"}));
+}
+
+// A very silent run shows no window however large the update, and the restart notice of a
+// quiet view goes to its notice, never to a box.
+TEST_F(RunnerTest, QuietViewsShowNothingOrOnlyTheProgress) {
+  for (const bool shown : {false, true}) {
+    test::ProgressRecord record;
+    std::vector<std::string> notices;
+    TRunnerViews views;
+    views.progress = [&] {
+      return std::make_unique<TQuietProgressView>(
+          shown ? std::make_unique<test::FakeProgressView>(record) : nullptr,
+          [&](const std::string& title, const std::string& text) {
+            notices.push_back(title + "|" + text);
+          });
+    };
+    TRunner runner(std::move(views));
+    runner.SetMode({std::nullopt, true, false, {}});
+    runner.Run(WriteConfig("  RunData.Options = [ro_InstallDirectX]\n"));
+    EXPECT_EQ(record.modalRuns, shown ? 1 : 0);
+    EXPECT_EQ(record.messageLog.empty(), !shown);
+    runner.CallBack().ShowRestartMessage("Course");
+    EXPECT_EQ(notices.size(), 1u);
+    EXPECT_TRUE(record.notices.empty());
+  }
 }
 
 TEST_F(RunnerTest, ANameThatIsNeitherDrivePathNorUrlFailsAtLoading) {

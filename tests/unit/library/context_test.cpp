@@ -27,7 +27,12 @@ namespace {
 
 class Context : public testing::Test {
  protected:
-  void SetUp() override { RegisterLibraryClasses(); }
+  // The temporary folder gets one drive letter for all the tests' folders below it, so that
+  // the suite does not use up the letters of the POSIX drive map.
+  void SetUp() override {
+    RegisterLibraryClasses();
+    os::WindowsPath(std::filesystem::temp_directory_path().string());
+  }
 
   std::string Root() const {
     return os::IncludeTrailingBackslash(os::WindowsPath(dir_.Path().string()));

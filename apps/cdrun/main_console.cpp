@@ -14,6 +14,7 @@
 #include "entry.h"
 #include "platform/drive_map.h"
 #include "platform/temporary_files.h"
+#include "publisher_key.h"
 #include "runner/run_rules.h"
 
 namespace {
@@ -21,7 +22,8 @@ namespace {
 constexpr int kCancelledStatus = 2;
 
 constexpr const char* kHelp =
-    "Usage: cdrun [CONFIGURATION]\n"
+    "Usage: cdrun [--pubkey=FILE] [CONFIGURATION]\n"
+    "       cdrun --version\n"
     "\n"
     "Runs a CD-ROM run configuration: lets you choose the course application, brings the\n"
     "installed files up to date and starts the chosen viewer.\n"
@@ -29,6 +31,12 @@ constexpr const char* kHelp =
     "CONFIGURATION  a drive path (C:\\cd\\run.cfg), an http:// or https:// address, or a host\n"
     "               path whose folder is mounted as a drive; default: run.cfg beside the\n"
     "               program.\n"
+    "\n"
+    "--pubkey=FILE  (also /PUBKEY=FILE) the publisher's public key (PEM, ECDSA P-256): the\n"
+    "               medium must carry SHA256SUMS signed with it (SHA256SUMS.sig), or it is\n"
+    "               not run; replaces a key built into the program. Without any key, the\n"
+    "               sums of a medium that has them are checked, its signature is not.\n"
+    "--version      show the version and the fingerprint of the built-in key\n"
     "\n"
     "Drives: the drive map lives in $CDRUN_ROOT (default ~/.cdrun); C: is <root>/drive_c.\n"
     "\n"
@@ -58,6 +66,16 @@ int main(int argc, char** argv) {
     std::fputs(kHelp, stdout);
     return 0;
   }
+  if (!args.empty() && args[0] == "--version") {
+    try {
+      std::fputs(cd::VersionText().c_str(), stdout);
+    } catch (const std::exception& failure) {
+      std::fprintf(stderr, "cdrun: %s\n", failure.what());
+      return 1;
+    }
+    return 0;
+  }
+  const std::string keyFile = cd::TakeKeyOption(args);
   // A host path that cannot be read is reported as typed, before its folder is mounted as a
   // drive whose letter the user never gave.
   if (!args.empty() && cd::ClassifyConfigName(args[0]) == cd::TConfigSource::Invalid) {
@@ -73,6 +91,7 @@ int main(int argc, char** argv) {
   cd::EntryOutcome outcome;
   try {
     if (!args.empty()) args[0] = ConfigArgument(args[0]);
+    if (!keyFile.empty()) args.push_back("--pubkey=" + keyFile);
     outcome = cd::RunEntry(args);
   } catch (const std::exception& failure) {
     std::fprintf(stderr, "cdrun: %s\n", failure.what());

@@ -17,6 +17,7 @@ namespace cd {
 
 class ISetupCallBack;
 class TFileItem;
+class TMediumSums;
 class TStream;
 
 // Kinds of GetDirectory: the Windows directory, the system directory, the Windows directory
@@ -59,6 +60,10 @@ class TFilesManager : public TEManager {
   void SetRunCommand(const std::string& v) { runCommand_ = v; }
   const std::string& RunTitle() const { return runTitle_; }
   void SetRunTitle(const std::string& v) { runTitle_ = v; }
+  // The sums of the medium the configuration came from; nullptr when it carries none, and
+  // then nothing is checked.
+  const TMediumSums* MediumSums() const { return mediumSums_.get(); }
+  void SetMediumSums(std::shared_ptr<const TMediumSums> v) { mediumSums_ = std::move(v); }
 
   // Reads a files manager from the object text of stream and computes PrgPath from
   // PrgPrefixPath, or from the folder of configName, followed by PrgSubpath.
@@ -97,6 +102,7 @@ class TFilesManager : public TEManager {
   std::unique_ptr<TStringList> targets_;
   std::string runCommand_;
   std::string runTitle_;
+  std::shared_ptr<const TMediumSums> mediumSums_;
 };
 
 }  // namespace cd

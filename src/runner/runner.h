@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "platform/views.h"
 #include "runner/multi_run_form.h"
@@ -45,6 +46,9 @@ class TRunner {
   // Whether the last Run's update failed inside the progress window (shown there, not raised).
   bool UpdateFailedInWindow() const { return updateFailedInWindow_; }
 
+  // The publisher's public key (PEM); when set, a medium must carry sums signed with it.
+  void SetPublicKey(std::string pem) { publicKey_ = std::move(pem); }
+
   const std::string& ConfigName() const { return configName_; }
   TFilesManager* FilesManager() const { return filesManager_.get(); }
   TSetupProgress& CallBack() { return progress_; }
@@ -55,6 +59,7 @@ class TRunner {
 
   TRunnerViews views_;
   std::string configName_;
+  std::string publicKey_;
   std::unique_ptr<TFilesManager> filesManager_;
   TSetupProgress progress_;
   std::unique_ptr<TMultiRunForm> multiRunForm_;

@@ -1,4 +1,5 @@
-// cdbuild: builds the distribution medium of an installation description, or lists its media.
+// cdbuild: builds the distribution medium of an installation description (and signs its
+// sums), or lists its media.
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -8,9 +9,13 @@
 #include "description.h"
 #include "media/run_cdrom.h"
 #include "options.h"
+#include "platform/signature.h"
 #include "progress_bar.h"
 #include "runner/all_classes.h"
+#include "runner/medium_sums_writer.h"
 #include "summary.h"
+#include "util/medium_sums.h"
+#include "util/whole_file.h"
 
 namespace {
 
@@ -24,7 +29,8 @@ void ListMedia(TInstallManager& manager) {
 
 // Runs the description as the child of a converter, the way the framework runs converters:
 // the whole description is checked (BeforeExecute) before the medium is built.
-void BuildMedium(std::unique_ptr<TInstallManager> description, const std::string& wanted) {
+void BuildMedium(std::unique_ptr<TInstallManager> description, const std::string& wanted,
+                 const std::string& signingKey) {
   TRunCDRom* medium = build::ChooseMedium(*description, wanted);
   if (description->Ignore()) throw Exception("the description is marked Ignore; nothing to build");
   build::CheckDrivesMapped(*description, *medium);
@@ -41,7 +47,19 @@ void BuildMedium(std::unique_ptr<TInstallManager> description, const std::string
     throw;
   }
   bar.Finish();
+  if (!signingKey.empty()) SignMediumSums(manager.ConfigFileName(), signingKey);
   std::fputs(build::SummaryText(manager, build::Summarize(manager)).c_str(), stdout);
+}
+
+// The PEM text of the private key, checked by signing a test text with it.
+std::string ReadSigningKey(const std::string& file) {
+  try {
+    std::string pem = FileToString(file);
+    os::SignData(pem, kSumsFileName);
+    return pem;
+  } catch (const Exception& failure) {
+    throw Exception("the signing key \"" + file + "\" cannot be used: " + failure.Message());
+  }
 }
 
 }  // namespace
@@ -60,12 +78,16 @@ int main(int argc, char** argv) {
   }
   try {
     RegisterAllClasses();
+    // The key is read first (relative to the folder cdbuild was started in), so that a wrong
+    // key leaves the output as it was.
+    const std::string signingKey =
+        options.signingKey.empty() ? std::string() : ReadSigningKey(options.signingKey);
     const std::string path = build::PrepareDrives(options.description, options.maps);
     std::unique_ptr<TInstallManager> description = build::ReadDescription(path);
     if (options.list)
       ListMedia(*description);
     else
-      BuildMedium(std::move(description), options.medium);
+      BuildMedium(std::move(description), options.medium, signingKey);
   } catch (const std::exception& failure) {
     std::fprintf(stderr, "cdbuild: %s\n", failure.what());
     return 1;

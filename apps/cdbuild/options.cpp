@@ -9,18 +9,22 @@ namespace cd::build {
 
 const char* const kHelp =
     "Usage: cdbuild DESCRIPTION --list\n"
-    "       cdbuild DESCRIPTION --medium NAME|INDEX [--map X=HOSTDIR]...\n"
+    "       cdbuild DESCRIPTION --medium NAME|INDEX [--map X=HOSTDIR]... [--sign KEY.pem]\n"
     "\n"
     "Builds the distribution medium of an installation description (object text whose root\n"
     "is a TInstallManager): checks the whole description, empties the output folder, puts\n"
     "the medium's files onto it (packed where the description asks for it), writes one\n"
-    "library card per data instance and the medium's run configuration.\n"
+    "library card per data instance, the medium's run configuration and, beside it,\n"
+    "SHA256SUMS: the SHA-256 of every file of the medium, as sha256sum -c checks them.\n"
     "\n"
     "  --list             list the media of the description: index, MediumId, Descr\n"
     "  --medium NAME      build the medium whose MediumId, Descr or name is NAME (letter\n"
     "                     case ignored), or the one at INDEX (1 is the first) of --list\n"
     "  --map X=HOSTDIR    drive X: of the description's paths is the host folder HOSTDIR\n"
     "                     (POSIX only; repeatable; on Windows drives are real)\n"
+    "  --sign KEY.pem     also write SHA256SUMS.sig, the signature of SHA256SUMS by the\n"
+    "                     private key (PEM, ECDSA P-256), as openssl dgst -sha256 -sign\n"
+    "                     writes it; cdrun given the public key checks it\n"
     "  --help             show this text\n"
     "\n"
     "The folder of the description becomes the current folder, so relative paths of the\n"
@@ -55,6 +59,8 @@ Options ParseOptions(const std::vector<std::string>& args) {
     } else if (arg == "--medium") {
       options.medium = value();
       haveMedium = true;
+    } else if (arg == "--sign") {
+      options.signingKey = value();
     } else if (arg == "--map") {
       options.maps.push_back(ParseMap(value()));
     } else if (arg.size() > 1 && arg[0] == '-') {
@@ -68,6 +74,7 @@ Options ParseOptions(const std::vector<std::string>& args) {
   if (options.help) return options;
   if (options.description.empty()) throw Exception("no description given");
   if (options.list == haveMedium) throw Exception("give either --list or --medium NAME|INDEX");
+  if (options.list && !options.signingKey.empty()) throw Exception("--sign needs --medium");
   return options;
 }
 

@@ -13,6 +13,7 @@ struct Options {
   std::string description;  // host path (POSIX) or Windows path of the description
   std::string medium;       // MediumId, Descr, component name or 1-based index
   std::vector<std::pair<char, std::string>> maps;  // --map X=HOSTDIR, in order
+  std::string signingKey;  // --sign KEY.pem: the private key that signs the sums
 };
 
 // Parses the arguments after the program name; fails with cd::Exception naming the problem.

@@ -1,5 +1,6 @@
 // The program entry of cdrun: single-instance test, configuration name, the answers of an
-// unattended run, the install log, and the run in one handler that shows every failure.
+// unattended run, the install log, the publisher's key, and the run in one handler that
+// shows every failure.
 #include "entry.h"
 
 #include <chrono>
@@ -14,6 +15,7 @@
 #include "install/log_event.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "publisher_key.h"
 #include "runner/all_classes.h"
 #include "runner/application.h"
 #include "runner/ask_medium_id_form.h"
@@ -159,15 +161,24 @@ EntryOutcome RunEntry(const TRunSwitches& switches) {
   runner.SetMode({switches.app, silent, switches.dryRun, &PrintPlan});
 
   EntryOutcome outcome = EntryOutcome::Failed;
-  switch (RunAndReport(runner, configName, showFailure)) {
-    case TRunOutcome::Done:
-      outcome = runner.RestartNeeded() ? EntryOutcome::RestartNeeded : EntryOutcome::Done;
-      break;
-    case TRunOutcome::Cancelled:
-      outcome = EntryOutcome::Cancelled;
-      break;
-    case TRunOutcome::Failed:
-      break;
+  bool keyTaken = true;
+  try {
+    runner.SetPublicKey(PublisherKey(switches.publicKeyFile));
+  } catch (const std::exception& failure) {
+    showFailure(failure);
+    keyTaken = false;
+  }
+  if (keyTaken) {
+    switch (RunAndReport(runner, configName, showFailure)) {
+      case TRunOutcome::Done:
+        outcome = runner.RestartNeeded() ? EntryOutcome::RestartNeeded : EntryOutcome::Done;
+        break;
+      case TRunOutcome::Cancelled:
+        outcome = EntryOutcome::Cancelled;
+        break;
+      case TRunOutcome::Failed:
+        break;
+    }
   }
   const TSetupTotals& totals = *runner.CallBack().GetTotals();
   const auto elapsed = std::chrono::steady_clock::now() - started;

@@ -13,6 +13,8 @@ enum class EntryOutcome { Done, AnotherInstance, Cancelled, Failed, RestartNeede
 // display. A failure of the update inside the progress window, shown there, also counts as
 // Failed. Silent runs answer from the switches and turn every message box into a line of
 // the log and of standard error; the install log is written when the switches ask for it.
+// With a publisher's key (the switches' file or the built-in one) the medium must carry
+// sums signed with it; a key that cannot be used ends the run as Failed.
 EntryOutcome RunEntry(const TRunSwitches& switches);
 
 // 0 done (or another instance), 1 failed, 2 cancelled, 3 done and Windows must restart.

@@ -15,6 +15,7 @@
 #include "entry.h"
 #include "platform/drive_map.h"
 #include "platform/temporary_files.h"
+#include "publisher_key.h"
 #include "runner/run_rules.h"
 #include "usage.h"
 
@@ -43,6 +44,15 @@ int main(int argc, char** argv) {
   }
   if (switches.help) {
     std::fputs(cd::UsageText(false).c_str(), stdout);
+    return 0;
+  }
+  if (switches.version) {
+    try {
+      std::fputs(cd::VersionText().c_str(), stdout);
+    } catch (const std::exception& failure) {
+      std::fprintf(stderr, "cdrun: %s\n", failure.what());
+      return 1;
+    }
     return 0;
   }
   // The program has no automation classes of its own yet: registering and unregistering them

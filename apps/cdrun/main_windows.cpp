@@ -11,6 +11,7 @@
 #include "config/component.h"
 #include "entry.h"
 #include "platform/dialogs.h"
+#include "publisher_key.h"
 #include "usage.h"
 
 namespace {
@@ -44,6 +45,15 @@ int main(int argc, char** argv) {
   if (switches.help) {
     cd::os::ShowMessageBox(cd::UsageText(true), "cdrun", cd::os::MessageButtons::Ok,
                            cd::os::MessageIcon::Information);
+    return 0;
+  }
+  if (switches.version) {
+    try {
+      cd::os::ShowMessageBox(cd::VersionText(), "cdrun");
+    } catch (const std::exception& failure) {
+      cd::os::ShowMessageBox(failure.what(), "cdrun", cd::os::MessageButtons::Ok,
+                             cd::os::MessageIcon::Error);
+    }
     return 0;
   }
   // The program has no automation classes of its own yet: registering and unregistering them

@@ -13,6 +13,7 @@
 #include "install/files_manager.h"
 #include "install/hooks.h"
 #include "install/log_event.h"
+#include "install/medium_check.h"
 #include "install/violation_message.h"
 #include "platform/dos_time.h"
 #include "platform/files.h"
@@ -127,7 +128,8 @@ void TDatumValue::ReplaceTarget(const std::string& target,
 }
 
 // A packed source is unpacked straight into the new file and a stored one copied in blocks,
-// so no file is ever held in memory whole.
+// so no file is ever held in memory whole. A medium with sums has the source hashed in the
+// same reading, and a file that is not the one listed never takes the target's place.
 void TDatumValue::DoUserInstall(TInstallPhase phase) {
   if (phase != kPhaseInstall) return;
   TFilesManager* manager = FilesManager();
@@ -142,14 +144,21 @@ void TDatumValue::DoUserInstall(TInstallPhase phase) {
     target = GetFileName(kFileTarget);
     if (HasFlag(fg_ErrorIfExists) && os::FileExists(target))
       throw Exception(Format("TDatumValue.DoUserInstall: File already exists (\"%s\")", {target}));
+    TMediumCheck check(*this, source);
     ReplaceTarget(target, [&](os::File& out) {
       if (packed) {
         TOpenFileStream stream(out);
-        UnpackStream(*source, stream);
+        try {
+          UnpackStream(*source, stream);
+        } catch (const EPKWareError&) {
+          check.Verify();  // a file changed on the medium is named as such
+          throw;
+        }
       } else {
         while (source->CopyInto(out, kCopyBlock) == kCopyBlock) {
         }
       }
+      check.Verify();
     });
   } catch (const EPKWareError& failure) {
     // A damaged medium file ends the run whatever the item allows, as it always has.

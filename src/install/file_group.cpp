@@ -8,6 +8,7 @@
 #include "install/embedded_data.h"
 #include "install/files_manager.h"
 #include "install/hooks.h"
+#include "install/medium_check.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "streams/memory_stream.h"
@@ -58,10 +59,25 @@ void TFileGroup::DoUserInstall(TInstallPhase phase) {
   }
   TFilesManager* manager = FilesManager();
   ISetupCallBack* callback = manager ? manager->Callback() : nullptr;
-  // A group file is read whole, so one that unpacks past the limit is refused.
-  std::unique_ptr<TStream> source =
-      OpenSource(callback ? callback->GetTotals() : nullptr,
-                 callback ? callback->GetProgressProc() : TProgressProc(), kLargestReadWhole);
+  TSetupTotals* totals = callback ? callback->GetTotals() : nullptr;
+  const TProgressProc progress = callback ? callback->GetProgressProc() : TProgressProc();
+  // A group file is read whole, so one that unpacks past the limit is refused. On a medium
+  // with sums its bytes are read into memory first and checked before any member is read.
+  std::unique_ptr<TStream> medium = OpenMediumSource(totals, progress);
+  TMediumCheck check(*this, medium);
+  if (check.Active()) {
+    const std::string name = GetFileName(kFileMediumSource);
+    if (medium->Size() > kLargestReadWhole) {
+      throw Exception(Format("File \"%s\" is larger than %d MiB and is not read",
+                             {name, static_cast<long long>(kLargestReadWhole >> 20)}));
+    }
+    std::string bytes = medium->ReadRest();
+    check.Verify();
+    medium = std::make_unique<TMemoryStream>(std::move(bytes));
+  }
+  auto source = std::make_unique<TVirtStream>(std::move(medium), GetFileName(kFileMediumSource),
+                                              kLargestReadWhole);
+  ReportSourceRead(totals, progress);
   try {
     const std::string binary = source->ReadRest();
     TFileGroup temporary(nullptr);

@@ -1,7 +1,7 @@
 // TFileItem: stored keys, the names derived from its path and the files manager it belongs
 // to, putting the file onto the distribution, the defaults of the install slots (which hand
 // the work to the members) and the file's source on the medium, a drive path or a web
-// address, opened as it lies there or as a stream of its unpacked contents.
+// address, opened as it lies there.
 #include "install/file_item.h"
 
 #include <algorithm>
@@ -18,7 +18,6 @@
 #include "streams/packed_stream.h"
 #include "streams/progress_stream.h"
 #include "streams/replacing_file_stream.h"
-#include "streams/virt_stream.h"
 #include "util/file_properties.h"
 #include "util/format.h"
 #include "util/url_loader.h"
@@ -221,14 +220,6 @@ std::unique_ptr<TStream> TFileItem::OpenMediumSource(TSetupTotals* totals,
 
 void TFileItem::ReportSourceRead(TSetupTotals* totals, const TProgressProc& progress) const {
   if (progress && IsLocalSource()) progress(DestBytes(), DestBytes(), totals);
-}
-
-std::unique_ptr<TStream> TFileItem::OpenSource(TSetupTotals* totals, const TProgressProc& progress,
-                                               int64_t maxSize) const {
-  auto source = std::make_unique<TVirtStream>(OpenMediumSource(totals, progress),
-                                              GetFileName(kFileMediumSource), maxSize);
-  ReportSourceRead(totals, progress);
-  return source;
 }
 
 }  // namespace cd

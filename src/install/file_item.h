@@ -100,11 +100,6 @@ class TFileItem : public TEItem {
   // Install time: the install phase copies, the register phase registers, the finish phase
   // finishes special installations.
   virtual void DoUserInstall(TInstallPhase phase);
-  // Opens the file's source on the medium as a stream of the unpacked contents, reporting
-  // progress; the caller owns the stream. With maxSize, contents of more than maxSize bytes
-  // are refused, naming the file.
-  std::unique_ptr<TStream> OpenSource(TSetupTotals* totals, const TProgressProc& progress,
-                                      int64_t maxSize = 0) const;
   // The source as it lies on the medium (packed or stored): a local file read with progress
   // reports, or the downloaded copy of a web address. Reports that the previous file is done.
   std::unique_ptr<TStream> OpenMediumSource(TSetupTotals* totals,

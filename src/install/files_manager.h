@@ -17,6 +17,7 @@ namespace cd {
 
 class ISetupCallBack;
 class TFileItem;
+class TMediumSums;
 class TStream;
 
 // Kinds of GetDirectory: the Windows directory, the system directory, the Windows directory
@@ -59,6 +60,10 @@ class TFilesManager : public TEManager {
   void SetRunCommand(const std::string& v) { runCommand_ = v; }
   const std::string& RunTitle() const { return runTitle_; }
   void SetRunTitle(const std::string& v) { runTitle_ = v; }
+  // The sums of the medium the configuration came from; nullptr when it carries none, and
+  // then nothing is checked.
+  const TMediumSums* MediumSums() const { return mediumSums_.get(); }
+  void SetMediumSums(std::shared_ptr<const TMediumSums> v) { mediumSums_ = std::move(v); }
 
   // A dry run's preparation: decides every item like PrepareUpdate and writes nothing (the
   // network settings are only looked for). Set before PrepareUpdate.
@@ -106,6 +111,7 @@ class TFilesManager : public TEManager {
   std::string runTitle_;
   bool planOnly_ = false;
   bool netSettingsFound_ = false;
+  std::shared_ptr<const TMediumSums> mediumSums_;
 };
 
 }  // namespace cd

@@ -35,6 +35,10 @@ const Switch kSwitches[] = {
     {"DRYRUN", "dry-run", Kind::Flag, [](TRunSwitches& s, const std::string&) { s.dryRun = true; }},
     {"NORESTART", "no-restart", Kind::Flag,
      [](TRunSwitches& s, const std::string&) { s.noRestart = true; }},
+    {"PUBKEY", "pubkey", Kind::Value,
+     [](TRunSwitches& s, const std::string& v) { s.publicKeyFile = v; }},
+    {"VERSION", "version", Kind::Flag,
+     [](TRunSwitches& s, const std::string&) { s.version = true; }},
     {"HELP", "help", Kind::Flag, [](TRunSwitches& s, const std::string&) { s.help = true; }},
     {"?", nullptr, Kind::Flag, [](TRunSwitches& s, const std::string&) { s.help = true; }},
 };

@@ -26,6 +26,9 @@ struct TRunSwitches {
   TLogFormat logFormat = TLogFormat::Text;
   bool dryRun = false;
   bool noRestart = false;
+  // The publisher's public key (PEM); empty: the key built into the program, if any.
+  std::string publicKeyFile;
+  bool version = false;
   bool help = false;
   TComServerSwitch comServer = TComServerSwitch::None;
 

@@ -1,5 +1,5 @@
 // TInstallManager: stored keys, the host's hook, and building the run configuration, library
-// cards and program files of one medium from an installation description.
+// cards, program files and sums of one medium from an installation description.
 #include "runner/install_manager.h"
 
 #include "base/exceptions.h"
@@ -16,6 +16,7 @@
 #include "media/run_viewer.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "runner/medium_sums_writer.h"
 #include "runner/output_folder_check.h"
 #include "streams/memory_stream.h"
 #include "streams/packed_stream.h"
@@ -126,6 +127,7 @@ void TInstallManager::Execute() {
   files->PackAll();
   medium->AddViewerItems(files->Viewers());
   WriteConfiguration(*files, ConfigFileName());
+  WriteMediumSums(*files, ConfigFileName());
 }
 
 }  // namespace cd

@@ -9,10 +9,12 @@
 #include "install/run_options.h"
 #include "runner/application.h"
 #include "runner/ask_medium_id_form.h"
+#include "runner/medium_trust.h"
 #include "runner/run_rules.h"
 #include "runner/update_plan.h"
 #include "streams/virt_stream.h"
 #include "util/lang_string.h"
+#include "util/medium_sums.h"
 
 namespace cd {
 
@@ -63,8 +65,13 @@ void TRunner::Run(const std::string& configName) {
 void TRunner::LoadFilesManager() {
   if (filesManager_) return;
   {
-    TVirtStream stream(CreateStream(configName_, 0, nullptr), configName_, kLargestReadWhole);
+    // The sums (and their signature) are checked before a byte of the configuration is read.
+    std::shared_ptr<const TMediumSums> sums = LoadMediumSums(configName_, publicKey_);
+    std::unique_ptr<TStream> source = CreateStream(configName_, 0, nullptr);
+    if (sums) source = CheckedConfiguration(std::move(source), *sums, configName_);
+    TVirtStream stream(std::move(source), configName_, kLargestReadWhole);
     filesManager_ = TFilesManager::CreateFromStream(stream, configName_);
+    filesManager_->SetMediumSums(std::move(sums));
   }
   ChooseApplication();
 }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/views.h"
 #include "runner/multi_run_form.h"
@@ -62,6 +63,9 @@ class TRunner {
 
   void SetMode(TRunMode mode) { mode_ = std::move(mode); }
 
+  // The publisher's public key (PEM); when set, a medium must carry sums signed with it.
+  void SetPublicKey(std::string pem) { publicKey_ = std::move(pem); }
+
   const std::string& ConfigName() const { return configName_; }
   TFilesManager* FilesManager() const { return filesManager_.get(); }
   TSetupProgress& CallBack() { return progress_; }
@@ -72,6 +76,7 @@ class TRunner {
 
   TRunnerViews views_;
   std::string configName_;
+  std::string publicKey_;
   std::unique_ptr<TFilesManager> filesManager_;
   TSetupProgress progress_;
   std::unique_ptr<TMultiRunForm> multiRunForm_;

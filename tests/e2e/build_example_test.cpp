@@ -87,11 +87,12 @@ TEST_F(BuildExampleTest, TheMediumFileByFile) {
   std::set<std::string> files;
   for (const auto& entry : fs::recursive_directory_iterator(medium_))
     if (entry.is_regular_file()) files.insert(fs::relative(entry.path(), medium_).generic_string());
-  EXPECT_EQ(files, (std::set<std::string>{
-                       "run.cfg", "prg/Viewer/demo_viewer.ex_", "prg/Viewer/demolib.dl_",
-                       "prg/Help/help.grp", "prg/Courses/English/lesson1.txt",
-                       "prg/Courses/English/lesson2.txt", "prg/Courses/English/recording.dat",
-                       "prg/Courses/German/lesson1.txt", "prg/VokMnger/Bookcard/bookcard.grp"}));
+  EXPECT_EQ(files,
+            (std::set<std::string>{
+                "run.cfg", "SHA256SUMS", "prg/Viewer/demo_viewer.ex_", "prg/Viewer/demolib.dl_",
+                "prg/Help/help.grp", "prg/Courses/English/lesson1.txt",
+                "prg/Courses/English/lesson2.txt", "prg/Courses/English/recording.dat",
+                "prg/Courses/German/lesson1.txt", "prg/VokMnger/Bookcard/bookcard.grp"}));
   const fs::path prg = src_ / "prg";
   EXPECT_EQ(AsInstalled(ReadHost(medium_ / "prg/Viewer/demo_viewer.ex_")),
             ReadHost(prg / "Viewer/demo_viewer.exe"));

@@ -22,6 +22,8 @@ std::string Summary(const TRunSwitches& s) {
   if (s.logFormat == TLogFormat::Json) text += " json";
   if (s.dryRun) text += " dry";
   if (s.noRestart) text += " norestart";
+  if (!s.publicKeyFile.empty()) text += " pubkey=" + s.publicKeyFile;
+  if (s.version) text += " version";
   if (s.help) text += " help";
   if (s.comServer != TComServerSwitch::None)
     text += " com" + std::to_string(static_cast<int>(s.comServer));
@@ -45,6 +47,8 @@ TEST(CommandLineParserTest, EverySwitchInBothSpellings) {
        "config=- app=2 dir=d:\\Kurs components=Courses\\German,Help"},
       {true, {"/LOG=c:\\a=b.log", "/LOGFORMAT=JSON"}, "config=- log=c:\\a=b.log json"},
       {true, {"/DRYRUN", "/NoRestart", "/?"}, "config=- dry norestart help"},
+      {true, {"/PubKey=k.pem", "/VERSION"}, "config=- pubkey=k.pem version"},
+      {false, {"--pubkey=k.pem", "--version"}, "config=- pubkey=k.pem version"},
       {true, {"/HELP"}, "config=- help"},
       {true,
        {"--very-silent", "--app=German for Beginners", "--log-format=text"},

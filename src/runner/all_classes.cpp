@@ -5,6 +5,7 @@
 #include "install/install_classes.h"
 #include "library/library_classes.h"
 #include "media/media_classes.h"
+#include "outline/outline_classes.h"
 #include "runner/runner_classes.h"
 
 namespace cd {
@@ -12,6 +13,7 @@ namespace cd {
 void RegisterAllClasses() {
   RegisterConfigClasses();
   RegisterLibraryClasses();
+  RegisterOutlineClasses();
   RegisterInstallClasses();
   RegisterMediaClasses();
   RegisterRunnerClasses();

@@ -68,9 +68,12 @@ TKeys KeysWithoutDefault(TPersistent& object, const std::string& prefix = "") {
 }
 
 // Keys a new object writes by design although they have a default: a new medium's
-// installation language.
+// installation language, and a new outline node's text of one space.
 const std::set<std::pair<std::string, std::string>> kWrittenByDesign = {
-    {"TRunCDRom", "RunData.InstallLang"}};
+    {"TRunCDRom", "RunData.InstallLang"},
+    {"TMyNode", "Text"},
+    {"TJumpNode", "Text"},
+    {"THTMLNode", "Text"}};
 
 TEST(ClassDefaults, ANewObjectOfEveryClassWritesOnlyKeysWithoutADefault) {
   RegisterAllClasses();

@@ -7,6 +7,7 @@
 #include "media/media_classes.h"
 #include "objmap/objmap_classes.h"
 #include "regions/region_classes.h"
+#include "outline/outline_classes.h"
 #include "runner/runner_classes.h"
 
 namespace cd {
@@ -14,6 +15,7 @@ namespace cd {
 void RegisterAllClasses() {
   RegisterConfigClasses();
   RegisterLibraryClasses();
+  RegisterOutlineClasses();
   RegisterInstallClasses();
   RegisterMediaClasses();
   RegisterObjMapClasses();

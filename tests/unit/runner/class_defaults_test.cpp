@@ -68,9 +68,13 @@ TKeys KeysWithoutDefault(TPersistent& object, const std::string& prefix = "") {
 }
 
 // Keys a new object writes by design although they have a default: a new medium's
-// installation language, and a new region's rectangle.
+// installation language, a new region's rectangle, and a new outline node's text of one
+// space.
 const std::set<std::pair<std::string, std::string>> kWrittenByDesign = [] {
-  std::set<std::pair<std::string, std::string>> keys = {{"TRunCDRom", "RunData.InstallLang"}};
+  std::set<std::pair<std::string, std::string>> keys = {{"TRunCDRom", "RunData.InstallLang"},
+                                                        {"TMyNode", "Text"},
+                                                        {"TJumpNode", "Text"},
+                                                        {"THTMLNode", "Text"}};
   // A region's rectangle declares -9999 as its default and holds 0: a new one writes all four.
   for (const char* region : {"TRectRegion", "TCircleRegion", "TRoundedRectRegion", "TPolyRegion"})
     for (const char* side : {"Rect.Left", "Rect.Top", "Rect.Right", "Rect.Bottom"})

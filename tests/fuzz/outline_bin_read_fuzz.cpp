@@ -7,22 +7,10 @@
 #include <string>
 
 #include "base/exceptions.h"
-#include "outline/html_node.h"
-#include "outline/jump_node.h"
+#include "fuzz_node.h"
 #include "streams/memory_stream.h"
 
 namespace {
-
-std::unique_ptr<cd::TMyNode> NewNode(uint8_t kind) {
-  switch (kind % 3) {
-    case 0:
-      return std::make_unique<cd::TMyNode>(nullptr);
-    case 1:
-      return std::make_unique<cd::TJumpNode>(nullptr);
-    default:
-      return std::make_unique<cd::THTMLNode>(nullptr);
-  }
-}
 
 std::string Written(const cd::TMyNode& node) {
   cd::TMemoryStream stream;
@@ -34,7 +22,7 @@ std::string Written(const cd::TMyNode& node) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
-  std::unique_ptr<cd::TMyNode> node = NewNode(data[0]);
+  std::unique_ptr<cd::TMyNode> node = cd::fuzz::NewNode(data[0]);
   try {
     cd::TMemoryStream stream(std::string(reinterpret_cast<const char*>(data) + 1, size - 1));
     node->BinRead(stream);
@@ -42,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   const std::string first = Written(*node);
-  std::unique_ptr<cd::TMyNode> again = NewNode(data[0]);
+  std::unique_ptr<cd::TMyNode> again = cd::fuzz::NewNode(data[0]);
   cd::TMemoryStream stream(first);
   again->BinRead(stream);
   if (Written(*again) != first) std::abort();

@@ -9,21 +9,9 @@
 #include "base/exceptions.h"
 #include "config/binary_reader.h"
 #include "config/binary_writer.h"
-#include "outline/html_node.h"
-#include "outline/jump_node.h"
+#include "fuzz_node.h"
 
 namespace {
-
-std::unique_ptr<cd::TMyNode> NewNode(uint8_t kind) {
-  switch (kind % 3) {
-    case 0:
-      return std::make_unique<cd::TMyNode>(nullptr);
-    case 1:
-      return std::make_unique<cd::TJumpNode>(nullptr);
-    default:
-      return std::make_unique<cd::THTMLNode>(nullptr);
-  }
-}
 
 std::string Written(const cd::TMyNode& node) {
   std::string out;
@@ -36,7 +24,7 @@ std::string Written(const cd::TMyNode& node) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
-  std::unique_ptr<cd::TMyNode> node = NewNode(data[0]);
+  std::unique_ptr<cd::TMyNode> node = cd::fuzz::NewNode(data[0]);
   try {
     cd::TBinaryReader reader(std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));
     node->Read(reader);
@@ -44,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   const std::string first = Written(*node);
-  std::unique_ptr<cd::TMyNode> again = NewNode(data[0]);
+  std::unique_ptr<cd::TMyNode> again = cd::fuzz::NewNode(data[0]);
   cd::TBinaryReader reader(first);
   again->Read(reader);
   if (!reader.AtEnd() || Written(*again) != first) std::abort();

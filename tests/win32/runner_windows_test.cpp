@@ -5,6 +5,8 @@
 // commctrl.h needs the types of windows.h.
 #include <commctrl.h>
 
+#include <string>
+
 #include "platform/views.h"
 #include "window_driver.h"
 
@@ -90,6 +92,40 @@ TEST(ChoiceWindowTest, EnterTakesThePreselectedEntry) {
   EXPECT_EQ(view->Choose({"A", "B", "C"}, 1), 1);
 }
 
+// The face the system really uses for a font asked for by name.
+std::string FaceUsedFor(const char* name, LONG height) {
+  HFONT font = CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, name);
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font);
+  char face[LF_FACESIZE] = {};
+  GetTextFaceA(dc, sizeof face, face);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  DeleteObject(font);
+  return face;
+}
+
+// A label shows its whole text on one line in its own font.
+void ExpectTextFits(HWND label) {
+  const std::string text = WindowText(label);
+  HDC dc = GetDC(label);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(label, dc);
+  RECT client{};
+  GetClientRect(label, &client);
+  EXPECT_LE(size.cx, client.right) << text;
+}
+
+// Caption buttons are glyphs of Marlett, and the forms are laid out for "MS Sans Serif": with
+// a stand-in for either, the buttons show letters and the texts are cut.
+TEST(WindowFontsTest, CaptionAndFormFontsAreTheRealOnes) {
+  EXPECT_EQ(FaceUsedFor("Marlett", -13), "Marlett");
+  EXPECT_EQ(FaceUsedFor("MS Sans Serif", -11), "MS Sans Serif");
+}
+
 TEST(DestinationWindowTest, LayoutAndOkButtonFollowingTheField) {
   auto view = os::CreateDestinationView();
   WindowDriver driver("TAskMediumIdForm", [](HWND form) {
@@ -110,6 +146,8 @@ TEST(DestinationWindowTest, LayoutAndOkButtonFollowingTheField) {
     EXPECT_EQ(WindowText(prompt), "Where shall the course go?");
     EXPECT_EQ(WindowText(hint),
               "Please enter then directory where you would like to install then data.");
+    ExpectTextFits(prompt);
+    ExpectTextFits(hint);
     EXPECT_EQ(WindowText(edit), "c:\\VokData");
     EXPECT_EQ(GetNextDlgTabItem(form, edit, FALSE), ok);
     EXPECT_TRUE(IsWindowVisible(ok));

@@ -2,12 +2,14 @@
 // inputs: English-like text, x86-64 machine code (this program's own file), random bytes and
 // one repeated byte. "--memory" streams inputs of growing size through both directions and
 // reports the peak resident memory, which must not grow with the input; "--write-inputs DIR"
-// writes the four inputs as files.
+// writes the four inputs as files; "--input FILE" adds the codec's two directions on FILE (for
+// comparing the cdpack program with the codec itself on the same bytes).
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -260,9 +262,31 @@ int WriteInputs(const std::string& folder) {
   return 0;
 }
 
+// --input FILE: both directions on the bytes of FILE, registered beside the built-in inputs.
+void RegisterFileInput(const std::string& name) {
+  std::ifstream file(name, std::ios::binary);
+  if (!file) {
+    std::fprintf(stderr, "bench_dcl_bench: cannot read %s\n", name.c_str());
+    std::exit(2);
+  }
+  static const std::string data{std::istreambuf_iterator<char>(file), {}};
+  benchmark::RegisterBenchmark("BM_ImplodeFile", [](benchmark::State& state) {
+    RunImplode(state, data);
+  })->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("BM_ExplodeFile", [](benchmark::State& state) {
+    RunExplode(state, data);
+  })->Unit(benchmark::kMillisecond);
+}
+
 int main(int argc, char** argv) {
   if (argc >= 2 && std::strcmp(argv[1], "--memory") == 0) return MeasureMemory();
   if (argc == 3 && std::strcmp(argv[1], "--write-inputs") == 0) return WriteInputs(argv[2]);
+  if (argc >= 3 && std::strcmp(argv[1], "--input") == 0) {
+    RegisterFileInput(argv[2]);
+    argv[2] = argv[0];
+    argc -= 2;
+    argv += 2;
+  }
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

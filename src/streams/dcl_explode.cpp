@@ -76,98 +76,122 @@ void BuildAsciiLookup(TExplodeWork& w) {
 
 // --- bits --------------------------------------------------------------------------------------
 
+// The bit reader's moving state. It lives in the decoding loop's locals rather than in the
+// work area, so that the compiler keeps it in registers: the output bytes the loop stores could
+// otherwise alias it and force a reload after every byte.
+struct TBits {
+  uint64_t buf = 0;    // consumed from the low end
+  uint32_t count = 0;  // valid bits in buf; at least 8 while decoding goes on
+  uint32_t pos = 0;
+  uint32_t bytes = 0;
+  bool ended = false;
+};
+
 // A symbol with its distance takes at most 31 bits, so one refill before each symbol is enough.
 constexpr uint32_t kSymbolBits = 31;
 constexpr uint32_t kRefillTo = 56;
 static_assert(kSymbolBits + 8 <= kRefillTo);
 
-// Tops the bit buffer up to at least kRefillTo bits from the input, reading the next block of
-// at most 2048 bytes whenever the current one is used up, until the input ends.
-void Refill(TExplodeWork& w) {
-  while (w.bitCount < kRefillTo) {
-    if (w.inPos == w.inBytes) {
-      if (w.inputEnded) return;
-      uint32_t size = TExplodeWork::kInSize;
-      w.inBytes = std::min(w.readBuf(w.in, size, w.param), TExplodeWork::kInSize);
-      w.inPos = 0;
-      if (w.inBytes == 0) {
-        w.inputEnded = true;
+// The next block of at most 2048 input bytes, read into w.in; 0 at the end of the input.
+[[gnu::noinline]] uint32_t ReadBlock(TExplodeWork& w) {
+  uint32_t size = TExplodeWork::kInSize;
+  return std::min(w.readBuf(w.in, size, w.param), TExplodeWork::kInSize);
+}
+
+// Tops the bit buffer up to at least kRefillTo bits from the input, reading the next block
+// whenever the current one is used up, until the input ends. With 8 bytes left in the block
+// one load does it.
+void Refill(TBits& b, const TExplodeWork& w) {
+  if constexpr (std::endian::native == std::endian::little) {
+    if (b.bytes - b.pos >= 8) {
+      uint64_t next;
+      std::memcpy(&next, w.in + b.pos, 8);
+      b.buf |= next << b.count;
+      const uint32_t taken = (63 - b.count) >> 3;
+      b.pos += taken;
+      b.count += taken * 8;
+      return;
+    }
+  }
+  while (b.count < kRefillTo) {
+    if (b.pos == b.bytes) {
+      if (b.ended) return;
+      b.bytes = ReadBlock(const_cast<TExplodeWork&>(w));
+      b.pos = 0;
+      if (b.bytes == 0) {
+        b.ended = true;
         return;
       }
     }
-    if constexpr (std::endian::native == std::endian::little) {
-      if (w.inBytes - w.inPos >= 8) {
-        uint64_t next;
-        std::memcpy(&next, w.in + w.inPos, 8);
-        w.bitBuf |= next << w.bitCount;
-        const uint32_t taken = (63 - w.bitCount) >> 3;
-        w.inPos += taken;
-        w.bitCount += taken * 8;
-        continue;
-      }
-    }
-    w.bitBuf |= static_cast<uint64_t>(w.in[w.inPos++]) << w.bitCount;
-    w.bitCount += 8;
+    b.buf |= static_cast<uint64_t>(w.in[b.pos++]) << b.count;
+    b.count += 8;
   }
 }
 
 // Removes n (at most 9) bits from the low end of the bit buffer. The next 8 bits must stay
 // readable for the following code: false, dropping nothing, when fewer would remain, which
 // after a refill means the input has ended.
-bool DropBits(TExplodeWork& w, uint32_t n) {
-  if (w.bitCount < n + 8) return false;
-  w.bitBuf >>= n;
-  w.bitCount -= n;
+bool DropBits(TBits& b, uint32_t n) {
+  if (b.count < n + 8) return false;
+  b.buf >>= n;
+  b.count -= n;
   return true;
 }
 
 // --- decode ------------------------------------------------------------------------------------
 
-int DecodeAsciiLiteral(TExplodeWork& w) {
-  const Entry first = w.asciiLookup[w.bitBuf & 0xFF];
-  if (first.bits != 0) return DropBits(w, first.bits) ? first.symbol : kErrorSymbol;
-  if (first.symbol == kNoGroup || !DropBits(w, 8)) return kErrorSymbol;
-  const Entry second = w.asciiLong[first.symbol][w.bitBuf & 0x1F];
-  if (second.bits == 0 || !DropBits(w, second.bits)) return kErrorSymbol;
+// What the decoding loop reads of the stream's header, held in locals like the bits.
+struct THeader {
+  int literalMode;
+  uint32_t dictBits;
+  uint32_t dictMask;
+};
+
+int DecodeAsciiLiteral(TBits& b, const TExplodeWork& w) {
+  const Entry first = w.asciiLookup[b.buf & 0xFF];
+  if (first.bits != 0) return DropBits(b, first.bits) ? first.symbol : kErrorSymbol;
+  if (first.symbol == kNoGroup || !DropBits(b, 8)) return kErrorSymbol;
+  const Entry second = w.asciiLong[first.symbol][b.buf & 0x1F];
+  if (second.bits == 0 || !DropBits(b, second.bits)) return kErrorSymbol;
   return second.symbol;
 }
 
 // The end marker's extra bits may run past the end of the input; for any other length that
 // is damage.
-int DecodeLength(TExplodeWork& w) {
-  const int index = w.lengthLookup[w.bitBuf & 0xFF];
+int DecodeLength(TBits& b, const TExplodeWork& w) {
+  const int index = w.lengthLookup[b.buf & 0xFF];
   const dcl::TLengthCode& length = kLengthCodes[index];
-  if (!DropBits(w, length.bits)) return kErrorSymbol;
+  if (!DropBits(b, length.bits)) return kErrorSymbol;
   int extra = 0;
   if (length.extraBits != 0) {
-    extra = static_cast<int>(w.bitBuf & ((1u << length.extraBits) - 1));
+    extra = static_cast<int>(b.buf & ((1u << length.extraBits) - 1));
     const int symbol = length.baseLength - 2 + extra + 256;
-    if (!DropBits(w, length.extraBits) && symbol != kEndSymbol) return kErrorSymbol;
+    if (!DropBits(b, length.extraBits) && symbol != kEndSymbol) return kErrorSymbol;
   }
   return length.baseLength - 2 + extra + 256;
 }
 
 // Literals 0..255, lengths 256..772, the end marker 773, the error symbol 774.
 // A binary literal is its flag bit and the 8 bits of the byte, taken in one step.
-int DecodeSymbol(TExplodeWork& w) {
-  Refill(w);
-  if ((w.bitBuf & 1) == 0 && w.literalMode == kDclBinary) {
-    const int literal = static_cast<int>((w.bitBuf >> 1) & 0xFF);
-    return DropBits(w, 9) ? literal : kErrorSymbol;
+int DecodeSymbol(TBits& b, const TExplodeWork& w, const THeader& h) {
+  Refill(b, w);
+  if ((b.buf & 1) == 0 && h.literalMode == kDclBinary) {
+    const int literal = static_cast<int>((b.buf >> 1) & 0xFF);
+    return DropBits(b, 9) ? literal : kErrorSymbol;
   }
-  const bool isLength = (w.bitBuf & 1) != 0;
-  if (!DropBits(w, 1)) return kErrorSymbol;
-  return isLength ? DecodeLength(w) : DecodeAsciiLiteral(w);
+  const bool isLength = (b.buf & 1) != 0;
+  if (!DropBits(b, 1)) return kErrorSymbol;
+  return isLength ? DecodeLength(b, w) : DecodeAsciiLiteral(b, w);
 }
 
 // The distance back to the copy's source, 1 to the window size; 0 when the input ended.
-uint32_t DecodeDistance(TExplodeWork& w, uint32_t length) {
-  const uint32_t upper = w.distanceLookup[w.bitBuf & 0xFF];
-  if (!DropBits(w, kDistanceBits[upper])) return 0;
-  const uint32_t lowBits = length == 2 ? 2 : w.dictBits;
-  const uint32_t lowMask = length == 2 ? 3 : w.dictMask;
-  const uint32_t distance = (upper << lowBits) | (w.bitBuf & lowMask);
-  if (!DropBits(w, lowBits)) return 0;
+uint32_t DecodeDistance(TBits& b, const TExplodeWork& w, const THeader& h, uint32_t length) {
+  const uint32_t upper = w.distanceLookup[b.buf & 0xFF];
+  if (!DropBits(b, kDistanceBits[upper])) return 0;
+  const uint32_t lowBits = length == 2 ? 2 : h.dictBits;
+  const uint32_t lowMask = length == 2 ? 3 : h.dictMask;
+  const uint32_t distance = (upper << lowBits) | (b.buf & lowMask);
+  if (!DropBits(b, lowBits)) return 0;
   return distance + 1;
 }
 
@@ -177,10 +201,8 @@ uint32_t DecodeDistance(TExplodeWork& w, uint32_t length) {
 // of 8 (bytes there are overwritten by later output and never handed over). A distance shorter
 // than the length repeats the last bytes: from 8 bytes on each piece lies wholly before the
 // bytes it writes; one byte repeats as a fill; shorter patterns go byte by byte.
-void CopyMatch(TExplodeWork& w, uint32_t length, uint32_t distance) {
-  uint8_t* to = w.out + w.outPos;
+void CopyMatch(uint8_t* to, uint32_t length, uint32_t distance) {
   const uint8_t* from = to - distance;
-  w.outPos += length;
   if (distance >= 8) {
     for (uint32_t i = 0; i < length; i += 8) std::memcpy(to + i, from + i, 8);
   } else if (distance == 1) {
@@ -192,29 +214,31 @@ void CopyMatch(TExplodeWork& w, uint32_t length, uint32_t distance) {
 
 // Decodes symbols into the window until the end marker or damage; the lower half of the
 // window is the history, which starts as zeros. Returns the last symbol.
-int Expand(TExplodeWork& w) {
-  std::memset(w.out, 0, kHistory);
-  w.outPos = kHistory;
+int Expand(TExplodeWork& w, TBits b, const THeader h) {
+  uint8_t* const out = w.out;
+  std::memset(out, 0, kHistory);
+  uint32_t outPos = kHistory;
   int symbol;
-  while ((symbol = DecodeSymbol(w)) < kEndSymbol) {
+  while ((symbol = DecodeSymbol(b, w, h)) < kEndSymbol) {
     if (symbol < 256) {
-      w.out[w.outPos++] = static_cast<uint8_t>(symbol);
+      out[outPos++] = static_cast<uint8_t>(symbol);
     } else {
       const uint32_t length = static_cast<uint32_t>(symbol) - 254;
-      const uint32_t distance = DecodeDistance(w, length);
+      const uint32_t distance = DecodeDistance(b, w, h, length);
       if (distance == 0) {
         symbol = kErrorSymbol;
         break;
       }
-      CopyMatch(w, length, distance);
+      CopyMatch(out + outPos, length, distance);
+      outPos += length;
     }
-    if (w.outPos >= 2 * kHistory) {
-      w.writeBuf(w.out + kHistory, kHistory, w.param);
-      std::memmove(w.out, w.out + kHistory, w.outPos - kHistory);
-      w.outPos -= kHistory;
+    if (outPos >= 2 * kHistory) {
+      w.writeBuf(out + kHistory, kHistory, w.param);
+      std::memmove(out, out + kHistory, outPos - kHistory);
+      outPos -= kHistory;
     }
   }
-  if (w.outPos > kHistory) w.writeBuf(w.out + kHistory, w.outPos - kHistory, w.param);
+  if (outPos > kHistory) w.writeBuf(out + kHistory, outPos - kHistory, w.param);
   return symbol;
 }
 
@@ -224,26 +248,25 @@ int Explode(TDclReadBuf readBuf, TDclWriteBuf writeBuf, TExplodeWork& work, void
   work.readBuf = readBuf;
   work.writeBuf = writeBuf;
   work.param = param;
-  uint32_t size = TExplodeWork::kInSize;
-  work.inBytes = std::min(readBuf(work.in, size, param), TExplodeWork::kInSize);
-  if (work.inBytes <= 4) return kDclBadData;
+  TBits bits;
+  bits.bytes = ReadBlock(work);
+  if (bits.bytes <= 4) return kDclBadData;
 
-  work.literalMode = work.in[0];
-  work.dictBits = work.in[1];
-  work.bitBuf = work.in[2];
-  work.bitCount = 8;
-  work.inPos = 3;
-  work.inputEnded = false;
-  if (work.dictBits < 4 || work.dictBits > 6) return kDclInvalidDictSize;
-  work.dictMask = 0xFFFFu >> (16 - work.dictBits);
-  if (work.literalMode == kDclAscii) {
+  const int literalMode = work.in[0];
+  const uint32_t dictBits = work.in[1];
+  bits.buf = work.in[2];
+  bits.count = 8;
+  bits.pos = 3;
+  if (dictBits < 4 || dictBits > 6) return kDclInvalidDictSize;
+  if (literalMode == kDclAscii) {
     BuildAsciiLookup(work);
-  } else if (work.literalMode != kDclBinary) {
+  } else if (literalMode != kDclBinary) {
     return kDclInvalidMode;
   }
   BuildLengthLookup(work);
   BuildLookup(work.distanceLookup, kDistanceCodes, kDistanceBits, dcl::kDistanceCodeCount);
-  return Expand(work) == kErrorSymbol ? kDclAbort : kDclOk;
+  const THeader header{literalMode, dictBits, 0xFFFFu >> (16 - dictBits)};
+  return Expand(work, bits, header) == kErrorSymbol ? kDclAbort : kDclOk;
 }
 
 }  // namespace cd

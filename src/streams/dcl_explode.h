@@ -8,7 +8,8 @@
 
 namespace cd {
 
-// The decoder's whole state; nothing is kept between calls.
+// The decoder's tables and buffers (its position and bit buffer live in the decoding loop);
+// nothing is kept between calls.
 struct TExplodeWork {
   static constexpr uint32_t kInSize = 2048;
   static constexpr uint32_t kHistory = 4096;
@@ -27,17 +28,6 @@ struct TExplodeWork {
   TDclReadBuf readBuf = nullptr;
   TDclWriteBuf writeBuf = nullptr;
   void* param = nullptr;
-
-  int literalMode = 0;
-  uint32_t dictBits = 0;
-  uint32_t dictMask = 0;
-
-  uint64_t bitBuf = 0;    // consumed from the low end
-  uint32_t bitCount = 0;  // valid bits in bitBuf; at least 8 while decoding goes on
-  uint32_t inPos = 0;
-  uint32_t inBytes = 0;
-  bool inputEnded = false;
-  uint32_t outPos = 0;
 
   uint8_t lengthLookup[256];
   uint8_t distanceLookup[256];

@@ -1,6 +1,7 @@
 // Packed streams: the signature test and the stream-level calls of the decoder and encoder.
 #include "streams/packed_stream.h"
 
+#include <algorithm>
 #include <cstring>
 #include <exception>
 #include <memory>
@@ -18,14 +19,18 @@ namespace {
 // What the buffer callbacks work on. The first failure of dest's write is kept and raised
 // once the codec has returned, so that no exception crosses the codec. Output is gathered
 // into blocks of kOutputBlock bytes: the decoder hands over 4 KB at a time, and a file that
-// takes each piece as one system call would be written far more slowly.
+// takes each piece as one system call would be written far more slowly. Input is read in
+// blocks of kInputBlock bytes for the same reason (the codecs ask for 2 KB at a time).
 constexpr size_t kOutputBlock = 65536;
+constexpr size_t kInputBlock = 65536;
 
 struct TCodecStreams {
   TStream& source;
   TStream& dest;
-  std::exception_ptr writeError;
-  std::vector<uint8_t> pending;
+  std::exception_ptr writeError = nullptr;
+  std::vector<uint8_t> pending = {};
+  std::vector<uint8_t> input = {};
+  size_t inputPos = 0;
 
   void Flush() {
     if (writeError || pending.empty()) return;
@@ -43,12 +48,21 @@ uint32_t ReadFromSource(uint8_t* buffer, uint32_t& size, void* param) {
   // After a failed write the input ends, so the codec stops soon instead of working through
   // the rest of a stream whose output goes nowhere.
   if (streams.writeError) return 0;
-  try {
-    const int64_t got = streams.source.Read(buffer, size);
-    return got > 0 ? static_cast<uint32_t>(got) : 0;
-  } catch (const std::exception&) {
-    return 0;  // a failed read ends the input
+  if (streams.inputPos == streams.input.size()) {
+    streams.input.resize(kInputBlock);
+    int64_t got = 0;
+    try {
+      got = streams.source.Read(streams.input.data(), kInputBlock);
+    } catch (const std::exception&) {
+      got = 0;  // a failed read ends the input
+    }
+    streams.input.resize(got > 0 ? static_cast<size_t>(got) : 0);
+    streams.inputPos = 0;
   }
+  const size_t n = std::min<size_t>(size, streams.input.size() - streams.inputPos);
+  std::memcpy(buffer, streams.input.data() + streams.inputPos, n);
+  streams.inputPos += n;
+  return static_cast<uint32_t>(n);
 }
 
 void WriteToDest(const uint8_t* buffer, uint32_t size, void* param) {
@@ -81,7 +95,7 @@ bool IsPacked(TStream& stream) {
 
 void UnpackStream(TStream& source, TStream& dest) {
   auto work = std::make_unique<TExplodeWork>();
-  TCodecStreams streams{source, dest, nullptr, {}};
+  TCodecStreams streams{source, dest};
   streams.pending.reserve(kOutputBlock + 8192);  // a block and the piece that fills it
   const int code = Explode(ReadFromSource, WriteToDest, *work, &streams);
   CheckResult(code, streams);
@@ -99,7 +113,7 @@ void PackStream(TStream& source, TStream& dest) {
 void PackStreamAlways(TStream& source, TStream& dest) {
   dest.WriteBuffer(kPackedSignature, sizeof kPackedSignature);
   auto work = std::make_unique<TImplodeWork>();
-  TCodecStreams streams{source, dest, nullptr, {}};
+  TCodecStreams streams{source, dest};
   streams.pending.reserve(kOutputBlock + 8192);  // a block and the piece that fills it
   const int code = Implode(ReadFromSource, WriteToDest, *work, &streams, kDclBinary, 4096);
   CheckResult(code, streams);

@@ -78,7 +78,7 @@ TEST(UnpackStream, KeepsWhatWasDecodedBeforeDamage) {
 }
 
 TEST(UnpackStream, ReadFailureEndsTheInput) {
-  TFailingReadStream source(ImplodeString(RandomBytes(6000, 4)));
+  TFailingReadStream source(ImplodeString(RandomBytes(6000, 4)), 3000);
   TMemoryStream dest;
   EXPECT_EQ(MessageOf([&] { UnpackStream(source, dest); }), "PKWareError \"ABORT\"");
 }

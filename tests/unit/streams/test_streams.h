@@ -1,7 +1,9 @@
 // Streams for tests: one that fails on write, one that reports its destruction.
 #pragma once
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 #include "base/exceptions.h"
 #include "streams/memory_stream.h"
@@ -21,17 +23,19 @@ class TFailingWriteStream : public TMemoryStream {
   int64_t limit_;
 };
 
-// A memory stream whose reads fail after the first read.
+// A memory stream whose reads fail once its first bytes have been read.
 class TFailingReadStream : public TMemoryStream {
  public:
-  using TMemoryStream::TMemoryStream;
+  // Delivers the first `good` bytes, at most 1000 a read; the read after them fails.
+  TFailingReadStream(std::string data, int64_t good)
+      : TMemoryStream(std::move(data)), good_(good) {}
   int64_t Read(void* buffer, int64_t count) override {
-    if (reads_++ > 0) throw EReadError("device not ready");
-    return TMemoryStream::Read(buffer, count);
+    if (Position() >= good_) throw EReadError("device not ready");
+    return TMemoryStream::Read(buffer, std::min<int64_t>({count, 1000, good_ - Position()}));
   }
 
  private:
-  int reads_ = 0;
+  int64_t good_;
 };
 
 // A memory stream that sets a flag when it is destroyed.

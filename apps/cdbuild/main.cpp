@@ -29,9 +29,10 @@ void ListMedia(TInstallManager& manager) {
 
 // Runs the description as the child of a converter, the way the framework runs converters:
 // the whole description is checked (BeforeExecute) before the medium is built.
-void BuildMedium(std::unique_ptr<TInstallManager> description, const std::string& wanted,
+void BuildMedium(std::unique_ptr<TInstallManager> description, const build::Options& options,
                  const std::string& signingKey) {
-  TRunCDRom* medium = build::ChooseMedium(*description, wanted);
+  TRunCDRom* medium = build::ChooseMedium(*description, options.medium);
+  description->SetJobs(options.jobs);
   if (description->Ignore()) throw Exception("the description is marked Ignore; nothing to build");
   build::CheckDrivesMapped(*description, *medium);
   OnAdjustInstaller() = [medium](TInstallManager& manager) { manager.SetCDRom(medium); };
@@ -87,7 +88,7 @@ int main(int argc, char** argv) {
     if (options.list)
       ListMedia(*description);
     else
-      BuildMedium(std::move(description), options.medium, signingKey);
+      BuildMedium(std::move(description), options, signingKey);
   } catch (const std::exception& failure) {
     std::fprintf(stderr, "cdbuild: %s\n", failure.what());
     return 1;

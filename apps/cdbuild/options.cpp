@@ -4,12 +4,14 @@
 #include <cctype>
 
 #include "base/exceptions.h"
+#include "util/parallel_each.h"
 
 namespace cd::build {
 
 const char* const kHelp =
     "Usage: cdbuild DESCRIPTION --list\n"
     "       cdbuild DESCRIPTION --medium NAME|INDEX [--map X=HOSTDIR]... [--sign KEY.pem]\n"
+    "               [--jobs N]\n"
     "\n"
     "Builds the distribution medium of an installation description (object text whose root\n"
     "is a TInstallManager): checks the whole description, empties the output folder, puts\n"
@@ -25,6 +27,8 @@ const char* const kHelp =
     "  --sign KEY.pem     also write SHA256SUMS.sig, the signature of SHA256SUMS by the\n"
     "                     private key (PEM, ECDSA P-256), as openssl dgst -sha256 -sign\n"
     "                     writes it; cdrun given the public key checks it\n"
+    "  --jobs N           pack the files on N threads at once (default: one per core); the\n"
+    "                     medium is the same whatever N is\n"
     "  --help             show this text\n"
     "\n"
     "The folder of the description becomes the current folder, so relative paths of the\n"
@@ -39,6 +43,18 @@ std::pair<char, std::string> ParseMap(const std::string& value) {
   if (value.size() < 3 || !std::isalpha(static_cast<unsigned char>(value[0])) || value[1] != '=')
     throw Exception("--map needs X=HOSTDIR, a drive letter and a folder, not \"" + value + "\"");
   return {static_cast<char>(std::toupper(static_cast<unsigned char>(value[0]))), value.substr(2)};
+}
+
+unsigned ParseJobs(const std::string& value) {
+  unsigned jobs = 0;
+  for (char c : value) {
+    if (!std::isdigit(static_cast<unsigned char>(c)) || jobs > 1000)
+      throw Exception("--jobs needs a number of threads from 1 to 1000, not \"" + value + "\"");
+    jobs = jobs * 10 + static_cast<unsigned>(c - '0');
+  }
+  if (jobs < 1 || jobs > 1000)
+    throw Exception("--jobs needs a number of threads from 1 to 1000, not \"" + value + "\"");
+  return jobs;
 }
 
 }  // namespace
@@ -61,6 +77,8 @@ Options ParseOptions(const std::vector<std::string>& args) {
       haveMedium = true;
     } else if (arg == "--sign") {
       options.signingKey = value();
+    } else if (arg == "--jobs") {
+      options.jobs = ParseJobs(value());
     } else if (arg == "--map") {
       options.maps.push_back(ParseMap(value()));
     } else if (arg.size() > 1 && arg[0] == '-') {
@@ -71,6 +89,7 @@ Options ParseOptions(const std::vector<std::string>& args) {
       throw Exception("more than one description given: " + arg);
     }
   }
+  if (options.jobs == 0) options.jobs = DefaultJobs();
   if (options.help) return options;
   if (options.description.empty()) throw Exception("no description given");
   if (options.list == haveMedium) throw Exception("give either --list or --medium NAME|INDEX");

@@ -3,8 +3,9 @@
 
 namespace cd {
 
+// One switch a thread: group files may be written on several threads at once.
 bool& WritingEmbeddedData() {
-  static bool writing = false;
+  thread_local bool writing = false;
   return writing;
 }
 

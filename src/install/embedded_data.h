@@ -1,5 +1,5 @@
-// The process-wide switch that makes file items write their contents as embedded data; on
-// only while a group file is being written.
+// The switch that makes file items write their contents as embedded data; on only while a
+// group file is being written, on the thread that writes it.
 #pragma once
 
 namespace cd {

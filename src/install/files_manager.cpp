@@ -22,6 +22,7 @@
 #include "platform/paths.h"
 #include "platform/system_dirs.h"
 #include "util/format.h"
+#include "util/parallel_each.h"
 
 namespace cd {
 namespace {
@@ -212,8 +213,16 @@ void TFilesManager::StoreAllFileInfo() {
   ForEachItemWithStep(*this, [](TFileItem& item) { item.StoreFileInfo(); });
 }
 
-void TFilesManager::PackAll() {
-  ForEachItemWithStep(*this, [](TFileItem& item) { item.PackFile(); });
+void TFilesManager::PackAll(unsigned jobs) {
+  std::vector<TFileItem*> items;
+  for (int i = 0; i < ChildCount(); ++i)
+    if (auto* item = dynamic_cast<TFileItem*>(Child(i))) items.push_back(item);
+  IInstallManager* installManager = GetInstallManager(*this);
+  ParallelEach(
+      items.size(), jobs, [&](size_t i) { items[i]->PackFile(); },
+      [&](size_t) {
+        if (installManager) installManager->Step();
+      });
 }
 
 std::unique_ptr<TFilesManager> TFilesManager::CreateFromStream(TStream& stream,

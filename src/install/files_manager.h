@@ -94,7 +94,9 @@ class TFilesManager : public TEManager {
   // The items' checks, then every file named by the selection outline must exist.
   void CheckConsistence() override;
   void StoreAllFileInfo();
-  void PackAll();
+  // Packs every file item onto the medium, on up to jobs threads; each completed item is
+  // one step of the install manager.
+  void PackAll(unsigned jobs = 1);
 
  private:
   std::string prgSubpath_;

@@ -124,7 +124,7 @@ void TInstallManager::Execute() {
   files->RunData().Assign(medium->RunData());
 
   files->StoreAllFileInfo();
-  files->PackAll();
+  files->PackAll(jobs_);
   medium->AddViewerItems(files->Viewers());
   WriteConfiguration(*files, ConfigFileName());
   WriteMediumSums(*files, ConfigFileName());

@@ -36,6 +36,10 @@ class TInstallManager : public TConvertFilter, public IInstallManager {
   TRunCDRom* CDRom() const { return cdRom_; }
   void SetCDRom(TRunCDRom* v) { cdRom_ = v; }
 
+  // How many threads pack the medium's files (not stored; 1 unless a host sets it).
+  unsigned Jobs() const { return jobs_; }
+  void SetJobs(unsigned v) { jobs_ = v; }
+
   TComponentList& AsList() override { return *this; }
   void Step() override { TConvertFilter::Step(); }
 
@@ -50,6 +54,7 @@ class TInstallManager : public TConvertFilter, public IInstallManager {
   std::string cdRomPrgSubPath_;
   std::string configFileName_;
   TRunCDRom* cdRom_ = nullptr;
+  unsigned jobs_ = 1;
 };
 
 }  // namespace cd

@@ -7,7 +7,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <set>
+#include <sstream>
 
 #include "config/config_io.h"
 #include "install/datum_value.h"
@@ -76,6 +78,41 @@ TEST_F(BuildExampleTest, HelpListAndWrongArguments) {
   EXPECT_EQ(missing.status, 1);
   EXPECT_NE(missing.output.find("cannot find the description"), std::string::npos);
   EXPECT_FALSE(fs::exists(medium_));
+}
+
+// Every file of the medium by its path relative to the medium, apart from what holds the
+// time stamps of the library cards, which each build writes anew: the card group and the
+// sums are left out, and the configuration's time lines.
+std::map<std::string, std::string> MediumFiles(const fs::path& medium) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : fs::recursive_directory_iterator(medium)) {
+    const std::string name = fs::relative(entry.path(), medium).generic_string();
+    if (!entry.is_regular_file() || name == "SHA256SUMS" ||
+        name == "prg/VokMnger/Bookcard/bookcard.grp")
+      continue;
+    std::string bytes = ReadHost(entry.path());
+    if (name == "run.cfg") {
+      std::istringstream lines(bytes);
+      bytes.clear();
+      for (std::string line; std::getline(lines, line);)
+        if (line.find("Time") == std::string::npos) bytes += line + "\n";
+    }
+    files[name] = bytes;
+  }
+  return files;
+}
+
+TEST_F(BuildExampleTest, SameMediumOnOneThreadAndOnMany) {
+  ASSERT_EQ(Cdbuild(Description() + " --medium 1 --jobs 1").status, 0);
+  const std::map<std::string, std::string> serial = MediumFiles(medium_);
+  test::ToolRun parallel = Cdbuild(Description() + " --medium 1 --jobs 8");
+  ASSERT_EQ(parallel.status, 0) << parallel.output;
+  EXPECT_EQ(MediumFiles(medium_), serial);
+  test::ToolRun wrong = Cdbuild(Description() + " --medium 1 --jobs 0");
+  EXPECT_EQ(wrong.status, 2);
+  EXPECT_NE(wrong.output.find("--jobs needs a number of threads from 1 to 1000, not \"0\""),
+            std::string::npos)
+      << wrong.output;
 }
 
 TEST_F(BuildExampleTest, TheMediumFileByFile) {

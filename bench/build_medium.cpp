@@ -1,6 +1,8 @@
 // Distribution build speed: a description of 10,000 files (about 200 MB of text-like course
-// data) built by the cdbuild program, against one `cdpack pack` of the same bytes joined into
-// one file: the build should cost little more than its encoder.
+// data) built by the cdbuild program on one thread and on every core, against `cdpack pack`
+// of the same bytes joined into one file per core (one process each, all at once): the build
+// should cost little more than its encoder, and use the cores as well.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +12,7 @@
 #include <random>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 #include "support/temp_dir.h"
 
@@ -29,16 +32,22 @@ std::string FileName(int i) {
   return "c" + std::to_string(i / 500) + "\\f" + std::to_string(i) + ".txt";
 }
 
-// Course texts from a vocabulary, in folders of 500 files; the same bytes joined into one
-// file for cdpack.
-void MakeSources(const fs::path& root) {
+// Course texts from a vocabulary, in folders of 500 files; the same bytes joined into one file
+// ("joined.txt") and into `parts` files of consecutive sources ("joined0.txt" and on) for cdpack.
+void MakeSources(const fs::path& root, unsigned parts) {
   static const char* const kWords[] = {"course ", "lesson ", "the ", "student ", "answer ",
                                        "word ",   "of ",     "a ",   "grammar ", "\r\n",
                                        "verb ",   "noun ",   "and ", "to ",      "chapter "};
   std::mt19937 rng(11);
-  std::ofstream joined(root / "joined.txt", std::ios::binary);
+  std::ofstream whole(root / "joined.txt", std::ios::binary);
+  std::ofstream joined;
   std::string text;
   for (int i = 0; i < kFiles; ++i) {
+    const unsigned part = static_cast<unsigned>(i) * parts / kFiles;
+    if (i == 0 || part != static_cast<unsigned>(i - 1) * parts / kFiles) {
+      joined.close();
+      joined.open(root / ("joined" + std::to_string(part) + ".txt"), std::ios::binary);
+    }
     text.clear();
     while (text.size() < kFileSize) text += kWords[rng() % 15];
     text.resize(kFileSize);
@@ -47,6 +56,7 @@ void MakeSources(const fs::path& root) {
     fs::create_directories((root / "prg" / name).parent_path());
     std::ofstream(root / "prg" / name, std::ios::binary) << text;
     joined << text;
+    whole << text;
   }
 }
 
@@ -76,27 +86,39 @@ double Seconds(const std::string& command) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
   if (argc > 1) {
     std::fprintf(stderr,
-                 "usage: %s\nBuilds a medium of %d files (%.0f MB) with %s and packs the same "
-                 "bytes joined into one file with %s; prints both times (best of %d rounds).\n",
-                 argv[0], kFiles, Megabytes(kFiles * kFileSize), CD_CDBUILD, CD_CDPACK, kRounds);
+                 "usage: %s\nBuilds a medium of %d files (%.0f MB) with %s on one thread and on "
+                 "%u, and packs the same bytes joined into one file and into %u files at once "
+                 "with %s; prints the times (best of %d rounds).\n",
+                 argv[0], kFiles, Megabytes(kFiles * kFileSize), CD_CDBUILD, cores, cores,
+                 CD_CDPACK, kRounds);
     return std::strcmp(argv[1], "--help") == 0 ? 0 : 2;
   }
   try {
     cd::test::TempDir dir;
     const fs::path root = dir.Path();
-    MakeSources(root);
+    MakeSources(root, cores);
     WriteDescription(root);
-    const std::string build = "'" + std::string(CD_CDBUILD) + "' '" +
-                              (root / "install.otx").string() + "' --medium BENCH >/dev/null 2>&1";
-    const std::string pack = "'" + std::string(CD_CDPACK) + "' pack '" +
-                             (root / "joined.txt").string() + "' '" +
-                             (root / "joined.pak").string() + "'";
-    double built = 1e9, packed = 1e9;
+    auto build = [&](unsigned jobs) {
+      return "'" + std::string(CD_CDBUILD) + "' '" + (root / "install.otx").string() +
+             "' --medium BENCH --jobs " + std::to_string(jobs) + " >/dev/null 2>&1";
+    };
+    auto pack = [&](const std::string& joined) {
+      const std::string name = (root / joined).string();
+      return "'" + std::string(CD_CDPACK) + "' pack '" + name + ".txt' '" + name + ".pak'";
+    };
+    std::string packAll;
+    for (unsigned part = 0; part < cores; ++part)
+      packAll += pack("joined" + std::to_string(part)) + " & ";
+    packAll += "wait";
+    double builtOne = 1e9, builtAll = 1e9, packedOne = 1e9, packedAll = 1e9;
     for (int round = 0; round < kRounds; ++round) {
-      built = std::min(built, Seconds(build));
-      packed = std::min(packed, Seconds(pack));
+      builtOne = std::min(builtOne, Seconds(build(1)));
+      builtAll = std::min(builtAll, Seconds(build(cores)));
+      packedOne = std::min(packedOne, Seconds(pack("joined")));
+      packedAll = std::min(packedAll, Seconds(packAll));
     }
     size_t onMedium = 0;
     for (const auto& entry : fs::recursive_directory_iterator(root / "medium"))
@@ -104,12 +126,17 @@ int main(int argc, char** argv) {
     const double megabytes = Megabytes(kFiles * kFileSize);
     std::printf(
         "%d files, %.1f MB -> %.1f MB on the medium (joined and packed: %.1f MB); "
-        "best of %d rounds\n",
+        "best of %d rounds, %u cores\n",
         kFiles, megabytes, Megabytes(onMedium), Megabytes(fs::file_size(root / "joined.pak")),
-        kRounds);
-    std::printf("cdbuild:     %.2f s = %.1f MB/s\n", built, megabytes / built);
-    std::printf("cdpack pack: %.2f s = %.1f MB/s\n", packed, megabytes / packed);
-    std::printf("build / pack: %.2fx\n", built / packed);
+        kRounds, cores);
+    std::printf("cdbuild --jobs 1:  %.2f s = %.1f MB/s\n", builtOne, megabytes / builtOne);
+    std::printf("cdbuild --jobs %u:  %.2f s = %.1f MB/s\n", cores, builtAll, megabytes / builtAll);
+    std::printf("cdpack pack, one file:   %.2f s = %.1f MB/s\n", packedOne, megabytes / packedOne);
+    std::printf("cdpack pack, %u at once: %.2f s = %.1f MB/s\n", cores, packedAll,
+                megabytes / packedAll);
+    std::printf("speed-up of the build on %u threads: %.2fx\n", cores, builtOne / builtAll);
+    std::printf("build / pack, one thread: %.2fx; on every core: %.2fx\n", builtOne / packedOne,
+                builtAll / packedAll);
     return 0;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "build_medium: %s\n", e.what());

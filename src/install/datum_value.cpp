@@ -35,22 +35,13 @@ void ReadData(TDatumValue& item, TBinaryReader& reader) {
   item.InstallData(data);
 }
 
-// The source file's contents, packed when the item asks for it inside a group, or when they
-// would otherwise be taken for packed data at installation.
+// The bytes made before the group was written, or else the member's own.
 void WriteData(const TDatumValue& item, TBinaryWriter& writer) {
-  TFileStream source(item.GetFileName(kFileBuildSource), os::OpenMode::Read,
-                     os::ShareMode::DenyNone);
-  if (item.DataWouldReadBackAsPacked(source)) {
-    TMemoryStream packed;
-    PackStreamAlways(source, packed);
-    writer.WriteBinary(packed.Data());
-  } else if (item.HasFlag(fg_GroupItemCompress)) {
-    TMemoryStream packed;
-    PackStream(source, packed);
-    writer.WriteBinary(packed.Data());
-  } else {
-    writer.WriteBinary(source.ReadRest());
+  if (const std::string* prepared = PreparedDataOf(item)) {
+    writer.WriteBinary(*prepared);
+    return;
   }
+  writer.WriteBinary(item.EmbeddedData());
 }
 
 constexpr int64_t kCopyBlock = 61440;
@@ -83,6 +74,23 @@ const TClassInfo& TDatumValue::StaticClass() {
                  [](const TDatumValue&) { return WritingEmbeddedData(); })
           .Build();
   return info;
+}
+
+// The source file's contents, packed when the item asks for it inside a group, or when they
+// would otherwise be taken for packed data at installation.
+std::string TDatumValue::EmbeddedData() const {
+  TFileStream source(GetFileName(kFileBuildSource), os::OpenMode::Read, os::ShareMode::DenyNone);
+  if (DataWouldReadBackAsPacked(source)) {
+    TMemoryStream packed;
+    PackStreamAlways(source, packed);
+    return packed.Data();
+  }
+  if (HasFlag(fg_GroupItemCompress)) {
+    TMemoryStream packed;
+    PackStream(source, packed);
+    return packed.Data();
+  }
+  return source.ReadRest();
 }
 
 // Only the flags that pack or unpack data on the user's disk look at whether it is packed;

@@ -40,6 +40,9 @@ class TDatumValue : public TFileItem {
   // Build time: whether the source (from its position), embedded the way the flags ask, would
   // be stored unchanged and yet be taken for packed data when installed; such data is packed.
   bool DataWouldReadBackAsPacked(TStream& source) const;
+  // Build time: the bytes the item embeds in its group file (its source, packed where the
+  // flags or its first bytes ask for it).
+  std::string EmbeddedData() const;
 
  protected:
   // The date rule: whether a target with date `date` (-1 when unreadable) is out of date.

@@ -13,9 +13,10 @@ class TFileGroup : public TFileItem {
   const TClassInfo& ClassType() const override { return StaticClass(); }
 
   // Build time: each member records its source; the group file is written with every
-  // member's contents embedded, packed as a whole unless fg_GroupNotCompress is set.
+  // member's contents embedded (made on up to jobs threads), packed as a whole unless
+  // fg_GroupNotCompress is set.
   void StoreFileInfo() override;
-  void PackFile() override;
+  void PackFile(unsigned jobs) override;
   // Phase 0 reads the group file from the medium, installing every member while it is read;
   // phases 1 and 2 go to the members of the configuration.
   void DoUserInstall(TInstallPhase phase) override;

@@ -138,7 +138,7 @@ std::string TFileItem::GetFileName(TFileNameKind kind) const {
 
 // The new file is written beside its final name and put in place only when complete, so a
 // failed build leaves no half-written file that an installation would take for good.
-void TFileItem::PackFile() {
+void TFileItem::PackFile(unsigned) {
   const std::string dest = GetFileName(kFileBuildDest);
   os::ForceDirectories(os::ExtractFilePath(dest));
   {

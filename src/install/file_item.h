@@ -85,8 +85,9 @@ class TFileItem : public TEItem {
   TFilesManager* FilesManager() const;
 
   // Build time: put the file onto the distribution (copied, or packed when larger than the
-  // stored limit) and record its size there.
-  virtual void PackFile();
+  // stored limit) and record its size there. jobs: the threads the item may use for its
+  // parts (a group packs its members on them).
+  virtual void PackFile(unsigned jobs);
   // Build time: DestSize := the size of dest, the file just put onto the distribution.
   void RecordDestSize(const std::string& dest);
   // Build time: whether the source (from its position) would go onto the medium unchanged

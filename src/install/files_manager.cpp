@@ -219,7 +219,7 @@ void TFilesManager::PackAll(unsigned jobs) {
     if (auto* item = dynamic_cast<TFileItem*>(Child(i))) items.push_back(item);
   IInstallManager* installManager = GetInstallManager(*this);
   ParallelEach(
-      items.size(), jobs, [&](size_t i) { items[i]->PackFile(); },
+      items.size(), jobs, [&](size_t i) { items[i]->PackFile(jobs); },
       [&](size_t) {
         if (installManager) installManager->Step();
       });

@@ -83,8 +83,8 @@ class GroupFlagsTest : public ::testing::TestWithParam<TFileFlags> {
  protected:
   void SetUp() override { RegisterInstallClasses(); }
 
-  // Builds the group onto the medium with PackFile and hands it to the installing manager.
-  void BuildGroup() {
+  // Builds the group onto the medium on jobs threads and hands it to the installing manager.
+  void BuildGroup(unsigned jobs = 1) {
     BuildRoot root(fx_.DiskPath() + "src\\", fx_.MediumPath());
     auto* files = new TFilesManager(&root);
     auto* group = new TFileGroup(files, "members.grp");
@@ -98,10 +98,12 @@ class GroupFlagsTest : public ::testing::TestWithParam<TFileFlags> {
                                EngineFixture::Day(3));
     }
     files->StoreAllFileInfo();
-    files->PackAll();
+    files->PackAll(jobs);
+    groupFile_ = group->GetFileName(kFileBuildDest);
     HandOver(*group, *install_);
   }
 
+  std::string groupFile_;
   EngineFixture fx_;
   std::unique_ptr<TFilesManager> install_ = fx_.NewFilesManager("target\\");
 
@@ -130,6 +132,14 @@ TEST_P(GroupFlagsTest, EachMemberLandsInTheFormItsFlagsAskFor) {
     }
     EXPECT_EQ(os::FileAge(fx_.DiskPath() + "target\\" + m.name), EngineFixture::Day(3));
   }
+}
+
+// Members made side by side on several threads give the same group file as one by one.
+TEST_P(GroupFlagsTest, SeveralThreadsWriteTheSameGroupFile) {
+  BuildGroup(1);
+  const std::string serial = os::ReadWholeFile(groupFile_);
+  BuildGroup(4);
+  EXPECT_EQ(os::ReadWholeFile(groupFile_), serial);
 }
 
 INSTANTIATE_TEST_SUITE_P(GroupForms, GroupFlagsTest,

@@ -16,18 +16,18 @@ int32_t Wrap(int64_t value) {
 // The widest corner ellipse whose error terms stay well within 64 bits.
 constexpr int64_t kWidestEllipse = 65535;
 
-// The columns [from, to) of each row of an ellipse drawn in a box of width x height pixels:
-// its outline traced as by the integer rasterizer of A. Zingl ("A Rasterizing Algorithm for
-// Drawing Curves", 2012), each row filled between its outermost outline pixels. GDI rounds
-// region corners by the same outline.
+// The columns [from, to) of each row of an ellipse drawn in a box of width x height pixels.
+// Its outline is traced from the middle rows outwards with integer error terms (the midpoint
+// method for ellipses): a step to the next row pair when the error allows it, and a step
+// inwards by a column whenever the error has not fallen below the column threshold. Each row
+// spans from the first column the trace reaches on it to its mirror image. This is the
+// outline GDI rounds region corners by, column for column.
 std::vector<std::pair<int64_t, int64_t>> EllipseRows(int64_t width, int64_t height) {
   std::vector<std::pair<int64_t, int64_t>> rows(static_cast<size_t>(height),
                                                 {INT64_MAX, INT64_MIN});
   const auto plot = [&](int64_t x, int64_t y) {
-    if (y < 0 || y >= height) return;
     auto& row = rows[static_cast<size_t>(y)];
-    row.first = std::min(row.first, x);
-    row.second = std::max(row.second, x + 1);
+    if (x < row.first) row = {x, width - x};
   };
   int64_t x0 = 0, x1 = width - 1, a = width - 1, b = height - 1, odd = b & 1;
   int64_t dx = 4 * (1 - a) * b * b, dy = 4 * (odd + 1) * a * a;
@@ -35,23 +35,24 @@ std::vector<std::pair<int64_t, int64_t>> EllipseRows(int64_t width, int64_t heig
   int64_t y0 = (b + 1) / 2, y1 = y0 - odd;
   const int64_t stepY = 8 * a * a, stepX = 8 * b * b;
   do {
-    plot(x1, y0);
-    plot(x0, y0);
-    plot(x0, y1);
-    plot(x1, y1);
+    if (y0 < height) plot(x0, y0);
+    if (y1 >= 0) plot(x0, y1);
     const int64_t e2 = 2 * err;
     if (e2 <= dy) {
       ++y0;
       --y1;
       err += dy += stepY;
     }
-    if (e2 >= dx || 2 * err > dy) {
+    if (e2 >= dx) {
       ++x0;
       --x1;
       err += dx += stepX;
     }
   } while (x0 <= x1);
-  // The rows a flat ellipse's outline does not reach stay empty, as they do in GDI.
+  // A tall, narrow ellipse runs out of columns before it reaches its top and bottom rows: its
+  // tips are the middle columns the trace ended on.
+  for (auto& row : rows)
+    if (row.first == INT64_MAX) row = {x0 - 1, width - (x0 - 1)};
   return rows;
 }
 
@@ -81,9 +82,9 @@ RegionBands RegionBands::FromRoundRect(const ShapeRect& rect, int32_t width, int
                 right = int64_t{std::max(rect.left, rect.right)} - 1;
   const int64_t top = std::min(rect.top, rect.bottom),
                 bottom = int64_t{std::max(rect.top, rect.bottom)} - 1;
-  if (left >= right || top >= bottom) return RegionBands();
   const int64_t w = std::min(right - left, std::abs(int64_t{width}));
   const int64_t h = std::min(bottom - top, std::abs(int64_t{height}));
+  // The shortened box of an empty box is one pixel wide or high, left of or above it.
   if (w < 2 || h < 2) return FromRect({Wrap(left), Wrap(top), Wrap(right), Wrap(bottom)});
   if (w > kWidestEllipse || h > kWidestEllipse)
     throw Exception("A rounded region's corner ellipse of " + std::to_string(w) + " x " +
@@ -105,7 +106,10 @@ RegionBands RegionBands::FromRoundRect(const ShapeRect& rect, int32_t width, int
 }
 
 RegionBands RegionBands::FromEllipse(const ShapeRect& rect) {
-  return FromRoundRect(rect, rect.right - rect.left, rect.bottom - rect.top);
+  // The corner ellipse is the whole box (its width and height wrap as 32-bit numbers do, for
+  // a box wider than they can hold).
+  return FromRoundRect(rect, Wrap(int64_t{rect.right} - rect.left),
+                       Wrap(int64_t{rect.bottom} - rect.top));
 }
 
 // Scan conversion as GDI does it: row y takes the edges with y in [upper end, lower end), each

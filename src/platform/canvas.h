@@ -22,8 +22,8 @@ struct CanvasColour {
 
 class Canvas {
  public:
-  // The largest side a canvas may have (a tenth of a gigabyte of pixels at most).
-  static constexpr int32_t kLargestSide = 16384;
+  // The largest side a canvas may have (64 million pixels at most).
+  static constexpr int32_t kLargestSide = 8192;
 
   // Fails for a side below 1 or above kLargestSide.
   static std::unique_ptr<Canvas> Create(int32_t width, int32_t height);

@@ -116,13 +116,25 @@ RegionBands RegionBands::FromEllipse(const ShapeRect& rect) {
 // crossing at the first whole column at or right of the edge; alternate crossings open and
 // close spans.
 RegionBands RegionBands::FromPolygon(const std::vector<ShapePoint>& points) {
+  // An edge as the rows see it, kept small and by value so that a row's pass over its edges
+  // runs through contiguous memory. Its crossing on the current row is x, the first whole
+  // column at or right of the edge, with x * dy - behind being the exact crossing times dy;
+  // from row to row x grows by stepX and behind shrinks by stepBehind (wrapping into x).
   struct Edge {
-    int64_t y0, y1;  // the rows [y0, y1) it crosses
-    int64_t x;       // its crossing on the current row: the first whole column at or right
-    int64_t behind;  // of the edge, x * dy - behind being the exact crossing times dy
-    int64_t dy, stepX, stepBehind;  // per row: x grows by stepX and behind shrinks by stepBehind
+    int64_t x;
+    int64_t stepX;
+    uint32_t behind;
+    uint32_t stepBehind;
+    uint32_t dy;
+    int32_t y1;  // the first row it no longer crosses
   };
-  std::vector<Edge> edges;
+  struct Start {
+    int32_t y0;  // the first row it crosses
+    Edge edge;
+  };
+  std::vector<Start> starts;
+  starts.reserve(points.size());
+  int64_t crossings = 0;
   for (size_t i = 0; i < points.size(); ++i) {
     ShapePoint a = points[i];
     ShapePoint b = points[(i + 1) % points.size()];
@@ -134,66 +146,97 @@ RegionBands RegionBands::FromPolygon(const std::vector<ShapePoint>& points) {
       --stepX;
       stepBehind += dy;
     }
-    edges.push_back({a.y, b.y, a.x, 0, dy, stepX, stepBehind});
+    starts.push_back(
+        {a.y, {a.x, stepX, 0, static_cast<uint32_t>(stepBehind), static_cast<uint32_t>(dy), b.y}});
+    // Each edge crosses every row it spans once: the crossings are known before any is made.
+    crossings += dy;
   }
   RegionBands bands;
-  if (edges.empty()) return bands;
-  // Each edge crosses every row it spans once: the crossings are known before any is made.
-  int64_t crossings = 0;
-  for (const Edge& e : edges) crossings += e.y1 - e.y0;
+  if (starts.empty()) return bands;
   if (crossings > kMostSpanEnds)
     throw Exception("The polygon is too complex for a region (" + std::to_string(crossings) +
                     " edge crossings, at most " + std::to_string(kMostSpanEnds) + ")");
-  std::sort(edges.begin(), edges.end(), [](const Edge& l, const Edge& r) { return l.y0 < r.y0; });
-  int64_t bottom = edges[0].y1;
-  for (const Edge& e : edges) bottom = std::max(bottom, e.y1);
-  // The active edges stay sorted by crossing from row to row: their order changes only where
-  // edges cross, so an insertion sort has little to do.
-  std::vector<Edge*> active;
-  size_t next = 0;
+  std::sort(starts.begin(), starts.end(), [](const Start& l, const Start& r) {
+    return l.y0 != r.y0 ? l.y0 < r.y0 : l.edge.x < r.edge.x;
+  });
+  // One pass a row over its edges, sorted by crossing: their crossings pair up into spans,
+  // and each edge that goes on is stepped to the next row and put in order there (an edge
+  // moves back only past the few it crossed), with the edges that begin on that row merged
+  // in at their place.
+  std::vector<Edge> active, stepped;
   std::vector<int32_t> ends;
-  for (int64_t y = edges[0].y0; y < bottom; ++y) {
-    // Edges that begin on this row go in at their place; then the few that crossed since the
-    // last row are put back in order.
-    for (size_t i = 1; i < active.size(); ++i)
-      for (size_t j = i; j > 0 && active[j - 1]->x > active[j]->x; --j)
-        std::swap(active[j - 1], active[j]);
-    while (next < edges.size() && edges[next].y0 == y) {
-      Edge* e = &edges[next++];
-      active.insert(std::upper_bound(active.begin(), active.end(), e->x,
-                                     [](int64_t x, const Edge* a) { return x < a->x; }),
-                    e);
-    }
-    if (active.empty()) {
-      if (next < edges.size()) y = edges[next].y0 - 1;
+  // Both hold room for a row's edges; the first activeCount of active are the row's, the
+  // first count of stepped those of the next row so far. (They are not resized from row to
+  // row: that would clear the room again each time.)
+  size_t activeCount = 0, count = 0;
+  size_t next = 0;  // the first edge of starts not taken in yet
+  const auto place = [&](const Edge& e) {
+    size_t at = count++;
+    for (; at > 0 && stepped[at - 1].x > e.x; --at) stepped[at] = stepped[at - 1];
+    stepped[at] = e;
+  };
+  // The crossing of the next edge to take in on row y; none: the largest.
+  const auto nextStart = [&](int64_t y) {
+    return next < starts.size() && starts[next].y0 == y ? starts[next].edge.x : INT64_MAX;
+  };
+  // Takes in the edges that begin on row y and cross it at or left of x.
+  const auto takeStarts = [&](int64_t y, int64_t x) {
+    for (; next < starts.size() && starts[next].y0 == y && starts[next].edge.x <= x; ++next)
+      place(starts[next].edge);
+    return nextStart(y);
+  };
+  const auto beginRow = [&](int64_t y) {
+    size_t beginning = 0;
+    while (next + beginning < starts.size() && starts[next + beginning].y0 == y) ++beginning;
+    if (stepped.size() < activeCount + beginning) stepped.resize(activeCount + beginning);
+    count = 0;
+  };
+  int64_t y = starts[0].y0;
+  beginRow(y);
+  takeStarts(y, INT64_MAX);
+  for (;;) {
+    std::swap(active, stepped);
+    activeCount = count;
+    if (activeCount == 0) {
+      // Rows without edges are passed over to the next edge's first row.
+      if (next == starts.size()) break;
+      y = starts[next].y0;
+      beginRow(y);
+      takeStarts(y, INT64_MAX);
       continue;
     }
+    beginRow(y + 1);
+    int64_t startX = nextStart(y + 1);
+    const auto advance = [&](Edge e) {
+      if (e.y1 <= y + 1) return;
+      // Without a branch: whether the remainder wraps is as good as random from edge to edge.
+      const uint32_t wraps = e.behind < e.stepBehind ? 1 : 0;
+      e.x += e.stepX + wraps;
+      e.behind = e.behind - e.stepBehind + wraps * e.dy;  // within [0, dy), modulo 2^32
+      if (startX <= e.x) startX = takeStarts(y + 1, e.x);
+      place(e);
+    };
     ends.clear();
-    for (size_t i = 0; i + 1 < active.size(); i += 2) {
-      const int64_t from = active[i]->x, to = active[i + 1]->x;
-      if (from == to) continue;
-      // Spans that touch join, as they do in a GDI region.
-      if (!ends.empty() && ends.back() == Wrap(from)) {
-        ends.back() = Wrap(to);
-      } else {
-        ends.push_back(Wrap(from));
-        ends.push_back(Wrap(to));
+    size_t i = 0;
+    for (; i + 1 < activeCount; i += 2) {
+      const Edge& a = active[i];
+      const Edge& b = active[i + 1];
+      if (a.x != b.x) {
+        // Spans that touch join, as they do in a GDI region.
+        if (!ends.empty() && ends.back() == Wrap(a.x)) {
+          ends.back() = Wrap(b.x);
+        } else {
+          ends.push_back(Wrap(a.x));
+          ends.push_back(Wrap(b.x));
+        }
       }
+      advance(a);
+      advance(b);
     }
+    if (i < activeCount) advance(active[i]);
+    takeStarts(y + 1, INT64_MAX);
     bands.AddBand(Wrap(y), Wrap(y + 1), ends);
-    // Step every edge to the next row, and let the edges that end there go.
-    size_t kept = 0;
-    for (Edge* e : active) {
-      if (e->y1 <= y + 1) continue;
-      e->x += e->stepX;
-      e->behind -= e->stepBehind;
-      if (e->behind < 0) {
-        e->behind += e->dy;
-        ++e->x;
-      }
-      active[kept++] = e;
-    }
-    active.resize(kept);
+    ++y;
   }
   return bands;
 }

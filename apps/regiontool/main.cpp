@@ -1,15 +1,18 @@
 // regiontool: looks at region pools, from a region file or from a TRegionPool in object
-// text: lists their regions (as text or JSON), tells which regions hold a point, and writes a
-// region file as object text.
+// text: lists their regions (as text or JSON), tells which regions hold a point, draws them
+// into a PNG image, and writes a region file as object text.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/exceptions.h"
 #include "config/config_io.h"
+#include "platform/canvas.h"
 #include "platform/files.h"
 #include "platform/std_streams.h"
 #include "platform/utf8_text.h"
@@ -27,6 +30,9 @@ constexpr const char* kUsage =
     "FILE is a region file or a TRegionPool in object text.\n"
     "  list FILE [--json]     the pool's name and count, then one line a region (or JSON)\n"
     "  hit FILE X Y           the regions that hold the point, as INDEX<TAB>NAME, in order\n"
+    "  render FILE OUT.png [--size WxH]\n"
+    "                         every region painted and framed in its own colour on white;\n"
+    "                         the size is the regions' extent with a margin unless given\n"
     "  convert FILE OUT.otx   the pool as a TRegionPool in object text\n"
     "  --help                 show this text\n";
 
@@ -46,7 +52,12 @@ std::unique_ptr<TRegionPool> ReadPool(const std::string& file) {
     if (!dynamic_cast<TRegionPool*>(object.get()))
       throw Exception(file + ": the object is a " + object->ClassType().name +
                       ", not a TRegionPool");
-    return std::unique_ptr<TRegionPool>(static_cast<TRegionPool*>(object.release()));
+    std::unique_ptr<TRegionPool> pool(static_cast<TRegionPool*>(object.release()));
+    // A form places its regions by their Position; here they stand where their rectangles
+    // say, as the regions of a region file do.
+    for (int i = 0; i < pool->Count(); ++i)
+      if (TRegion* region = pool->GetRegion(i)) region->SetPosition(region->GetReferencePoint());
+    return pool;
   }
   auto pool = std::make_unique<TRegionPool>(nullptr);
   TMemoryStream stream(bytes);
@@ -143,6 +154,71 @@ int Hit(const std::vector<std::string>& args) {
   return 0;
 }
 
+// "WxH", each side from 1 to the largest a canvas may have.
+std::pair<int32_t, int32_t> Size(const std::string& text) {
+  const auto side = [&](const std::string& digits) {
+    const bool number = !digits.empty() && digits.size() <= 5 &&
+                        digits.find_first_not_of("0123456789") == std::string::npos;
+    const int value = number ? std::stoi(digits) : 0;
+    if (value < 1 || value > os::Canvas::kLargestSide)
+      throw Exception("\"" + text + "\" is not a size WxH (each side from 1 to " +
+                      std::to_string(os::Canvas::kLargestSide) + ")");
+    return static_cast<int32_t>(value);
+  };
+  const size_t x = text.find('x');
+  if (x == std::string::npos) return {side(""), 0};
+  return {side(text.substr(0, x)), side(text.substr(x + 1))};
+}
+
+// Region i's colour: hues around the colour wheel, each next one far from the last.
+os::CanvasColour RegionColour(int index, bool pale) {
+  static const os::CanvasColour kColours[] = {
+      {214, 39, 40},  {31, 119, 180},  {44, 160, 44}, {255, 127, 14}, {148, 103, 189},
+      {23, 190, 207}, {227, 119, 194}, {140, 86, 75}, {188, 189, 34}, {127, 127, 127}};
+  os::CanvasColour c = kColours[index % 10];
+  // The fill is the colour a third as strong, so that the frames of overlapping regions and
+  // the regions below them still show.
+  if (pale)
+    for (uint8_t* part : {&c.red, &c.green, &c.blue})
+      *part = static_cast<uint8_t>(255 - (255 - *part) / 3);
+  return c;
+}
+
+int Render(const std::vector<std::string>& args) {
+  const bool sized = args.size() == 4 && args[2] == "--size";
+  if (args.size() != 2 && !sized)
+    throw Exception("usage: regiontool render FILE OUT.png [--size WxH]");
+  const std::unique_ptr<TRegionPool> pool = ReadPool(args[0]);
+  std::pair<int32_t, int32_t> size{1, 1};
+  if (sized) {
+    size = Size(args[3]);
+  } else {
+    // Up to the farthest right and bottom edge, with a margin of 10 pixels.
+    int64_t right = 0, bottom = 0;
+    for (int i = 0; i < pool->Count(); ++i)
+      if (TRegion* region = pool->GetRegion(i)) {
+        const os::ShapeRect box = region->GetBounds();
+        right = std::max<int64_t>(right, box.right);
+        bottom = std::max<int64_t>(bottom, box.bottom);
+      }
+    if (right + 10 > os::Canvas::kLargestSide || bottom + 10 > os::Canvas::kLargestSide)
+      throw Exception(args[0] + ": the regions reach to (" + std::to_string(right) + ", " +
+                      std::to_string(bottom) + "), past the largest image; give --size WxH");
+    size = {static_cast<int32_t>(right + 10), static_cast<int32_t>(bottom + 10)};
+  }
+  const std::unique_ptr<os::Canvas> canvas = os::Canvas::Create(size.first, size.second);
+  canvas->SetPenWidth(2);
+  for (int i = 0; i < pool->Count(); ++i)
+    if (TRegion* region = pool->GetRegion(i)) {
+      canvas->SetBrushColour(RegionColour(i, true));
+      region->Paint(*canvas);
+      canvas->SetBrushColour(RegionColour(i, false));
+      region->Frame(*canvas);
+    }
+  canvas->SavePng(args[1]);
+  return 0;
+}
+
 int Convert(const std::vector<std::string>& args) {
   if (args.size() != 2) throw Exception("usage: regiontool convert FILE OUT.otx");
   const std::unique_ptr<TRegionPool> pool = ReadPool(args[0]);
@@ -160,6 +236,7 @@ int Run(int argc, char** argv) {
   const std::vector<std::string> args(argv + 2, argv + argc);
   if (command == "list") return List(args);
   if (command == "hit") return Hit(args);
+  if (command == "render") return Render(args);
   if (command == "convert") return Convert(args);
   throw Exception("unknown command \"" + command + "\" (see regiontool --help)");
 }

@@ -16,18 +16,18 @@ int32_t Wrap(int64_t value) {
 // The widest corner ellipse whose error terms stay well within 64 bits.
 constexpr int64_t kWidestEllipse = 65535;
 
-// The columns [from, to) of each row of an ellipse drawn in a box of width x height pixels:
-// its outline traced as by the integer rasterizer of A. Zingl ("A Rasterizing Algorithm for
-// Drawing Curves", 2012), each row filled between its outermost outline pixels. GDI rounds
-// region corners by the same outline.
+// The columns [from, to) of each row of an ellipse drawn in a box of width x height pixels.
+// Its outline is traced from the middle rows outwards with integer error terms (the midpoint
+// method for ellipses): a step to the next row pair when the error allows it, and a step
+// inwards by a column whenever the error has not fallen below the column threshold. Each row
+// spans from the first column the trace reaches on it to its mirror image. This is the
+// outline GDI rounds region corners by, column for column.
 std::vector<std::pair<int64_t, int64_t>> EllipseRows(int64_t width, int64_t height) {
   std::vector<std::pair<int64_t, int64_t>> rows(static_cast<size_t>(height),
                                                 {INT64_MAX, INT64_MIN});
   const auto plot = [&](int64_t x, int64_t y) {
-    if (y < 0 || y >= height) return;
     auto& row = rows[static_cast<size_t>(y)];
-    row.first = std::min(row.first, x);
-    row.second = std::max(row.second, x + 1);
+    if (x < row.first) row = {x, width - x};
   };
   int64_t x0 = 0, x1 = width - 1, a = width - 1, b = height - 1, odd = b & 1;
   int64_t dx = 4 * (1 - a) * b * b, dy = 4 * (odd + 1) * a * a;
@@ -35,23 +35,24 @@ std::vector<std::pair<int64_t, int64_t>> EllipseRows(int64_t width, int64_t heig
   int64_t y0 = (b + 1) / 2, y1 = y0 - odd;
   const int64_t stepY = 8 * a * a, stepX = 8 * b * b;
   do {
-    plot(x1, y0);
-    plot(x0, y0);
-    plot(x0, y1);
-    plot(x1, y1);
+    if (y0 < height) plot(x0, y0);
+    if (y1 >= 0) plot(x0, y1);
     const int64_t e2 = 2 * err;
     if (e2 <= dy) {
       ++y0;
       --y1;
       err += dy += stepY;
     }
-    if (e2 >= dx || 2 * err > dy) {
+    if (e2 >= dx) {
       ++x0;
       --x1;
       err += dx += stepX;
     }
   } while (x0 <= x1);
-  // The rows a flat ellipse's outline does not reach stay empty, as they do in GDI.
+  // A tall, narrow ellipse runs out of columns before it reaches its top and bottom rows: its
+  // tips are the middle columns the trace ended on.
+  for (auto& row : rows)
+    if (row.first == INT64_MAX) row = {x0 - 1, width - (x0 - 1)};
   return rows;
 }
 
@@ -81,9 +82,9 @@ RegionBands RegionBands::FromRoundRect(const ShapeRect& rect, int32_t width, int
                 right = int64_t{std::max(rect.left, rect.right)} - 1;
   const int64_t top = std::min(rect.top, rect.bottom),
                 bottom = int64_t{std::max(rect.top, rect.bottom)} - 1;
-  if (left >= right || top >= bottom) return RegionBands();
   const int64_t w = std::min(right - left, std::abs(int64_t{width}));
   const int64_t h = std::min(bottom - top, std::abs(int64_t{height}));
+  // The shortened box of an empty box is one pixel wide or high, left of or above it.
   if (w < 2 || h < 2) return FromRect({Wrap(left), Wrap(top), Wrap(right), Wrap(bottom)});
   if (w > kWidestEllipse || h > kWidestEllipse)
     throw Exception("A rounded region's corner ellipse of " + std::to_string(w) + " x " +
@@ -105,20 +106,35 @@ RegionBands RegionBands::FromRoundRect(const ShapeRect& rect, int32_t width, int
 }
 
 RegionBands RegionBands::FromEllipse(const ShapeRect& rect) {
-  return FromRoundRect(rect, rect.right - rect.left, rect.bottom - rect.top);
+  // The corner ellipse is the whole box (its width and height wrap as 32-bit numbers do, for
+  // a box wider than they can hold).
+  return FromRoundRect(rect, Wrap(int64_t{rect.right} - rect.left),
+                       Wrap(int64_t{rect.bottom} - rect.top));
 }
 
 // Scan conversion as GDI does it: row y takes the edges with y in [upper end, lower end), each
 // crossing at the first whole column at or right of the edge; alternate crossings open and
 // close spans.
 RegionBands RegionBands::FromPolygon(const std::vector<ShapePoint>& points) {
+  // An edge as the rows see it, kept small and by value so that a row's pass over its edges
+  // runs through contiguous memory. Its crossing on the current row is x, the first whole
+  // column at or right of the edge, with x * dy - behind being the exact crossing times dy;
+  // from row to row x grows by stepX and behind shrinks by stepBehind (wrapping into x).
   struct Edge {
-    int64_t y0, y1;  // the rows [y0, y1) it crosses
-    int64_t x;       // its crossing on the current row: the first whole column at or right
-    int64_t behind;  // of the edge, x * dy - behind being the exact crossing times dy
-    int64_t dy, stepX, stepBehind;  // per row: x grows by stepX and behind shrinks by stepBehind
+    int64_t x;
+    int64_t stepX;
+    uint32_t behind;
+    uint32_t stepBehind;
+    uint32_t dy;
+    int32_t y1;  // the first row it no longer crosses
   };
-  std::vector<Edge> edges;
+  struct Start {
+    int32_t y0;  // the first row it crosses
+    Edge edge;
+  };
+  std::vector<Start> starts;
+  starts.reserve(points.size());
+  int64_t crossings = 0;
   for (size_t i = 0; i < points.size(); ++i) {
     ShapePoint a = points[i];
     ShapePoint b = points[(i + 1) % points.size()];
@@ -130,66 +146,97 @@ RegionBands RegionBands::FromPolygon(const std::vector<ShapePoint>& points) {
       --stepX;
       stepBehind += dy;
     }
-    edges.push_back({a.y, b.y, a.x, 0, dy, stepX, stepBehind});
+    starts.push_back(
+        {a.y, {a.x, stepX, 0, static_cast<uint32_t>(stepBehind), static_cast<uint32_t>(dy), b.y}});
+    // Each edge crosses every row it spans once: the crossings are known before any is made.
+    crossings += dy;
   }
   RegionBands bands;
-  if (edges.empty()) return bands;
-  // Each edge crosses every row it spans once: the crossings are known before any is made.
-  int64_t crossings = 0;
-  for (const Edge& e : edges) crossings += e.y1 - e.y0;
+  if (starts.empty()) return bands;
   if (crossings > kMostSpanEnds)
     throw Exception("The polygon is too complex for a region (" + std::to_string(crossings) +
                     " edge crossings, at most " + std::to_string(kMostSpanEnds) + ")");
-  std::sort(edges.begin(), edges.end(), [](const Edge& l, const Edge& r) { return l.y0 < r.y0; });
-  int64_t bottom = edges[0].y1;
-  for (const Edge& e : edges) bottom = std::max(bottom, e.y1);
-  // The active edges stay sorted by crossing from row to row: their order changes only where
-  // edges cross, so an insertion sort has little to do.
-  std::vector<Edge*> active;
-  size_t next = 0;
+  std::sort(starts.begin(), starts.end(), [](const Start& l, const Start& r) {
+    return l.y0 != r.y0 ? l.y0 < r.y0 : l.edge.x < r.edge.x;
+  });
+  // One pass a row over its edges, sorted by crossing: their crossings pair up into spans,
+  // and each edge that goes on is stepped to the next row and put in order there (an edge
+  // moves back only past the few it crossed), with the edges that begin on that row merged
+  // in at their place.
+  std::vector<Edge> active, stepped;
   std::vector<int32_t> ends;
-  for (int64_t y = edges[0].y0; y < bottom; ++y) {
-    // Edges that begin on this row go in at their place; then the few that crossed since the
-    // last row are put back in order.
-    for (size_t i = 1; i < active.size(); ++i)
-      for (size_t j = i; j > 0 && active[j - 1]->x > active[j]->x; --j)
-        std::swap(active[j - 1], active[j]);
-    while (next < edges.size() && edges[next].y0 == y) {
-      Edge* e = &edges[next++];
-      active.insert(std::upper_bound(active.begin(), active.end(), e->x,
-                                     [](int64_t x, const Edge* a) { return x < a->x; }),
-                    e);
-    }
-    if (active.empty()) {
-      if (next < edges.size()) y = edges[next].y0 - 1;
+  // Both hold room for a row's edges; the first activeCount of active are the row's, the
+  // first count of stepped those of the next row so far. (They are not resized from row to
+  // row: that would clear the room again each time.)
+  size_t activeCount = 0, count = 0;
+  size_t next = 0;  // the first edge of starts not taken in yet
+  const auto place = [&](const Edge& e) {
+    size_t at = count++;
+    for (; at > 0 && stepped[at - 1].x > e.x; --at) stepped[at] = stepped[at - 1];
+    stepped[at] = e;
+  };
+  // The crossing of the next edge to take in on row y; none: the largest.
+  const auto nextStart = [&](int64_t y) {
+    return next < starts.size() && starts[next].y0 == y ? starts[next].edge.x : INT64_MAX;
+  };
+  // Takes in the edges that begin on row y and cross it at or left of x.
+  const auto takeStarts = [&](int64_t y, int64_t x) {
+    for (; next < starts.size() && starts[next].y0 == y && starts[next].edge.x <= x; ++next)
+      place(starts[next].edge);
+    return nextStart(y);
+  };
+  const auto beginRow = [&](int64_t y) {
+    size_t beginning = 0;
+    while (next + beginning < starts.size() && starts[next + beginning].y0 == y) ++beginning;
+    if (stepped.size() < activeCount + beginning) stepped.resize(activeCount + beginning);
+    count = 0;
+  };
+  int64_t y = starts[0].y0;
+  beginRow(y);
+  takeStarts(y, INT64_MAX);
+  for (;;) {
+    std::swap(active, stepped);
+    activeCount = count;
+    if (activeCount == 0) {
+      // Rows without edges are passed over to the next edge's first row.
+      if (next == starts.size()) break;
+      y = starts[next].y0;
+      beginRow(y);
+      takeStarts(y, INT64_MAX);
       continue;
     }
+    beginRow(y + 1);
+    int64_t startX = nextStart(y + 1);
+    const auto advance = [&](Edge e) {
+      if (e.y1 <= y + 1) return;
+      // Without a branch: whether the remainder wraps is as good as random from edge to edge.
+      const uint32_t wraps = e.behind < e.stepBehind ? 1 : 0;
+      e.x += e.stepX + wraps;
+      e.behind = e.behind - e.stepBehind + wraps * e.dy;  // within [0, dy), modulo 2^32
+      if (startX <= e.x) startX = takeStarts(y + 1, e.x);
+      place(e);
+    };
     ends.clear();
-    for (size_t i = 0; i + 1 < active.size(); i += 2) {
-      const int64_t from = active[i]->x, to = active[i + 1]->x;
-      if (from == to) continue;
-      // Spans that touch join, as they do in a GDI region.
-      if (!ends.empty() && ends.back() == Wrap(from)) {
-        ends.back() = Wrap(to);
-      } else {
-        ends.push_back(Wrap(from));
-        ends.push_back(Wrap(to));
+    size_t i = 0;
+    for (; i + 1 < activeCount; i += 2) {
+      const Edge& a = active[i];
+      const Edge& b = active[i + 1];
+      if (a.x != b.x) {
+        // Spans that touch join, as they do in a GDI region.
+        if (!ends.empty() && ends.back() == Wrap(a.x)) {
+          ends.back() = Wrap(b.x);
+        } else {
+          ends.push_back(Wrap(a.x));
+          ends.push_back(Wrap(b.x));
+        }
       }
+      advance(a);
+      advance(b);
     }
+    if (i < activeCount) advance(active[i]);
+    takeStarts(y + 1, INT64_MAX);
     bands.AddBand(Wrap(y), Wrap(y + 1), ends);
-    // Step every edge to the next row, and let the edges that end there go.
-    size_t kept = 0;
-    for (Edge* e : active) {
-      if (e->y1 <= y + 1) continue;
-      e->x += e->stepX;
-      e->behind -= e->stepBehind;
-      if (e->behind < 0) {
-        e->behind += e->dy;
-        ++e->x;
-      }
-      active[kept++] = e;
-    }
-    active.resize(kept);
+    ++y;
   }
   return bands;
 }

@@ -2,6 +2,7 @@
 #include "regions/region.h"
 
 #include "base/exceptions.h"
+#include "platform/canvas.h"
 
 namespace cd {
 
@@ -24,6 +25,14 @@ os::ShapeRect TRegion::GetBounds() {
 
 bool TRegion::Contains(int32_t x, int32_t y) {
   return Handle().Contains(x, y);
+}
+
+void TRegion::Paint(os::Canvas& canvas) {
+  canvas.FillShape(Handle());
+}
+
+void TRegion::Frame(os::Canvas& canvas) {
+  canvas.FrameShape(Handle());
 }
 
 os::RegionShape& TRegion::Handle() {

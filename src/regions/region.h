@@ -1,7 +1,7 @@
-// TRegion: a named screen area that can be moved, asked whether a point lies inside, and
-// listed as the rectangles that cover it. Its shape is built on first use and dropped when it
-// changes; Position is where its reference point must stand, and the region is moved there
-// before each use.
+// TRegion: a named screen area that can be moved, asked whether a point lies inside, painted
+// and framed on a canvas, and listed as the rectangles that cover it. Its shape is built on
+// first use and dropped when it changes; Position is where its reference point must stand,
+// and the region is moved there before each use.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +14,9 @@
 namespace cd {
 
 class TStream;
+namespace os {
+class Canvas;
+}
 
 struct TRegionPoint {
   int32_t x = 0;
@@ -38,6 +41,10 @@ class TRegion : public TPersistent {
   // The bounding box of the shape.
   virtual os::ShapeRect GetBounds();
   virtual bool Contains(int32_t x, int32_t y);
+  // Fills the shape with the canvas's brush colour.
+  virtual void Paint(os::Canvas& canvas);
+  // Draws the shape's outline in the brush colour, as wide and as high as the pen width.
+  virtual void Frame(os::Canvas& canvas);
   // Reads the rest of one record of a region file (after its type).
   virtual void LoadFromStream(TStream& stream) = 0;
 

@@ -1,6 +1,6 @@
 // The regiontool program as a whole process: a region file listed as text and JSON, the
-// regions that hold a point, the conversion to object text that lists the same, and a damaged
-// file named with the offset where reading stopped.
+// regions that hold a point, the rendering as a PNG image, the conversion to object text that
+// lists and hits the same, and a damaged file named with the offset where reading stopped.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -61,6 +61,28 @@ TEST_F(RegiontoolTest, ListsHitsAndConverts) {
   ASSERT_EQ(Regiontool("convert " + Q(File()) + " " + Q(text)).status, 0);
   const std::string converted = Regiontool("list " + Q(text)).output;
   EXPECT_EQ(converted.substr(converted.find('\n')), listing.substr(listing.find('\n')));
+  EXPECT_EQ(Regiontool("hit " + Q(text) + " 12 12").output, "0\tDoor\n")
+      << "regions of object text stand where their rectangles say";
+}
+
+// The width and height in a PNG file's header.
+std::string PngSize(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::string header(24, '\0');
+  in.read(header.data(), 24);
+  const auto at = [&](size_t i) {
+    return (static_cast<unsigned char>(header[i]) << 8) | static_cast<unsigned char>(header[i + 1]);
+  };
+  if (header.compare(1, 3, "PNG") != 0) return "not a PNG file";
+  return std::to_string(at(18)) + "x" + std::to_string(at(22));
+}
+
+TEST_F(RegiontoolTest, RendersToTheRegionsExtentOrTheGivenSize) {
+  const fs::path image = dir_.Path() / "map.png";
+  ASSERT_EQ(Regiontool("render " + Q(File()) + " " + Q(image)).status, 0);
+  EXPECT_EQ(PngSize(image), "40x30") << "the farthest edges (30, 20) and a margin of 10";
+  ASSERT_EQ(Regiontool("render " + Q(File()) + " " + Q(image) + " --size 64x8").status, 0);
+  EXPECT_EQ(PngSize(image), "64x8");
 }
 
 TEST_F(RegiontoolTest, FailuresNameTheFileAndTheCause) {
@@ -73,6 +95,11 @@ TEST_F(RegiontoolTest, FailuresNameTheFileAndTheCause) {
                                                  ": damaged at offset 60: Stream read error\n"},
       {"list none.rgn", "regiontool: none.rgn: file not found\n"},
       {"hit " + Q(File()) + " x 1", "regiontool: \"x\" is not a coordinate\n"},
+      {"render " + Q(File()) + " a.png --size 9000x10",
+       "regiontool: \"9000x10\" is not a size WxH (each side from 1 to 8192)\n"},
+      {"render " + Q(File()) + " a.png --size 10",
+       "regiontool: \"10\" is not a size WxH (each "
+       "side from 1 to 8192)\n"},
       {"draw " + Q(File()), "regiontool: unknown command \"draw\" (see regiontool --help)\n"},
   };
   for (const auto& c : cases) {

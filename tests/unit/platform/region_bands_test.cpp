@@ -25,7 +25,16 @@ TEST(RegionBands, CoversAsGdiMakesThem) {
       {"ellipse 5 x 5",
        RegionBands::FromEllipse({0, 0, 5, 5}),
        {{1, 0, 3, 1}, {0, 1, 4, 3}, {1, 3, 3, 4}}},
+      {"ellipse 10 x 10",
+       RegionBands::FromEllipse({0, 0, 10, 10}),
+       {{3, 0, 6, 1}, {1, 1, 8, 3}, {0, 3, 9, 6}, {1, 6, 8, 8}, {3, 8, 6, 9}}},
       {"ellipse 1 x 1", RegionBands::FromEllipse({0, 0, 1, 1}), {}},
+      {"ellipse 0 x 4, one column left of it",
+       RegionBands::FromEllipse({0, 0, 0, 4}),
+       {{-1, 0, 0, 3}}},
+      {"ellipse 5 x 12 whose tips are its middle columns",
+       RegionBands::FromEllipse({0, 0, 5, 12}),
+       {{1, 0, 3, 2}, {0, 2, 4, 9}, {1, 9, 3, 11}}},
       {"rounded 20 x 10 by 6 x 4",
        RegionBands::FromRoundRect({0, 0, 20, 10}, 6, 4),
        {{1, 0, 18, 1}, {0, 1, 19, 8}, {1, 8, 18, 9}}},
@@ -67,6 +76,10 @@ TEST(RegionBands, APolygonTooComplexForARegionFails) {
   for (auto& p : zigzag) p.y = p.y % 2 == 0 ? 0 : 30000;
   EXPECT_THROW(RegionBands::FromPolygon(zigzag), Exception);
   EXPECT_THROW(RegionBands::FromRoundRect({0, 0, 200000, 10}, 100000, 5), Exception);
+  EXPECT_THROW(RegionBands::FromEllipse({-100000, 0, 100000, 10}), Exception);
+  EXPECT_EQ(RegionBands::FromEllipse({INT32_MIN, 0, INT32_MAX, 10}).Box(),
+            (ShapeRect{INT32_MIN, 0, INT32_MAX - 1, 9}))
+      << "a width past 32 bits wraps, to a corner too small to round";
 }
 
 }  // namespace

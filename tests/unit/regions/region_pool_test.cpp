@@ -1,12 +1,14 @@
 // Region pools: the region file (every record kind, sign widening, counts below 1, the
 // unknown type, files cut short), the stored form with every shape, the region type rules,
-// moving to Position, lookups by name, and the failures of handles and data objects.
+// moving to Position, painting and framing there, lookups by name, and the failures of handles
+// and data objects.
 #include "regions/region_pool.h"
 
 #include <gtest/gtest.h>
 
 #include "base/exceptions.h"
 #include "config/config_io.h"
+#include "platform/canvas.h"
 #include "platform/drive_map.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -144,6 +146,24 @@ TEST(RegionPool, ARegionMovesToItsPositionBeforeItAnswers) {
   EXPECT_TRUE(lamp.Contains(24, 3)) << "the built shape moves along";
   lamp.Rect().SetRight(40);
   EXPECT_FALSE(lamp.HasHandle()) << "a new rectangle drops the shape";
+}
+
+TEST(RegionPool, ARegionPaintsAndFramesAtItsPosition) {
+  TRectRegion door;
+  door.Rect().SetBounds(0, 0, 4, 3);
+  door.SetPosition({2, 1});
+  const auto canvas = os::Canvas::Create(8, 5);
+  canvas->SetBrushColour({0, 0, 255});
+  door.Paint(*canvas);
+  canvas->SetBrushColour({255, 0, 0});
+  door.Frame(*canvas);
+  std::string map;
+  for (int32_t y = 0; y < 5; ++y)
+    for (int32_t x = 0; x < 8; ++x) {
+      const os::CanvasColour c = canvas->Pixel(x, y);
+      map += c.red == 255 && c.blue == 0 ? 'r' : c.blue == 255 && c.red == 0 ? 'b' : '.';
+    }
+  EXPECT_EQ(map, "..........rrrr....rbbr....rrrr..........");
 }
 
 TEST(RegionPool, HandlesAndDataObjectsAcceptOnlyEmptiness) {

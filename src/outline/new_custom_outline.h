@@ -69,8 +69,6 @@ class TNewCustomOutline : public TOutlineTree {
   int32_t Color() const { return color_; }
   void SetColor(int32_t color) { color_ = color; }
   const std::string& Hint() const { return hint_; }
-  // The item delimiter of the node paths.
-  static constexpr char kItemSeparator = '\\';
 
   // Events: a node expanded or collapsed (with its index), a node became current.
   std::function<void(TNewCustomOutline&, int index)> onExpand;

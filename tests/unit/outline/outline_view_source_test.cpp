@@ -16,7 +16,7 @@ TEST(OutlineViewSource, RowsCarryTheirLinesPicturesAndColours) {
   outline.FullExpand();
   outline.SetDefaultRowHeight(10);
   TOutlineViewSource source(outline);
-  source.Show(nullptr);  // the console view, measuring a character as one pixel
+  source.Show(nullptr);  // this platform's view, which measures the texts
   const struct {
     int row;
     int units;
@@ -48,7 +48,8 @@ TEST(OutlineViewSource, RowsCarryTheirLinesPicturesAndColours) {
   TDrawOutlineInfo info;
   ASSERT_TRUE(outline.GetDrawInfo(outline.Items(2), info));
   EXPECT_EQ(std::make_pair(info.expanderLeft, info.expanderRight), std::make_pair(10, 19));
-  EXPECT_EQ(std::make_pair(info.textLeft, info.textRight), std::make_pair(32, 33));
+  EXPECT_EQ(info.textLeft, 32);
+  EXPECT_GT(info.textRight, info.textLeft);
   source.MouseDown(true, 0, 15, 15);
   EXPECT_FALSE(outline.Items(2).Expanded());
 }

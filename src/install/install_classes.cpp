@@ -12,6 +12,7 @@
 #include "install/libman_info_value.h"
 #include "install/media_viewer_value.h"
 #include "install/registration_value.h"
+#include "outline/outline_classes.h"
 
 namespace cd {
 
@@ -23,6 +24,8 @@ void RegisterInstallClasses() {
         &TRegistrationValue::StaticClass(), &TMediaViewerValue::StaticClass(),
         &TLibmanInfoValue::StaticClass(), &TFileList::StaticClass()})
     RegisterClass(*cls);
+  // A configuration may carry a selection outline with its nodes.
+  RegisterOutlineClasses();
 }
 
 }  // namespace cd

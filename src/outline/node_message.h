@@ -10,7 +10,11 @@ namespace cd {
 inline constexpr uint32_t kNumberNodesMessage = 47823;
 // To an object newly attached to a node: node is that node.
 inline constexpr uint32_t kNodeObjectMessage = 12317;
+// To the owner of a new outline control: control is the control; a non-zero result keeps the
+// control without owner.
+inline constexpr uint32_t kOutlineCreatedMessage = 12318;
 
+class TComponent;
 class TOutlineNode;
 
 struct TNodeMessage {
@@ -18,6 +22,7 @@ struct TNodeMessage {
   int64_t wParam = 0;
   int32_t* counter = nullptr;
   TOutlineNode* node = nullptr;
+  TComponent* control = nullptr;
   int64_t result = 0;
 };
 

@@ -4,12 +4,13 @@
 #include "config/class_registry.h"
 #include "outline/html_node.h"
 #include "outline/jump_node.h"
+#include "outline/object_outline.h"
 
 namespace cd {
 
 void RegisterOutlineClasses() {
-  for (const TClassInfo* cls :
-       {&TMyNode::StaticClass(), &TJumpNode::StaticClass(), &THTMLNode::StaticClass()})
+  for (const TClassInfo* cls : {&TMyNode::StaticClass(), &TJumpNode::StaticClass(),
+                                &THTMLNode::StaticClass(), &TObjectOutline::StaticClass()})
     RegisterClass(*cls);
 }
 

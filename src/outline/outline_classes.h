@@ -3,7 +3,7 @@
 
 namespace cd {
 
-// Registers TMyNode, TJumpNode and THTMLNode by class name.
+// Registers TMyNode, TJumpNode, THTMLNode and TObjectOutline by class name.
 void RegisterOutlineClasses();
 
 }  // namespace cd

@@ -88,6 +88,7 @@ std::unique_ptr<TOutlineNode> TOutlineNode::Remove(TOutlineNode& child) {
   auto it = children_.begin();
   while (it != children_.end() && it->get() != &child) ++it;
   if (it == children_.end()) throw EOutlineError("Node is not a child of this node");
+  if (outline_) outline_->NodeRemoving(child);
   if (TNodeOrder* order = OrderOfTree()) order->Detaching(child);
   AddToExpandedChain(-(child.expandedCount_ + 1));
   std::unique_ptr<TOutlineNode> removed = std::move(*it);

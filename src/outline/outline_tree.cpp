@@ -11,27 +11,39 @@
 
 namespace cd {
 
+// The control stores Tag among its own keys, so this record does not inherit the component's.
 const TClassInfo& TOutlineTree::StaticClass() {
   static const TClassInfo info =
-      TClassBuilder<TOutlineTree>("TOutlineTree", &TComponent::StaticClass())
+      TClassBuilder<TOutlineTree>("TOutlineTree", &TPersistent::StaticClass())
           .Extra(
               "BinNodes",
-              [](TOutlineTree& o, TBinaryReader& r) { ReadBinNodes(o, r.ReadBinary()); },
+              [](TOutlineTree& o, TBinaryReader& r) {
+                o.nodeForm_ = TNodeForm::BinNodes;
+                ReadBinNodes(o, r.ReadBinary());
+              },
               [](const TOutlineTree& o, TBinaryWriter& w) {
                 w.WriteBinary(WriteBinNodes(const_cast<TOutlineTree&>(o)));
               },
-              [](const TOutlineTree&) { return kStoreNodes && kBinaryNodeStorage; })
+              [](const TOutlineTree& o) { return o.nodeForm_ == TNodeForm::BinNodes; })
           .Extra(
-              "Nodes", [](TOutlineTree& o, TBinaryReader& r) { ReadNodes(o, r); },
+              "Nodes",
+              [](TOutlineTree& o, TBinaryReader& r) {
+                o.nodeForm_ = TNodeForm::Nodes;
+                ReadNodes(o, r);
+              },
               [](const TOutlineTree& o, TBinaryWriter& w) {
                 WriteNodes(const_cast<TOutlineTree&>(o), w);
               },
-              [](const TOutlineTree&) { return kStoreNodes && !kBinaryNodeStorage; })
+              [](const TOutlineTree& o) { return o.nodeForm_ == TNodeForm::Nodes; })
           .Build();
   return info;
 }
 
-TOutlineTree::TOutlineTree(TComponent* owner) : TComponent(owner) {}
+TOutlineTree::TOutlineTree(TComponent* owner)
+    : TComponent(owner),
+      nodeForm_(!kStoreNodes         ? TNodeForm::Nested
+                : kBinaryNodeStorage ? TNodeForm::BinNodes
+                                     : TNodeForm::Nodes) {}
 
 TOutlineTree::~TOutlineTree() {
   order_.SetRoot(nullptr);
@@ -97,7 +109,7 @@ std::unique_ptr<TOutlineNode> TOutlineTree::NewNode(const std::string& text) {
 }
 
 void TOutlineTree::GetChildren(const std::function<void(TComponent*)>& proc) const {
-  if (!root_) return;
+  if (!root_ || nodeForm_ != TNodeForm::Nested) return;
   for (int i = 0; i < root_->ChildCount(); ++i) proc(&root_->Child(i));
 }
 

@@ -44,13 +44,22 @@ class TOutlineTree : public TComponent {
   // Told by a node before it expands and after it collapsed, with its index.
   virtual void NodeExpanded(int) {}
   virtual void NodeCollapsed(int) {}
+  // Told by a node before it takes child out of its children.
+  virtual void NodeRemoving(TOutlineNode&) {}
   // Asked by a node to show the rows again.
   virtual void Invalidate() {}
   // The update state switches on when the counter leaves 0 and off when it returns to 0.
   virtual void SetUpdateState(bool) {}
 
-  // The top-level nodes are the objects written inside the outline's, and the owner of those
-  // read inside it.
+  // The form the nodes are written in: the one they were last read in, so that a stored
+  // outline is written back as it came; for a new outline the one the storage switches of
+  // stored_nodes.h choose (nested objects, as node storing is off).
+  enum class TNodeForm { Nested, BinNodes, Nodes };
+  TNodeForm NodeForm() const { return nodeForm_; }
+  void SetNodeForm(TNodeForm form) { nodeForm_ = form; }
+
+  // In the nested form the top-level nodes are the objects written inside the outline's; the
+  // outline owns those read inside it.
   void GetChildren(const std::function<void(TComponent*)>& proc) const override;
   TComponent* GetChildOwner() override { return this; }
 
@@ -60,6 +69,7 @@ class TOutlineTree : public TComponent {
   std::unique_ptr<TOutlineNode> root_;
   TNodeOrder order_;
   int updateCount_ = 0;
+  TNodeForm nodeForm_;
 };
 
 }  // namespace cd

@@ -14,7 +14,8 @@ class TBinaryReader;
 class TBinaryWriter;
 
 // The outline unit's switches: the node storage mode is binary and node storing is off, so
-// neither property is written; both are always read.
+// a new outline writes neither property; both are always read, and an outline read from one
+// writes its nodes back in that one (TOutlineTree::NodeForm).
 inline constexpr bool kBinaryNodeStorage = true;
 inline constexpr bool kStoreNodes = false;
 

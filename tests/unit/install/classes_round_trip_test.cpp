@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "config/class_registry.h"
+#include "config/object_reader.h"
+#include "config/object_writer.h"
 #include "install/file_group.h"
 #include "install/file_list.h"
 #include "install/file_list_manager.h"
@@ -12,6 +14,9 @@
 #include "install/media_viewer_value.h"
 #include "install/registration_value.h"
 #include "install/viewer_item.h"
+#include "outline/html_node.h"
+#include "outline/object_outline.h"
+#include "outline/outline_lines.h"
 #include "unit/install/round_trip.h"
 
 namespace cd {
@@ -35,7 +40,47 @@ TEST_F(InstallRoundTripTest, EveryRunItemKindIsRegistered) {
     ASSERT_NE(cls, nullptr) << name;
     EXPECT_EQ(cls->name, name);
   }
-  EXPECT_EQ(GetClass("TObjectOutline"), nullptr);  // not until the outline control exists
+  EXPECT_NE(GetClass("TObjectOutline"), nullptr);  // the selection outline and its nodes
+  EXPECT_NE(GetClass("THTMLNode"), nullptr);
+}
+
+// A files manager with three selection outlines of the same nodes, stored as nested objects,
+// as "BinNodes" and as "Nodes". Each comes back in its own form, byte for byte, through the
+// binary form and (the first two; "Nodes" holds raw record bytes) through object text.
+TEST_F(InstallRoundTripTest, SelectionOutlinesInEveryNodeFormWriteBackTheSameBytes) {
+  using TNodeForm = TOutlineTree::TNodeForm;
+  TFilesManager fm(nullptr);
+  for (TNodeForm form : {TNodeForm::Nested, TNodeForm::BinNodes, TNodeForm::Nodes}) {
+    auto* outline = new TObjectOutline(&fm);
+    outline->SetName("Sel" + std::to_string(static_cast<int>(form)));
+    LoadOutlineLines(*outline, "Program\nCourses\n\tEnglish\n\tGerman\nHelp\n");
+    auto* html = new THTMLNode(nullptr);
+    html->SetText("\"EN=Page\",\"CZ=Strana\"");
+    html->SetId(70000);
+    html->SetFontStyle(1);
+    outline->Items(3).AddChild(std::unique_ptr<TOutlineNode>(html));
+    outline->SetNodeForm(form);
+    outline->Loaded();  // numbered as a read outline is
+  }
+  const auto binary = [](const TComponent& root) {
+    std::string bytes;
+    TObjectWriter(bytes).WriteRoot(root);
+    return bytes;
+  };
+  const std::string bytes = binary(fm);
+  std::unique_ptr<TComponent> read = TObjectReader(bytes).ReadRoot();
+  EXPECT_EQ(binary(*read), bytes);
+  for (int i = 0; i < 3; ++i) {
+    auto& copy = dynamic_cast<TObjectOutline&>(*read->Components(i));
+    EXPECT_EQ(static_cast<int>(copy.NodeForm()), i);
+    EXPECT_EQ(OutlineLines(copy), OutlineLines(dynamic_cast<TObjectOutline&>(*fm.Components(i))));
+  }
+
+  delete fm.Components(2);
+  const std::string text = ObjectToString(&fm);
+  EXPECT_NE(text.find("    BinNodes = {"), std::string::npos);
+  EXPECT_NE(text.find("    object THTMLNode\r\n          Id = 70000"), std::string::npos);
+  EXPECT_EQ(ObjectToString(StringToObject(text).get()), text);
 }
 
 TEST_F(InstallRoundTripTest, FreshObjectsWriteOnlyWhatHasNoDefault) {

@@ -8,7 +8,9 @@
 #include "install/file_group.h"
 #include "install/hooks.h"
 #include "install/log_event.h"
-#include "install/object_outline.h"
+#include "outline/file_list_carrier.h"
+#include "outline/my_node.h"
+#include "outline/object_outline.h"
 #include "support/hook_guard.h"
 #include "support/message_of.h"
 
@@ -75,11 +77,28 @@ TEST_F(SelectionTest, NoOutlineKeepsEverything) {
   EXPECT_EQ(Paths().size(), 4u);
 }
 
+// A selection node naming the files of its component.
+class TFilesNode : public TMyNode, public IFileListCarrier {
+ public:
+  explicit TFilesNode(std::vector<std::string> files) : TMyNode(nullptr) {
+    for (const auto& f : files) files_.Add(f);
+  }
+  const TStringList& FileList() const override { return files_; }
+
+ private:
+  TStringList files_;
+};
+
+// The outline gives the names of its selection nodes at every level, and only theirs.
 TEST(SelectionCheck, BuildCheckFindsNamesNoItemHas) {
   TFilesManager manager(nullptr);
   new TFileItem(&manager, "a.txt");
-  new FixedOutline(&manager, {"a.txt", "missing.txt"});
-  EXPECT_EQ(MessageOf([&] { manager.CheckConsistence(); }),
+  auto* outline = new TObjectOutline(&manager);
+  TOutlineNode& top = outline->RootNode().AddChild(std::make_unique<TMyNode>(nullptr));
+  top.AddChild(std::make_unique<TFilesNode>(std::vector<std::string>{"a.txt"}));
+  EXPECT_NO_THROW(manager.CheckConsistence());
+  top.Child(0).AddChild(std::make_unique<TFilesNode>(std::vector<std::string>{"missing.txt"}));
+  EXPECT_EQ(MessageOf([&] { manager.CheckConsistence(); }),  // collapsed nodes count too
             "TFilesManager.CheckList: Item \"missing.txt\" does not exist");
 }
 

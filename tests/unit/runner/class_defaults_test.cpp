@@ -68,13 +68,16 @@ TKeys KeysWithoutDefault(TPersistent& object, const std::string& prefix = "") {
 }
 
 // Keys a new object writes by design although they have a default: a new medium's
-// installation language, a new region's rectangle, and a new outline node's text of one
-// space.
+// installation language, a new region's rectangle, a new outline node's text of one space,
+// and the grid keys of a new outline (one column, no rows, no fixed rows or columns, no
+// default drawing, against the stored defaults 5, 5, 1, 1 and True).
 const std::set<std::pair<std::string, std::string>> kWrittenByDesign = [] {
   std::set<std::pair<std::string, std::string>> keys = {{"TRunCDRom", "RunData.InstallLang"},
                                                         {"TMyNode", "Text"},
                                                         {"TJumpNode", "Text"},
                                                         {"THTMLNode", "Text"}};
+  for (const char* key : {"ColCount", "RowCount", "FixedRows", "FixedCols", "DefaultDrawing"})
+    keys.insert({"TObjectOutline", key});
   // A region's rectangle declares -9999 as its default and holds 0: a new one writes all four.
   for (const char* region : {"TRectRegion", "TCircleRegion", "TRoundedRectRegion", "TPolyRegion"})
     for (const char* side : {"Rect.Left", "Rect.Top", "Rect.Right", "Rect.Bottom"})

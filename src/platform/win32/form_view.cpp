@@ -16,9 +16,19 @@ namespace {
 constexpr int kFirstId = 100;
 const wchar_t kPanelClass[] = L"TPanel";
 
-// Passes a panel's commands and label colours up to the form.
+// A panel window's extra bytes: its caption's alignment (DT_ flags), then its font.
+constexpr int kPanelAlignment = 0;
+constexpr int kPanelFont = sizeof(LONG_PTR);
+
+// Draws a panel, keeps its font, and passes its commands and label colours up to the form.
 LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
+    case WM_SETFONT:
+      SetWindowLongPtrW(hwnd, kPanelFont, static_cast<LONG_PTR>(wParam));
+      if (LOWORD(lParam)) InvalidateRect(hwnd, nullptr, TRUE);
+      return 0;
+    case WM_GETFONT:
+      return GetWindowLongPtrW(hwnd, kPanelFont);
     case WM_COMMAND:
       return SendMessageW(GetAncestor(hwnd, GA_ROOT), msg, wParam, lParam);
     case WM_CTLCOLORSTATIC:
@@ -33,7 +43,7 @@ LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       const std::wstring text = win32::ToWide(win32::TextOf(hwnd));
       SetBkMode(dc, TRANSPARENT);
       SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
-      const UINT align = static_cast<UINT>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+      const UINT align = static_cast<UINT>(GetWindowLongPtrW(hwnd, kPanelAlignment));
       DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
                 align | DT_VCENTER | DT_SINGLELINE);
       EndPaint(hwnd, &ps);
@@ -50,6 +60,7 @@ void RegisterPanelClass() {
   if (GetClassInfoExW(instance, kPanelClass, &wc)) return;
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = PanelProc;
+  wc.cbWndExtra = 2 * sizeof(LONG_PTR);
   wc.hInstance = instance;
   wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   wc.lpszClassName = kPanelClass;
@@ -108,7 +119,7 @@ class Win32FormView : public FormView {
     HWND control = win32::AddControl(parentWindow, cls, spec.text, style, spec.left, spec.top,
                                      spec.width, spec.height, kFirstId + number, FontFor(spec));
     if (spec.kind == ControlKind::Panel)
-      SetWindowLongPtrW(control, GWLP_USERDATA, DrawAlignment(spec.alignment));
+      SetWindowLongPtrW(control, kPanelAlignment, DrawAlignment(spec.alignment));
     controls_.push_back({spec, control});
     return number;
   }

@@ -17,6 +17,7 @@ namespace cd {
 
 class TBinaryReader;
 class TBinaryWriter;
+class TCollectionItem;
 
 // The Boolean type: False, True.
 const TEnumTypeInfo& BooleanType();
@@ -35,6 +36,8 @@ class TClassInfo {
   const TClassInfo* parent = nullptr;
   // Creates an instance owned by owner (components) or unowned; empty for abstract classes.
   std::function<TPersistent*(TComponent* owner)> create;
+  // Creates an item of a collection (classes constructed from their collection); empty else.
+  std::function<TCollectionItem*(TCollection* collection)> createItem;
   bool isComponent = false;
   std::vector<TPropInfo> props;  // this class's own, in declaration order
   std::vector<TExtraValue> extras;
@@ -95,6 +98,10 @@ class TClassBuilder {
       info_.create = [](TComponent* owner) -> TPersistent* { return new T(owner); };
     } else if constexpr (!std::is_abstract_v<T> && std::is_default_constructible_v<T>) {
       info_.create = [](TComponent*) -> TPersistent* { return new T(); };
+    }
+    if constexpr (!std::is_abstract_v<T> && std::is_constructible_v<T, TCollection*> &&
+                  !std::is_constructible_v<T, TComponent*>) {
+      info_.createItem = [](TCollection* c) -> TCollectionItem* { return new T(c); };
     }
   }
 

@@ -1,0 +1,27 @@
+// TButton: stored keys and the click.
+#include "forms/button.h"
+
+namespace cd {
+
+const TClassInfo& TButton::StaticClass() {
+  static const TClassInfo info = TClassBuilder<TButton>("TButton", &TControl::StaticClass())
+                                     .Bool("Cancel", &TButton::cancel_)
+                                     .Str("Caption", &TButton::caption_)
+                                     .Bool("Default", &TButton::default_)
+                                     .Int("ModalResult", &TButton::modalResult_)
+                                     .Event("OnClick", &TButton::onClickName_)
+                                     .Build();
+  return info;
+}
+
+void TButton::Click() {
+  if (onClick_) onClick_(*this);
+}
+
+void TButton::DescribeView(os::ControlSpec& spec) {
+  spec.kind = os::ControlKind::Button;
+  spec.text = ShownCaption();
+  spec.onClick = [this] { Click(); };
+}
+
+}  // namespace cd

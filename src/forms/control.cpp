@@ -1,0 +1,48 @@
+// TControl: stored keys and the view description every control shares.
+#include "forms/control.h"
+
+#include "outline/font_style.h"
+
+namespace cd {
+
+const TClassInfo& TControl::StaticClass() {
+  static const TClassInfo info = TClassBuilder<TControl>("TControl", &TComponent::StaticClass())
+                                     .Int("Left", &TControl::left_, 0)
+                                     .Int("Top", &TControl::top_, 0)
+                                     .Int("Width", &TControl::width_, 0)
+                                     .Int("Height", &TControl::height_, 0)
+                                     .Object("Font", [](TControl& c) { return &c.font_; })
+                                     .Str("Hint", &TControl::hint_)
+                                     .Bool("ShowHint", &TControl::showHint_, false)
+                                     .Int("TabOrder", &TControl::tabOrder_, -1)
+                                     .Build();
+  return info;
+}
+
+void TControl::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
+  left_ = left;
+  top_ = top;
+  width_ = width;
+  height_ = height;
+}
+
+void TControl::CreateView(os::FormView& view, int parent) {
+  os::ControlSpec spec;
+  spec.name = Name();
+  spec.left = left_;
+  spec.top = top_;
+  spec.width = width_;
+  spec.height = height_;
+  spec.hint = hint_;
+  spec.showHint = showHint_;
+  spec.tabOrder = tabOrder_;
+  spec.fontName = font_.Name();
+  spec.fontHeight = font_.Height();
+  spec.fontBold = InSet(font_.Style(), TFontStyle::fsBold);
+  DescribeView(spec);
+  view_ = &view;
+  viewControl_ = view.AddControl(spec, parent);
+  ViewCreated(view, viewControl_);
+}
+
+}  // namespace cd

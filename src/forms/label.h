@@ -1,0 +1,28 @@
+// TLabel: a caption on a form.
+#pragma once
+
+#include <string>
+
+#include "forms/alignment.h"
+#include "forms/control.h"
+
+namespace cd {
+
+class TLabel : public TControl {
+ public:
+  explicit TLabel(TComponent* owner) : TControl(owner) {}
+  static const TClassInfo& StaticClass();
+  const TClassInfo& ClassType() const override { return StaticClass(); }
+
+  const std::string& Caption() const { return caption_; }
+  TAlignment Alignment() const { return alignment_; }
+
+ protected:
+  void DescribeView(os::ControlSpec& spec) override;
+
+ private:
+  std::string caption_;
+  TAlignment alignment_ = TAlignment::taLeftJustify;
+};
+
+}  // namespace cd

@@ -1,0 +1,28 @@
+// TPanel: stored keys, and its controls written and shown inside it.
+#include "forms/panel.h"
+
+namespace cd {
+
+const TClassInfo& TPanel::StaticClass() {
+  static const TClassInfo info = TClassBuilder<TPanel>("TPanel", &TControl::StaticClass())
+                                     .Enum("Alignment", &TPanel::alignment_, AlignmentType())
+                                     .Str("Caption", &TPanel::caption_)
+                                     .Build();
+  return info;
+}
+
+void TPanel::GetChildren(const std::function<void(TComponent*)>& proc) const {
+  controls_.ForEach(proc);
+}
+
+void TPanel::DescribeView(os::ControlSpec& spec) {
+  spec.kind = os::ControlKind::Panel;
+  spec.text = caption_;
+  spec.alignment = ViewAlignment(alignment_);
+}
+
+void TPanel::ViewCreated(os::FormView& view, int self) {
+  for (TControl* control : controls_.Items()) control->CreateView(view, self);
+}
+
+}  // namespace cd

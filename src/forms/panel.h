@@ -1,0 +1,34 @@
+// TPanel: a raised area with a caption that holds other controls.
+#pragma once
+
+#include <string>
+
+#include "forms/alignment.h"
+#include "forms/control_list.h"
+
+namespace cd {
+
+class TPanel : public TControl {
+ public:
+  explicit TPanel(TComponent* owner) : TControl(owner) {}
+  static const TClassInfo& StaticClass();
+  const TClassInfo& ClassType() const override { return StaticClass(); }
+
+  const std::string& Caption() const { return caption_; }
+  TAlignment Alignment() const { return alignment_; }
+  const TControlList& Controls() const { return controls_; }
+
+  void GetChildren(const std::function<void(TComponent*)>& proc) const override;
+  void ReadChild(TComponent* child) override { controls_.Add(child); }
+
+ protected:
+  void DescribeView(os::ControlSpec& spec) override;
+  void ViewCreated(os::FormView& view, int self) override;
+
+ private:
+  std::string caption_;
+  TAlignment alignment_ = TAlignment::taCenter;
+  TControlList controls_;
+};
+
+}  // namespace cd

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "config/persistent.h"
-#include "forms/colors.h"
+#include "outline/colors.h"
 
 namespace cd {
 
@@ -27,7 +27,7 @@ class TFont : public TPersistent {
   void SetStyle(uint32_t v) { style_ = v; }
 
  private:
-  int32_t color_ = clWindowText;
+  int32_t color_ = kClWindowText;
   int32_t height_ = -11;
   std::string name_ = "MS Sans Serif";
   uint32_t style_ = 0;

@@ -4,9 +4,9 @@
 #include <algorithm>
 
 #include "base/exceptions.h"
-#include "forms/colors.h"
 #include "forms/form_hooks.h"
 #include "forms/form_layout.h"
+#include "outline/colors.h"
 #include "util/format.h"
 
 namespace cd {
@@ -41,7 +41,7 @@ const TClassInfo& TQXForm::StaticClass() {
   return info;
 }
 
-TQXForm::TQXForm(TComponent* owner) : TComponent(owner), color_(clBtnFace) {}
+TQXForm::TQXForm(TComponent* owner) : TComponent(owner), color_(kClBtnFace) {}
 
 TQXForm::~TQXForm() = default;
 
@@ -107,7 +107,7 @@ std::unique_ptr<os::FormView> TQXForm::CreateView() {
   spec.fontName = font_.Name();
   spec.fontHeight = font_.Height();
   spec.color = color_;
-  spec.paintBackground = color_ != clNone;
+  spec.paintBackground = color_ != kClNone;
   spec.onClose = [this] { FormClose(); };
   std::unique_ptr<os::FormView> view = os::CreateFormView(spec);
   for (TControl* control : controls_.Items()) control->CreateView(*view, -1);

@@ -13,7 +13,7 @@ constexpr int32_t System(int index) {
   return static_cast<int32_t>(0x80000000u | static_cast<uint32_t>(index));
 }
 
-constexpr std::array<std::pair<const char*, int32_t>, 41> kColors = {{
+constexpr std::array<std::pair<const char*, int32_t>, 42> kColors = {{
     {"clBlack", 0x000000},
     {"clMaroon", 0x000080},
     {"clGreen", 0x008000},
@@ -55,6 +55,7 @@ constexpr std::array<std::pair<const char*, int32_t>, 41> kColors = {{
     {"cl3DLight", System(22)},
     {"clInfoText", System(23)},
     {"clInfoBk", System(24)},
+    {"clNone", kClNone},
 }};
 
 }  // namespace

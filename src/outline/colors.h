@@ -14,8 +14,13 @@ inline constexpr int32_t kClWindow = static_cast<int32_t>(0x80000005);
 inline constexpr int32_t kClWindowText = static_cast<int32_t>(0x80000008);
 inline constexpr int32_t kClHighlight = static_cast<int32_t>(0x8000000D);
 inline constexpr int32_t kClHighlightText = static_cast<int32_t>(0x8000000E);
+inline constexpr int32_t kClBtnFace = static_cast<int32_t>(0x8000000F);
+inline constexpr int32_t kClBtnText = static_cast<int32_t>(0x80000012);
+// No colour at all: a form of this colour leaves its background unpainted.
+inline constexpr int32_t kClNone = 0x1FFFFFFF;
 
-// "clBlack" .. "clWhite" and the system colours "clScrollBar" .. "clInfoBk".
+// "clBlack" .. "clWhite", the system colours "clScrollBar" .. "clInfoBk" and "clNone"; letter
+// case is ignored when reading.
 const TIdentMapping& ColorIdents();
 
 }  // namespace cd

@@ -5,9 +5,9 @@
 #include <map>
 
 #include "config/object_text.h"
-#include "forms/colors.h"
 #include "forms/form_hooks.h"
 #include "forms/label.h"
+#include "outline/colors.h"
 #include "support/hook_guard.h"
 #include "support/message_of.h"
 #include "unit/forms/test_forms.h"
@@ -25,7 +25,7 @@ TEST_F(FormLayout, TheBaseFormComesWithItsBuiltInLayout) {
   EXPECT_EQ(form->BorderStyle(), TFormBorderStyle::bsNone);
   EXPECT_EQ(form->ClientWidth(), 536);
   EXPECT_EQ(form->ClientHeight(), 348);
-  EXPECT_EQ(form->Color(), clBtnFace);
+  EXPECT_EQ(form->Color(), kClBtnFace);
   EXPECT_EQ(form->Font().Name(), "MS Sans Serif");
   EXPECT_EQ(form->Font().Height(), -11);
   EXPECT_FALSE(form->Scaled());

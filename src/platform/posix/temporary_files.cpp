@@ -23,7 +23,7 @@ enum SlotState : int { kFree, kFilling, kClaimed };
 
 struct Slot {
   std::atomic<int> state{kFree};
-  char path[kPathRoom];
+  char path[kPathRoom] = {};
 };
 
 // Constant-initialized, so the table lies in zeroed memory that no code touches at start

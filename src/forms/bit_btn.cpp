@@ -53,9 +53,9 @@ std::string TBitBtn::ShownCaption() const {
   return Caption().empty() ? LookOf(kind_).caption : Caption();
 }
 
-void TBitBtn::DescribeView(os::ControlSpec& spec) {
-  TButton::DescribeView(spec);
-  spec.kind = os::ControlKind::BitButton;
+void TBitBtn::DescribeView(os::ControlLook& look) {
+  TButton::DescribeView(look);
+  look.kind = os::ControlKind::BitButton;
 }
 
 }  // namespace cd

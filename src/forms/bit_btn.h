@@ -33,7 +33,7 @@ class TBitBtn : public TButton {
   int32_t ModalResult() const override;
 
  protected:
-  void DescribeView(os::ControlSpec& spec) override;
+  void DescribeView(os::ControlLook& look) override;
   std::string ShownCaption() const override;
 
  private:

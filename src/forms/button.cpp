@@ -18,10 +18,10 @@ void TButton::Click() {
   if (onClick_) onClick_(*this);
 }
 
-void TButton::DescribeView(os::ControlSpec& spec) {
-  spec.kind = os::ControlKind::Button;
-  spec.text = ShownCaption();
-  spec.onClick = [this] { Click(); };
+void TButton::DescribeView(os::ControlLook& look) {
+  look.kind = os::ControlKind::Button;
+  look.text = ShownCaption();
+  look.onClick = [this] { Click(); };
 }
 
 }  // namespace cd

@@ -25,7 +25,7 @@ class TButton : public TControl {
   void Click();
 
  protected:
-  void DescribeView(os::ControlSpec& spec) override;
+  void DescribeView(os::ControlLook& look) override;
   // The caption shown: the stored one.
   virtual std::string ShownCaption() const { return caption_; }
 

@@ -27,21 +27,21 @@ void TControl::SetBounds(int32_t left, int32_t top, int32_t width, int32_t heigh
 }
 
 void TControl::CreateView(os::FormView& view, int parent) {
-  os::ControlSpec spec;
-  spec.name = Name();
-  spec.left = left_;
-  spec.top = top_;
-  spec.width = width_;
-  spec.height = height_;
-  spec.hint = hint_;
-  spec.showHint = showHint_;
-  spec.tabOrder = tabOrder_;
-  spec.fontName = font_.Name();
-  spec.fontHeight = font_.Height();
-  spec.fontBold = InSet(font_.Style(), TFontStyle::fsBold);
-  DescribeView(spec);
+  os::ControlLook look;
+  look.name = Name();
+  look.left = left_;
+  look.top = top_;
+  look.width = width_;
+  look.height = height_;
+  look.hint = hint_;
+  look.showHint = showHint_;
+  look.tabOrder = tabOrder_;
+  look.fontName = font_.Name();
+  look.fontHeight = font_.Height();
+  look.fontBold = InSet(font_.Style(), TFontStyle::fsBold);
+  DescribeView(look);
   view_ = &view;
-  viewControl_ = view.AddControl(spec, parent);
+  viewControl_ = view.AddControl(look, parent);
   ViewCreated(view, viewControl_);
 }
 

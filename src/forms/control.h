@@ -34,7 +34,7 @@ class TControl : public TComponent {
 
  protected:
   // The kind, text and callbacks of this control's view; the base fills in the rest.
-  virtual void DescribeView(os::ControlSpec& spec) = 0;
+  virtual void DescribeView(os::ControlLook& look) = 0;
   // After the view has the control: a panel adds its own controls.
   virtual void ViewCreated(os::FormView&, int /*self*/) {}
   // The view's number of this control while it has one, else -1.

@@ -23,10 +23,10 @@ void TEdit::Changed(const std::string& text) {
   if (onChange_) onChange_(*this);
 }
 
-void TEdit::DescribeView(os::ControlSpec& spec) {
-  spec.kind = os::ControlKind::Edit;
-  spec.text = text_;
-  spec.onChange = [this](const std::string& text) { Changed(text); };
+void TEdit::DescribeView(os::ControlLook& look) {
+  look.kind = os::ControlKind::Edit;
+  look.text = text_;
+  look.onChange = [this](const std::string& text) { Changed(text); };
 }
 
 }  // namespace cd

@@ -21,7 +21,7 @@ class TEdit : public TControl {
   void SetOnChange(std::function<void(TEdit&)> handler) { onChange_ = std::move(handler); }
 
  protected:
-  void DescribeView(os::ControlSpec& spec) override;
+  void DescribeView(os::ControlLook& look) override;
 
  private:
   void Changed(const std::string& text);

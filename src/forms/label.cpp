@@ -11,10 +11,10 @@ const TClassInfo& TLabel::StaticClass() {
   return info;
 }
 
-void TLabel::DescribeView(os::ControlSpec& spec) {
-  spec.kind = os::ControlKind::Label;
-  spec.text = caption_;
-  spec.alignment = ViewAlignment(alignment_);
+void TLabel::DescribeView(os::ControlLook& look) {
+  look.kind = os::ControlKind::Label;
+  look.text = caption_;
+  look.alignment = ViewAlignment(alignment_);
 }
 
 }  // namespace cd

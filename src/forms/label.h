@@ -18,7 +18,7 @@ class TLabel : public TControl {
   TAlignment Alignment() const { return alignment_; }
 
  protected:
-  void DescribeView(os::ControlSpec& spec) override;
+  void DescribeView(os::ControlLook& look) override;
 
  private:
   std::string caption_;

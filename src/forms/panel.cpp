@@ -15,10 +15,10 @@ void TPanel::GetChildren(const std::function<void(TComponent*)>& proc) const {
   controls_.ForEach(proc);
 }
 
-void TPanel::DescribeView(os::ControlSpec& spec) {
-  spec.kind = os::ControlKind::Panel;
-  spec.text = caption_;
-  spec.alignment = ViewAlignment(alignment_);
+void TPanel::DescribeView(os::ControlLook& look) {
+  look.kind = os::ControlKind::Panel;
+  look.text = caption_;
+  look.alignment = ViewAlignment(alignment_);
 }
 
 void TPanel::ViewCreated(os::FormView& view, int self) {

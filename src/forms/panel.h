@@ -22,7 +22,7 @@ class TPanel : public TControl {
   void ReadChild(TComponent* child) override { controls_.Add(child); }
 
  protected:
-  void DescribeView(os::ControlSpec& spec) override;
+  void DescribeView(os::ControlLook& look) override;
   void ViewCreated(os::FormView& view, int self) override;
 
  private:

@@ -98,18 +98,18 @@ void TQXForm::HandleRequest(int request, TPersistent* item) {
 }
 
 std::unique_ptr<os::FormView> TQXForm::CreateView() {
-  os::FormSpec spec;
-  spec.className = ClassName();
-  spec.caption = caption_;
-  spec.clientWidth = clientWidth_;
-  spec.clientHeight = clientHeight_;
-  spec.borderless = borderStyle_ == TFormBorderStyle::bsNone;
-  spec.fontName = font_.Name();
-  spec.fontHeight = font_.Height();
-  spec.color = color_;
-  spec.paintBackground = color_ != kClNone;
-  spec.onClose = [this] { FormClose(); };
-  std::unique_ptr<os::FormView> view = os::CreateFormView(spec);
+  os::FormLook look;
+  look.className = ClassName();
+  look.caption = caption_;
+  look.clientWidth = clientWidth_;
+  look.clientHeight = clientHeight_;
+  look.borderless = borderStyle_ == TFormBorderStyle::bsNone;
+  look.fontName = font_.Name();
+  look.fontHeight = font_.Height();
+  look.color = color_;
+  look.paintBackground = color_ != kClNone;
+  look.onClose = [this] { FormClose(); };
+  std::unique_ptr<os::FormView> view = os::CreateFormView(look);
   for (TControl* control : controls_.Items()) control->CreateView(*view, -1);
   return view;
 }

@@ -29,12 +29,12 @@ void ListChildren(std::ostringstream& out, const std::vector<ListedControl>& con
   for (int i = 0; i < static_cast<int>(controls.size()); ++i)
     if (controls[i].parent == parent) order.push_back(i);
   std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-    const ControlSpec& x = controls[a].spec;
-    const ControlSpec& y = controls[b].spec;
+    const ControlLook& x = controls[a].look;
+    const ControlLook& y = controls[b].look;
     return x.top != y.top ? x.top < y.top : x.left < y.left;
   });
   for (int i : order) {
-    const ControlSpec& c = controls[i].spec;
+    const ControlLook& c = controls[i].look;
     out << std::string(2 * depth, ' ') << '[' << KindName(c.kind) << "] " << c.text << '\n';
     // A control cannot be its own panel; the guard keeps a malformed list from looping.
     if (c.kind == ControlKind::Panel && i != parent) ListChildren(out, controls, i, depth + 1);
@@ -43,7 +43,7 @@ void ListChildren(std::ostringstream& out, const std::vector<ListedControl>& con
 
 }  // namespace
 
-std::string FormListing(const FormSpec& form, const std::vector<ListedControl>& controls) {
+std::string FormListing(const FormLook& form, const std::vector<ListedControl>& controls) {
   std::ostringstream out;
   out << form.caption << '\n';
   ListChildren(out, controls, -1, 1);

@@ -15,7 +15,7 @@ namespace cd::os {
 enum class ControlKind { Label, Edit, Button, BitButton, Panel };
 enum class TextAlignment { Left, Right, Center };
 
-struct ControlSpec {
+struct ControlLook {
   ControlKind kind = ControlKind::Label;
   std::string name;
   std::string text;  // caption, or an edit's text
@@ -31,7 +31,7 @@ struct ControlSpec {
   std::function<void(const std::string&)> onChange;  // edits: the new text
 };
 
-struct FormSpec {
+struct FormLook {
   std::string className;  // the window class on Windows
   std::string caption;
   int clientWidth = 0, clientHeight = 0;
@@ -50,7 +50,7 @@ class FormView {
   virtual ~FormView() = default;
   // Adds a control inside the panel numbered parent, or inside the form for -1; returns the
   // control's number.
-  virtual int AddControl(const ControlSpec& spec, int parent) = 0;
+  virtual int AddControl(const ControlLook& look, int parent) = 0;
   virtual void Show() = 0;
   virtual void Hide() = 0;
   // Repaints the form, its frame included.
@@ -61,14 +61,14 @@ class FormView {
   virtual void ProcessMessages() = 0;
 };
 
-std::unique_ptr<FormView> CreateFormView(const FormSpec& form);
+std::unique_ptr<FormView> CreateFormView(const FormLook& form);
 
 // The console listing of a form: its caption, then one line a control in the order of their
 // positions (top to bottom, then left to right), nested controls indented under their panel.
 struct ListedControl {
-  ControlSpec spec;
+  ControlLook look;
   int parent = -1;
 };
-std::string FormListing(const FormSpec& form, const std::vector<ListedControl>& controls);
+std::string FormListing(const FormLook& form, const std::vector<ListedControl>& controls);
 
 }  // namespace cd::os

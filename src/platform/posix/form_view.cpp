@@ -10,10 +10,10 @@ namespace {
 
 class ConsoleFormView : public FormView {
  public:
-  explicit ConsoleFormView(const FormSpec& form) : form_(form) {}
+  explicit ConsoleFormView(const FormLook& form) : form_(form) {}
 
-  int AddControl(const ControlSpec& spec, int parent) override {
-    controls_.push_back({spec, parent});
+  int AddControl(const ControlLook& look, int parent) override {
+    controls_.push_back({look, parent});
     return static_cast<int>(controls_.size()) - 1;
   }
   void Show() override {
@@ -22,23 +22,23 @@ class ConsoleFormView : public FormView {
   void Hide() override {}
   void Invalidate() override {}
   void SetControlText(int control, const std::string& text) override {
-    ControlSpec& spec = controls_.at(static_cast<size_t>(control)).spec;
-    spec.text = text;
-    if (spec.onChange) spec.onChange(text);
+    ControlLook& look = controls_.at(static_cast<size_t>(control)).look;
+    look.text = text;
+    if (look.onChange) look.onChange(text);
   }
   std::string ControlText(int control) const override {
-    return controls_.at(static_cast<size_t>(control)).spec.text;
+    return controls_.at(static_cast<size_t>(control)).look.text;
   }
   void ProcessMessages() override {}
 
  private:
-  FormSpec form_;
+  FormLook form_;
   std::vector<ListedControl> controls_;
 };
 
 }  // namespace
 
-std::unique_ptr<FormView> CreateFormView(const FormSpec& form) {
+std::unique_ptr<FormView> CreateFormView(const FormLook& form) {
   return std::make_unique<ConsoleFormView>(form);
 }
 

@@ -77,7 +77,7 @@ DWORD StaticAlignment(TextAlignment a) {
 
 class Win32FormView : public FormView {
  public:
-  explicit Win32FormView(const FormSpec& form) : form_(form) {
+  explicit Win32FormView(const FormLook& form) : form_(form) {
     const DWORD style = form.borderless ? WS_POPUP : WS_OVERLAPPEDWINDOW;
     RECT r{0, 0, form.clientWidth, form.clientHeight};
     AdjustWindowRectEx(&r, style, FALSE, 0);
@@ -92,14 +92,14 @@ class Win32FormView : public FormView {
     for (auto& [key, font] : fonts_) DeleteObject(font);
   }
 
-  int AddControl(const ControlSpec& spec, int parent) override {
+  int AddControl(const ControlLook& look, int parent) override {
     const int number = static_cast<int>(controls_.size());
     HWND parentWindow = parent >= 0 && parent < number ? controls_[parent].hwnd : hwnd_;
     const wchar_t* cls = L"STATIC";
     DWORD style = 0;
-    switch (spec.kind) {
+    switch (look.kind) {
       case ControlKind::Label:
-        style = StaticAlignment(spec.alignment) | SS_NOPREFIX;
+        style = StaticAlignment(look.alignment) | SS_NOPREFIX;
         break;
       case ControlKind::Edit:
         cls = L"EDIT";
@@ -116,11 +116,11 @@ class Win32FormView : public FormView {
         style = WS_CLIPCHILDREN;
         break;
     }
-    HWND control = win32::AddControl(parentWindow, cls, spec.text, style, spec.left, spec.top,
-                                     spec.width, spec.height, kFirstId + number, FontFor(spec));
-    if (spec.kind == ControlKind::Panel)
-      SetWindowLongPtrW(control, kPanelAlignment, DrawAlignment(spec.alignment));
-    controls_.push_back({spec, control});
+    HWND control = win32::AddControl(parentWindow, cls, look.text, style, look.left, look.top,
+                                     look.width, look.height, kFirstId + number, FontFor(look));
+    if (look.kind == ControlKind::Panel)
+      SetWindowLongPtrW(control, kPanelAlignment, DrawAlignment(look.alignment));
+    controls_.push_back({look, control});
     return number;
   }
   void Show() override {
@@ -152,7 +152,7 @@ class Win32FormView : public FormView {
 
  private:
   struct Control {
-    ControlSpec spec;
+    ControlLook look;
     HWND hwnd;
   };
 
@@ -181,10 +181,10 @@ class Win32FormView : public FormView {
     const int number = id - kFirstId;
     if (number < 0 || number >= static_cast<int>(controls_.size())) return;
     const Control& c = controls_[static_cast<size_t>(number)];
-    if (code == BN_CLICKED && c.spec.onClick)
-      c.spec.onClick();
-    else if (code == EN_CHANGE && c.spec.onChange)
-      c.spec.onChange(win32::TextOf(c.hwnd));
+    if (code == BN_CLICKED && c.look.onClick)
+      c.look.onClick();
+    else if (code == EN_CHANGE && c.look.onChange)
+      c.look.onChange(win32::TextOf(c.hwnd));
   }
 
   // Fills the client area with the form colour; a form of no colour stays unpainted.
@@ -201,21 +201,21 @@ class Win32FormView : public FormView {
   }
 
   // The form font for the usual face and height; others are made once per view.
-  HFONT FontFor(const ControlSpec& spec) {
-    if ((spec.fontName.empty() || spec.fontName == "MS Sans Serif") &&
-        (spec.fontHeight == 0 || spec.fontHeight == -11))
-      return win32::FormFont(spec.fontBold);
-    const auto key = std::make_tuple(spec.fontName, spec.fontHeight, spec.fontBold);
+  HFONT FontFor(const ControlLook& look) {
+    if ((look.fontName.empty() || look.fontName == "MS Sans Serif") &&
+        (look.fontHeight == 0 || look.fontHeight == -11))
+      return win32::FormFont(look.fontBold);
+    const auto key = std::make_tuple(look.fontName, look.fontHeight, look.fontBold);
     HFONT& font = fonts_[key];
     if (!font)
-      font = CreateFontW(spec.fontHeight, 0, 0, 0, spec.fontBold ? FW_BOLD : FW_NORMAL, FALSE,
+      font = CreateFontW(look.fontHeight, 0, 0, 0, look.fontBold ? FW_BOLD : FW_NORMAL, FALSE,
                          FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                          DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                         win32::ToWide(spec.fontName).c_str());
+                         win32::ToWide(look.fontName).c_str());
     return font;
   }
 
-  FormSpec form_;
+  FormLook form_;
   std::wstring className_;
   HWND hwnd_ = nullptr;
   std::vector<Control> controls_;
@@ -224,7 +224,7 @@ class Win32FormView : public FormView {
 
 }  // namespace
 
-std::unique_ptr<FormView> CreateFormView(const FormSpec& form) {
+std::unique_ptr<FormView> CreateFormView(const FormLook& form) {
   return std::make_unique<Win32FormView>(form);
 }
 

@@ -61,18 +61,18 @@ const char kLayout[] =
 // A view that keeps what the controls describe.
 class RecordingView : public os::FormView {
  public:
-  int AddControl(const os::ControlSpec& spec, int parent) override {
-    controls.push_back({spec, parent});
+  int AddControl(const os::ControlLook& look, int parent) override {
+    controls.push_back({look, parent});
     return static_cast<int>(controls.size()) - 1;
   }
   void Show() override {}
   void Hide() override {}
   void Invalidate() override {}
   void SetControlText(int control, const std::string& text) override {
-    controls.at(control).spec.text = text;
-    if (controls.at(control).spec.onChange) controls.at(control).spec.onChange(text);
+    controls.at(control).look.text = text;
+    if (controls.at(control).look.onChange) controls.at(control).look.onChange(text);
   }
-  std::string ControlText(int control) const override { return controls.at(control).spec.text; }
+  std::string ControlText(int control) const override { return controls.at(control).look.text; }
   void ProcessMessages() override {}
   std::vector<os::ListedControl> controls;
 };
@@ -116,22 +116,22 @@ TEST_F(Controls, EachControlDescribesItselfToTheViewInsideItsPanel) {
                   {os::ControlKind::Button, "Apply", 2}};
   for (size_t i = 0; i < view.controls.size(); ++i) {
     SCOPED_TRACE(i);
-    EXPECT_EQ(view.controls[i].spec.kind, expected[i].kind);
-    EXPECT_EQ(view.controls[i].spec.text, expected[i].text);
+    EXPECT_EQ(view.controls[i].look.kind, expected[i].kind);
+    EXPECT_EQ(view.controls[i].look.text, expected[i].text);
     EXPECT_EQ(view.controls[i].parent, expected[i].parent);
   }
-  EXPECT_EQ(view.controls[0].spec.alignment, os::TextAlignment::Right);
-  EXPECT_TRUE(view.controls[3].spec.fontBold);
-  EXPECT_EQ(view.controls[1].spec.tabOrder, 0);
+  EXPECT_EQ(view.controls[0].look.alignment, os::TextAlignment::Right);
+  EXPECT_TRUE(view.controls[3].look.fontBold);
+  EXPECT_EQ(view.controls[1].look.tabOrder, 0);
 }
 
 TEST_F(Controls, TheViewsEditsAndClicksReachTheModel) {
   std::vector<std::string> seen;
   Get<TEdit>("NameEdit").SetOnChange([&](TEdit& e) { seen.push_back("changed " + e.Text()); });
   Get<TButton>("Apply").SetOnClick([&](TButton& b) { seen.push_back("clicked " + b.Name()); });
-  view.controls[1].spec.onChange("typed");
-  view.controls[1].spec.onChange("typed");  // no change, no notice
-  view.controls[4].spec.onClick();
+  view.controls[1].look.onChange("typed");
+  view.controls[1].look.onChange("typed");  // no change, no notice
+  view.controls[4].look.onClick();
   Get<TEdit>("NameEdit").SetText("set");
   EXPECT_EQ(view.ControlText(1), "set");
   EXPECT_EQ(seen, (std::vector<std::string>{"changed typed", "clicked Apply", "changed set"}));
@@ -146,10 +146,10 @@ TEST_F(Controls, ABitButtonsKindGivesItsResultUnlessCustom) {
 
 os::ListedControl Listed(os::ControlKind kind, const char* text, int left, int top, int parent) {
   os::ListedControl c;
-  c.spec.kind = kind;
-  c.spec.text = text;
-  c.spec.left = left;
-  c.spec.top = top;
+  c.look.kind = kind;
+  c.look.text = text;
+  c.look.left = left;
+  c.look.top = top;
   c.parent = parent;
   return c;
 }
@@ -160,7 +160,7 @@ TEST(FormListing, CaptionThenControlsByPositionWithPanelsIndented) {
       Listed(os::ControlKind::Panel, "Box", 0, 10, -1),
       Listed(os::ControlKind::Edit, "inside", 5, 5, 1),
       Listed(os::ControlKind::Label, "First", 90, 10, -1)};
-  os::FormSpec form;
+  os::FormLook form;
   form.caption = "Title";
   EXPECT_EQ(os::FormListing(form, controls),
             "Title\n  [panel] Box\n    [edit] inside\n  [label] First\n  [button] Later\n");

@@ -1,6 +1,8 @@
 // Figures of a built medium, taken from the files on its output side.
 #include "summary.h"
 
+#include <vector>
+
 #include "install/datum_value.h"
 #include "install/file_group.h"
 #include "install/file_item.h"
@@ -10,6 +12,7 @@
 #include "streams/file_stream.h"
 #include "streams/packed_stream.h"
 #include "util/format.h"
+#include "util/parallel_each.h"
 
 namespace cd::build {
 namespace {
@@ -53,20 +56,35 @@ int PackedForSignature(const TFileItem& item) {
   return count;
 }
 
+// The figures of one item, taken on a worker: every item's files are read again.
+struct ItemFigures {
+  int64_t bytesAfter = 0;
+  int64_t bytesBefore = 0;
+  bool packed = false;
+  int packedForSignature = 0;
+};
+
+ItemFigures FiguresOf(const TFileItem& item) {
+  const std::string dest = item.GetFileName(kFileBuildDest);
+  return {std::max<int64_t>(0, os::FileSize(dest)), SourceBytes(item), FileIsPacked(dest),
+          PackedForSignature(item)};
+}
+
 }  // namespace
 
 Summary Summarize(TInstallManager& manager) {
   Summary summary;
-  auto* files = GetOrCreateObjectAs<TFilesManager>(manager);
-  for (int i = 0; i < files->ChildCount(); ++i) {
-    auto* item = dynamic_cast<TFileItem*>(files->Child(i));
-    if (!item) continue;
+  const std::vector<TFileItem*> items = GetOrCreateObjectAs<TFilesManager>(manager)->FileItems();
+  std::vector<ItemFigures> figures(items.size());
+  ParallelEach(
+      items.size(), manager.Jobs(), [&](size_t i) { figures[i] = FiguresOf(*items[i]); },
+      [](size_t) {});
+  for (const ItemFigures& item : figures) {
     ++summary.items;
-    const std::string dest = item->GetFileName(kFileBuildDest);
-    summary.bytesAfter += std::max<int64_t>(0, os::FileSize(dest));
-    summary.bytesBefore += SourceBytes(*item);
-    if (FileIsPacked(dest)) ++summary.packed;
-    summary.packedForSignature += PackedForSignature(*item);
+    summary.bytesAfter += item.bytesAfter;
+    summary.bytesBefore += item.bytesBefore;
+    if (item.packed) ++summary.packed;
+    summary.packedForSignature += item.packedForSignature;
   }
   summary.cards = manager.CDRom() ? manager.CDRom()->Instances().Count() : 0;
   summary.configName = manager.ConfigFileName();

@@ -27,18 +27,6 @@
 namespace cd {
 namespace {
 
-// Runs work on every top-level file item, one step of the install manager's loop before each.
-template <class Work>
-void ForEachItemWithStep(TFilesManager& manager, Work work) {
-  IInstallManager* installManager = GetInstallManager(manager);
-  for (int i = 0; i < manager.ChildCount(); ++i) {
-    auto* item = dynamic_cast<TFileItem*>(manager.Child(i));
-    if (!item) continue;
-    if (installManager) installManager->Step();
-    work(*item);
-  }
-}
-
 constexpr const char* kBookCardGroup = "VokMnger\\Bookcard\\bookcard.grp";
 
 // The directory texts are taken into a buffer of 255 characters.
@@ -209,20 +197,29 @@ void TFilesManager::KeepListed(const TStringList& names) {
   }
 }
 
-void TFilesManager::StoreAllFileInfo() {
-  ForEachItemWithStep(*this, [](TFileItem& item) { item.StoreFileInfo(); });
-}
-
-void TFilesManager::PackAll(unsigned jobs) {
+std::vector<TFileItem*> TFilesManager::FileItems() const {
   std::vector<TFileItem*> items;
   for (int i = 0; i < ChildCount(); ++i)
     if (auto* item = dynamic_cast<TFileItem*>(Child(i))) items.push_back(item);
+  return items;
+}
+
+void TFilesManager::EachItemWithStep(unsigned jobs, const std::function<void(TFileItem&)>& work) {
+  const std::vector<TFileItem*> items = FileItems();
   IInstallManager* installManager = GetInstallManager(*this);
   ParallelEach(
-      items.size(), jobs, [&](size_t i) { items[i]->PackFile(jobs); },
+      items.size(), jobs, [&](size_t i) { work(*items[i]); },
       [&](size_t) {
         if (installManager) installManager->Step();
       });
+}
+
+void TFilesManager::StoreAllFileInfo(unsigned jobs) {
+  EachItemWithStep(jobs, [](TFileItem& item) { item.StoreFileInfo(); });
+}
+
+void TFilesManager::PackAll(unsigned jobs) {
+  EachItemWithStep(jobs, [jobs](TFileItem& item) { item.PackFile(jobs); });
 }
 
 std::unique_ptr<TFilesManager> TFilesManager::CreateFromStream(TStream& stream,

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "config/collection.h"
 #include "config/string_list.h"
@@ -93,12 +95,18 @@ class TFilesManager : public TEManager {
   void KeepListed(const TStringList& names);
   // The items' checks, then every file named by the selection outline must exist.
   void CheckConsistence() override;
-  void StoreAllFileInfo();
-  // Packs every file item onto the medium, on up to jobs threads; each completed item is
-  // one step of the install manager.
+  // Records the date of every item's source, on up to jobs threads.
+  void StoreAllFileInfo(unsigned jobs = 1);
+  // Packs every file item onto the medium, on up to jobs threads.
   void PackAll(unsigned jobs = 1);
+  // The top-level file items, in order.
+  std::vector<TFileItem*> FileItems() const;
 
  private:
+  // Runs work on every file item on up to jobs threads; each completed item is one step of
+  // the install manager.
+  void EachItemWithStep(unsigned jobs, const std::function<void(TFileItem&)>& work);
+
   std::string prgSubpath_;
   std::unique_ptr<TCollection> viewers_;
   std::unique_ptr<TFilesManagerRunData> runData_;

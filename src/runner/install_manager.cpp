@@ -123,11 +123,11 @@ void TInstallManager::Execute() {
   }
   files->RunData().Assign(medium->RunData());
 
-  files->StoreAllFileInfo();
+  files->StoreAllFileInfo(jobs_);
   files->PackAll(jobs_);
   medium->AddViewerItems(files->Viewers());
   WriteConfiguration(*files, ConfigFileName());
-  WriteMediumSums(*files, ConfigFileName());
+  WriteMediumSums(*files, ConfigFileName(), jobs_);
 }
 
 }  // namespace cd

@@ -1,6 +1,8 @@
 // The sums file of a built medium: each file hashed as it lies in the output folder.
 #include "runner/medium_sums_writer.h"
 
+#include <vector>
+
 #include "base/exceptions.h"
 #include "install/file_item.h"
 #include "install/files_manager.h"
@@ -13,6 +15,7 @@
 #include "streams/hashing_stream.h"
 #include "util/format.h"
 #include "util/medium_sums.h"
+#include "util/parallel_each.h"
 #include "util/whole_file.h"
 
 namespace cd {
@@ -24,15 +27,27 @@ os::Sha256Digest FileDigest(const std::string& name) {
 
 }  // namespace
 
-void WriteMediumSums(const TFilesManager& files, const std::string& configFileName) {
-  TMediumSums sums;
-  sums.Add(os::ExtractFileName(configFileName), FileDigest(configFileName));
-  for (int i = 0; i < files.ChildCount(); ++i) {
-    auto* item = dynamic_cast<const TFileItem*>(files.Child(i));
-    // Items that share one file on the medium share its line.
-    if (!item || sums.Find(MediumSumsPath(*item))) continue;
-    sums.Add(MediumSumsPath(*item), FileDigest(item->GetFileName(kFileBuildDest)));
+void WriteMediumSums(const TFilesManager& files, const std::string& configFileName, unsigned jobs) {
+  // Items that share one file on the medium share its line: the lines are chosen first, as
+  // they will be listed, and the files hashed side by side after.
+  const std::string configName = os::ExtractFileName(configFileName);
+  TMediumSums listed;
+  listed.Add(configName, {});
+  std::vector<std::string> paths;
+  std::vector<std::string> names;
+  for (const TFileItem* item : files.FileItems()) {
+    const std::string path = MediumSumsPath(*item);
+    if (listed.Find(path)) continue;
+    listed.Add(path, {});
+    paths.push_back(path);
+    names.push_back(item->GetFileName(kFileBuildDest));
   }
+  std::vector<os::Sha256Digest> digests(names.size());
+  ParallelEach(
+      names.size(), jobs, [&](size_t i) { digests[i] = FileDigest(names[i]); }, [](size_t) {});
+  TMediumSums sums;
+  sums.Add(configName, FileDigest(configFileName));
+  for (size_t i = 0; i < paths.size(); ++i) sums.Add(paths[i], digests[i]);
   const std::string folder = os::ExtractFilePath(configFileName);
   os::ReplaceFileAtomically(folder + kSumsFileName, sums.Text());
   const std::string stale = folder + kSumsSignatureName;

@@ -208,11 +208,13 @@ int Render(const std::vector<std::string>& args) {
   }
   const std::unique_ptr<os::Canvas> canvas = os::Canvas::Create(size.first, size.second);
   canvas->SetPenWidth(2);
+  // Each region's own drawing: painted with a pale inside and its colour's pen, then framed
+  // with the pen alone.
   for (int i = 0; i < pool->Count(); ++i)
     if (TRegion* region = pool->GetRegion(i)) {
       canvas->SetBrushColour(RegionColour(i, true));
+      canvas->SetPenColour(RegionColour(i, false));
       region->Paint(*canvas);
-      canvas->SetBrushColour(RegionColour(i, false));
       region->Frame(*canvas);
     }
   canvas->SavePng(args[1]);

@@ -1,13 +1,17 @@
-// A drawing surface of width x height pixels, white when made, that fills region shapes and
-// frames them: the fill covers the shape with the brush colour; the frame covers the shape's
-// pixels that lie within the pen width of its outside (horizontally) or within the pen width
-// of it vertically, in the brush colour too. Windows: a GDI bitmap (FillRgn, FrameRgn).
-// POSIX: RasterCanvas, the same pixels in memory. Either is saved as a PNG image.
+// A drawing surface of width x height pixels, white when made, with a pen (colour and width)
+// and a brush (colour, or clear) as GDI has them. It draws GDI's four outlined shapes
+// (Rectangle, Ellipse, RoundRect, Polygon filled by winding): the outline with the pen, the
+// inside with the brush unless it is clear. And it fills region shapes and frames them: the
+// fill covers the shape with the brush colour; the frame covers the shape's pixels that lie
+// within the pen width of its outside (horizontally) or within the pen width of it
+// vertically, in the brush colour too. Windows: a GDI bitmap (Rectangle and its kin, FillRgn,
+// FrameRgn). POSIX: RasterCanvas, the same pixels in memory. Either is saved as a PNG image.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/region_shape.h"
 
@@ -33,9 +37,27 @@ class Canvas {
   int32_t Height() const { return height_; }
   CanvasColour BrushColour() const { return brush_; }
   void SetBrushColour(CanvasColour colour) { brush_ = colour; }
+  // A clear brush paints nothing: shapes are only outlined, and fills and frames of region
+  // shapes leave the canvas as it is.
+  bool BrushClear() const { return brushClear_; }
+  void SetBrushClear(bool clear) { brushClear_ = clear; }
+  CanvasColour PenColour() const { return pen_; }
+  void SetPenColour(CanvasColour colour) { pen_ = colour; }
   int32_t PenWidth() const { return penWidth_; }
   // A pen width below 1 draws as 1.
   void SetPenWidth(int32_t width) { penWidth_ = width < 1 ? 1 : width; }
+
+  // The outlined shapes. A pen of width 1 covers one pixel on each step of the outline; a
+  // wider one covers its width across the outline, centred on it, with round joins.
+  // rect's corners may come in either order; the outline runs along its left and top edges
+  // and along the column and row inside its right and bottom edges.
+  virtual void Rectangle(const ShapeRect& rect) = 0;
+  // The ellipse inscribed in rect.
+  virtual void Ellipse(const ShapeRect& rect) = 0;
+  // rect with its corners rounded by an ellipse of width x height.
+  virtual void RoundRect(const ShapeRect& rect, int32_t width, int32_t height) = 0;
+  // The closed outline through the points, its inside filled by winding.
+  virtual void Polygon(const std::vector<ShapePoint>& points) = 0;
 
   virtual void FillShape(const RegionShape& shape) = 0;
   virtual void FrameShape(const RegionShape& shape) = 0;
@@ -51,6 +73,8 @@ class Canvas {
   int32_t width_;
   int32_t height_;
   CanvasColour brush_;
+  bool brushClear_ = false;
+  CanvasColour pen_;
   int32_t penWidth_ = 1;
 };
 

@@ -3,8 +3,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 #include "base/exceptions.h"
+#include "platform/ellipse_trace.h"
 
 namespace cd::os {
 namespace {
@@ -16,43 +18,23 @@ int32_t Wrap(int64_t value) {
 // The widest corner ellipse whose error terms stay well within 64 bits.
 constexpr int64_t kWidestEllipse = 65535;
 
-// The columns [from, to) of each row of an ellipse drawn in a box of width x height pixels.
-// Its outline is traced from the middle rows outwards with integer error terms (the midpoint
-// method for ellipses): a step to the next row pair when the error allows it, and a step
-// inwards by a column whenever the error has not fallen below the column threshold. Each row
-// spans from the first column the trace reaches on it to its mirror image. This is the
-// outline GDI rounds region corners by, column for column.
+// The columns [from, to) of each row of an ellipse drawn in a box of width x height pixels:
+// each row spans from the first column the outline's trace reaches on it to its mirror
+// image. This is the outline GDI rounds region corners by, column for column.
 std::vector<std::pair<int64_t, int64_t>> EllipseRows(int64_t width, int64_t height) {
   std::vector<std::pair<int64_t, int64_t>> rows(static_cast<size_t>(height),
                                                 {INT64_MAX, INT64_MIN});
   const auto plot = [&](int64_t x, int64_t y) {
-    auto& row = rows[static_cast<size_t>(y)];
-    if (x < row.first) row = {x, width - x};
+    for (const int64_t row : {y, height - 1 - y}) {
+      auto& span = rows[static_cast<size_t>(row)];
+      if (x < span.first) span = {x, width - x};
+    }
   };
-  int64_t x0 = 0, x1 = width - 1, a = width - 1, b = height - 1, odd = b & 1;
-  int64_t dx = 4 * (1 - a) * b * b, dy = 4 * (odd + 1) * a * a;
-  int64_t err = dx + dy + odd * a * a;
-  int64_t y0 = (b + 1) / 2, y1 = y0 - odd;
-  const int64_t stepY = 8 * a * a, stepX = 8 * b * b;
-  do {
-    if (y0 < height) plot(x0, y0);
-    if (y1 >= 0) plot(x0, y1);
-    const int64_t e2 = 2 * err;
-    if (e2 <= dy) {
-      ++y0;
-      --y1;
-      err += dy += stepY;
-    }
-    if (e2 >= dx) {
-      ++x0;
-      --x1;
-      err += dx += stepX;
-    }
-  } while (x0 <= x1);
+  const int64_t end = TraceEllipse(width, height, plot);
   // A tall, narrow ellipse runs out of columns before it reaches its top and bottom rows: its
   // tips are the middle columns the trace ended on.
   for (auto& row : rows)
-    if (row.first == INT64_MAX) row = {x0 - 1, width - (x0 - 1)};
+    if (row.first == INT64_MAX) row = {end - 1, width - (end - 1)};
   return rows;
 }
 
@@ -113,14 +95,21 @@ RegionBands RegionBands::FromEllipse(const ShapeRect& rect) {
 }
 
 // Scan conversion as GDI does it: row y takes the edges with y in [upper end, lower end), each
-// crossing at the first whole column at or right of the edge; alternate crossings open and
-// close spans.
-RegionBands RegionBands::FromPolygon(const std::vector<ShapePoint>& points) {
+// crossing at the first whole column at or right of the edge. Alternate filling: every
+// crossing opens or closes a span; winding filling: a span is open while the edges crossed
+// so far, counted +1 going down and -1 going up, do not sum to 0.
+RegionBands RegionBands::FromPolygon(const std::vector<ShapePoint>& points, PolyFill fill) {
+  return fill == PolyFill::Winding ? BuildPolygon<PolyFill::Winding>(points)
+                                   : BuildPolygon<PolyFill::Alternate>(points);
+}
+
+template <PolyFill kFill>
+RegionBands RegionBands::BuildPolygon(const std::vector<ShapePoint>& points) {
   // An edge as the rows see it, kept small and by value so that a row's pass over its edges
   // runs through contiguous memory. Its crossing on the current row is x, the first whole
   // column at or right of the edge, with x * dy - behind being the exact crossing times dy;
   // from row to row x grows by stepX and behind shrinks by stepBehind (wrapping into x).
-  struct Edge {
+  struct Crossing {
     int64_t x;
     int64_t stepX;
     uint32_t behind;
@@ -128,6 +117,12 @@ RegionBands RegionBands::FromPolygon(const std::vector<ShapePoint>& points) {
     uint32_t dy;
     int32_t y1;  // the first row it no longer crosses
   };
+  // Winding filling counts each edge by its direction; alternate filling keeps its edges
+  // smaller, for the speed of large polygons.
+  struct Counted : Crossing {
+    int32_t direction;  // +1 where the polygon goes down along it, -1 where it goes up
+  };
+  using Edge = std::conditional_t<kFill == PolyFill::Winding, Counted, Crossing>;
   struct Start {
     int32_t y0;  // the first row it crosses
     Edge edge;
@@ -139,6 +134,7 @@ RegionBands RegionBands::FromPolygon(const std::vector<ShapePoint>& points) {
     ShapePoint a = points[i];
     ShapePoint b = points[(i + 1) % points.size()];
     if (a.y == b.y) continue;
+    [[maybe_unused]] const int32_t direction = a.y < b.y ? 1 : -1;
     if (a.y > b.y) std::swap(a, b);
     const int64_t dx = int64_t{b.x} - a.x, dy = int64_t{b.y} - a.y;
     int64_t stepX = dx / dy, stepBehind = dx % dy;
@@ -146,8 +142,14 @@ RegionBands RegionBands::FromPolygon(const std::vector<ShapePoint>& points) {
       --stepX;
       stepBehind += dy;
     }
-    starts.push_back(
-        {a.y, {a.x, stepX, 0, static_cast<uint32_t>(stepBehind), static_cast<uint32_t>(dy), b.y}});
+    Edge edge{};
+    edge.x = a.x;
+    edge.stepX = stepX;
+    edge.stepBehind = static_cast<uint32_t>(stepBehind);
+    edge.dy = static_cast<uint32_t>(dy);
+    edge.y1 = b.y;
+    if constexpr (kFill == PolyFill::Winding) edge.direction = direction;
+    starts.push_back({a.y, edge});
     // Each edge crosses every row it spans once: the crossings are known before any is made.
     crossings += dy;
   }
@@ -217,23 +219,37 @@ RegionBands RegionBands::FromPolygon(const std::vector<ShapePoint>& points) {
       place(e);
     };
     ends.clear();
-    size_t i = 0;
-    for (; i + 1 < activeCount; i += 2) {
-      const Edge& a = active[i];
-      const Edge& b = active[i + 1];
-      if (a.x != b.x) {
-        // Spans that touch join, as they do in a GDI region.
-        if (!ends.empty() && ends.back() == Wrap(a.x)) {
-          ends.back() = Wrap(b.x);
-        } else {
-          ends.push_back(Wrap(a.x));
-          ends.push_back(Wrap(b.x));
-        }
+    // Spans that touch join, as they do in a GDI region.
+    const auto addSpan = [&](int64_t from, int64_t to) {
+      if (from == to) return;
+      if (!ends.empty() && ends.back() == Wrap(from)) {
+        ends.back() = Wrap(to);
+      } else {
+        ends.push_back(Wrap(from));
+        ends.push_back(Wrap(to));
       }
-      advance(a);
-      advance(b);
+    };
+    if constexpr (kFill == PolyFill::Alternate) {
+      // The crossings in pairs (the hot loop of a large polygon, kept free of counting).
+      size_t i = 0;
+      for (; i + 1 < activeCount; i += 2) {
+        addSpan(active[i].x, active[i + 1].x);
+        advance(active[i]);
+        advance(active[i + 1]);
+      }
+      if (i < activeCount) advance(active[i]);
+    } else {
+      int32_t winding = 0;
+      int64_t open = 0;
+      for (size_t i = 0; i < activeCount; ++i) {
+        const Edge& e = active[i];
+        const int32_t before = winding;
+        winding += e.direction;
+        if (before == 0) open = e.x;
+        if (winding == 0) addSpan(open, e.x);
+        advance(e);
+      }
     }
-    if (i < activeCount) advance(active[i]);
     takeStarts(y + 1, INT64_MAX);
     bands.AddBand(Wrap(y), Wrap(y + 1), ends);
     ++y;

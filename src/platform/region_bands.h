@@ -10,6 +10,10 @@
 
 namespace cd::os {
 
+// How a polygon's crossings fill it: every other crossing (GDI's ALTERNATE), or wherever
+// the outline winds round a point (WINDING).
+enum class PolyFill { Alternate, Winding };
+
 class RegionBands : public RegionShape {
  public:
   // The most edge crossings (span ends) a polygon may make; a polygon past it fails at once
@@ -19,7 +23,8 @@ class RegionBands : public RegionShape {
   static RegionBands FromRect(const ShapeRect& rect);
   static RegionBands FromRoundRect(const ShapeRect& rect, int32_t width, int32_t height);
   static RegionBands FromEllipse(const ShapeRect& rect);
-  static RegionBands FromPolygon(const std::vector<ShapePoint>& points);
+  static RegionBands FromPolygon(const std::vector<ShapePoint>& points,
+                                 PolyFill fill = PolyFill::Alternate);
 
   bool Contains(int32_t x, int32_t y) const override;
   void Offset(int32_t dx, int32_t dy) override;
@@ -32,6 +37,8 @@ class RegionBands : public RegionShape {
     int32_t bottom;
     std::vector<int32_t> ends;  // span starts and ends in turn: [ends[0], ends[1]) and so on
   };
+  template <PolyFill kFill>
+  static RegionBands BuildPolygon(const std::vector<ShapePoint>& points);
   // Appends the rows [top, bottom) with their span ends; rows equal to the band above it
   // widen that band.
   void AddBand(int32_t top, int32_t bottom, const std::vector<int32_t>& ends);

@@ -1,6 +1,7 @@
 // TCircleRegion: its shape and record.
 #include "regions/circle_region.h"
 
+#include "platform/canvas.h"
 #include "regions/region_record.h"
 
 namespace cd {
@@ -18,6 +19,10 @@ void TCircleRegion::LoadFromStream(TStream& stream) {
 
 std::unique_ptr<os::RegionShape> TCircleRegion::CreateHandle() {
   return os::RegionShape::Ellipse(Shape());
+}
+
+void TCircleRegion::DrawShape(os::Canvas& canvas) {
+  canvas.Ellipse(Shape());
 }
 
 }  // namespace cd

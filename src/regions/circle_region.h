@@ -16,6 +16,7 @@ class TCircleRegion : public TRectRegion {
 
  protected:
   std::unique_ptr<os::RegionShape> CreateHandle() override;
+  void DrawShape(os::Canvas& canvas) override;
 };
 
 }  // namespace cd

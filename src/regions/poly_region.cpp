@@ -4,6 +4,7 @@
 
 #include "config/binary_reader.h"
 #include "config/binary_writer.h"
+#include "platform/canvas.h"
 #include "regions/region_record.h"
 
 namespace cd {
@@ -73,11 +74,19 @@ void TPolyRegion::LoadFromStream(TStream& stream) {
   SetPoints(std::move(points));
 }
 
-std::unique_ptr<os::RegionShape> TPolyRegion::CreateHandle() {
+std::vector<os::ShapePoint> TPolyRegion::ShapePoints() const {
   std::vector<os::ShapePoint> shape;
   shape.reserve(points_.size());
   for (const TRegionPoint& p : points_) shape.push_back({p.x, p.y});
-  return os::RegionShape::Polygon(shape);
+  return shape;
+}
+
+std::unique_ptr<os::RegionShape> TPolyRegion::CreateHandle() {
+  return os::RegionShape::Polygon(ShapePoints());
+}
+
+void TPolyRegion::DrawShape(os::Canvas& canvas) {
+  canvas.Polygon(ShapePoints());
 }
 
 }  // namespace cd

@@ -25,8 +25,10 @@ class TPolyRegion : public TRectRegion {
 
  protected:
   std::unique_ptr<os::RegionShape> CreateHandle() override;
+  void DrawShape(os::Canvas& canvas) override;
 
  private:
+  std::vector<os::ShapePoint> ShapePoints() const;
   std::vector<TRegionPoint> points_;
 };
 

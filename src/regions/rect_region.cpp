@@ -2,6 +2,7 @@
 #include "regions/rect_region.h"
 
 #include "base/exceptions.h"
+#include "platform/canvas.h"
 #include "regions/region_record.h"
 
 namespace cd {
@@ -65,6 +66,28 @@ bool TRectRegion::Contains(int32_t x, int32_t y) {
   if (&ClassType() != &StaticClass()) return TRegion::Contains(x, y);
   SyncPosition();
   return x >= rect_->Left() && x < rect_->Right() && y >= rect_->Top() && y < rect_->Bottom();
+}
+
+void TRectRegion::Paint(os::Canvas& canvas) {
+  SyncPosition();
+  DrawShape(canvas);
+}
+
+void TRectRegion::Frame(os::Canvas& canvas) {
+  SyncPosition();
+  const bool clear = canvas.BrushClear();
+  canvas.SetBrushClear(true);
+  try {
+    DrawShape(canvas);
+  } catch (...) {
+    canvas.SetBrushClear(clear);
+    throw;
+  }
+  canvas.SetBrushClear(clear);
+}
+
+void TRectRegion::DrawShape(os::Canvas& canvas) {
+  canvas.Rectangle(Shape());
 }
 
 std::unique_ptr<os::RegionShape> TRectRegion::CreateHandle() {

@@ -37,10 +37,16 @@ class TRectRegion : public TRegion {
   TRegionPoint GetReferencePoint() const override { return {rect_->Left(), rect_->Top()}; }
   os::ShapeRect GetBounds() override;
   bool Contains(int32_t x, int32_t y) override;
+  // The shape drawn with the canvas's pen and brush.
+  void Paint(os::Canvas& canvas) override;
+  // The shape drawn with the canvas's pen only: its brush is cleared for the call.
+  void Frame(os::Canvas& canvas) override;
   void LoadFromStream(TStream& stream) override;
 
  protected:
   std::unique_ptr<os::RegionShape> CreateHandle() override;
+  // Draws the shape at its place with the canvas's outlined drawing (a rectangle here).
+  virtual void DrawShape(os::Canvas& canvas);
   os::ShapeRect Shape() const {
     return {rect_->Left(), rect_->Top(), rect_->Right(), rect_->Bottom()};
   }

@@ -1,6 +1,8 @@
 // TRoundedRectRegion: its keys and shape.
 #include "regions/rounded_rect_region.h"
 
+#include "platform/canvas.h"
+
 namespace cd {
 
 const TClassInfo& TRoundedRectRegion::StaticClass() {
@@ -30,6 +32,10 @@ void TRoundedRectRegion::SetEllipseH(int32_t v) {
 
 std::unique_ptr<os::RegionShape> TRoundedRectRegion::CreateHandle() {
   return os::RegionShape::RoundRect(Shape(), ellipseW_, ellipseH_);
+}
+
+void TRoundedRectRegion::DrawShape(os::Canvas& canvas) {
+  canvas.RoundRect(Shape(), ellipseW_, ellipseH_);
 }
 
 }  // namespace cd

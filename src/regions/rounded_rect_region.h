@@ -21,6 +21,7 @@ class TRoundedRectRegion : public TRectRegion {
 
  protected:
   std::unique_ptr<os::RegionShape> CreateHandle() override;
+  void DrawShape(os::Canvas& canvas) override;
 
  private:
   int32_t ellipseW_ = 0;

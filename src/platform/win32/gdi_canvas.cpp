@@ -1,6 +1,8 @@
-// Canvases on Windows: a 32-bit DIB section selected into a memory DC, filled with FillRgn
-// and framed with FrameRgn. A shape is handed to GDI as the region of its rectangles, so any
-// region shape can be drawn.
+// Canvases on Windows: a 32-bit DIB section selected into a memory DC. The outlined shapes
+// are GDI's own (Rectangle, Ellipse, RoundRect, Polygon in WINDING fill mode) with a solid
+// pen and a solid or null brush made for the call; region shapes are filled with FillRgn and
+// framed with FrameRgn, handed to GDI as the region of their rectangles, so any region shape
+// can be drawn.
 #include <windows.h>
 
 #include <algorithm>
@@ -59,10 +61,30 @@ class GdiCanvas final : public Canvas {
   GdiCanvas(const GdiCanvas&) = delete;
   GdiCanvas& operator=(const GdiCanvas&) = delete;
 
+  void Rectangle(const ShapeRect& r) override {
+    Outlined([&] { ::Rectangle(dc_, r.left, r.top, r.right, r.bottom); });
+  }
+  void Ellipse(const ShapeRect& r) override {
+    Outlined([&] { ::Ellipse(dc_, r.left, r.top, r.right, r.bottom); });
+  }
+  void RoundRect(const ShapeRect& r, int32_t width, int32_t height) override {
+    Outlined([&] { ::RoundRect(dc_, r.left, r.top, r.right, r.bottom, width, height); });
+  }
+  void Polygon(const std::vector<ShapePoint>& points) override {
+    std::vector<POINT> gdi;
+    gdi.reserve(points.size());
+    for (const ShapePoint& p : points) gdi.push_back({p.x, p.y});
+    Outlined([&] {
+      SetPolyFillMode(dc_, WINDING);
+      ::Polygon(dc_, gdi.data(), static_cast<int>(gdi.size()));
+    });
+  }
   void FillShape(const RegionShape& shape) override {
+    if (BrushClear()) return;
     Draw(shape, [&](HRGN region, HBRUSH brush) { FillRgn(dc_, region, brush); });
   }
   void FrameShape(const RegionShape& shape) override {
+    if (BrushClear()) return;
     Draw(shape,
          [&](HRGN region, HBRUSH brush) { FrameRgn(dc_, region, brush, PenWidth(), PenWidth()); });
   }
@@ -75,6 +97,26 @@ class GdiCanvas final : public Canvas {
   }
 
  private:
+  // Calls draw with the canvas's pen and brush selected into the DC.
+  template <typename Call>
+  void Outlined(Call draw) {
+    const CanvasColour p = PenColour(), b = BrushColour();
+    HPEN pen = CreatePen(PS_SOLID, PenWidth(), RGB(p.red, p.green, p.blue));
+    HBRUSH brush = BrushClear() ? static_cast<HBRUSH>(GetStockObject(NULL_BRUSH))
+                                : CreateSolidBrush(RGB(b.red, b.green, b.blue));
+    if (!pen || !brush) {
+      if (pen) DeleteObject(pen);
+      if (brush && !BrushClear()) DeleteObject(brush);
+      throw Exception("The system could not make the pen and brush to draw with");
+    }
+    HGDIOBJ oldPen = SelectObject(dc_, pen);
+    HGDIOBJ oldBrush = SelectObject(dc_, brush);
+    draw();
+    SelectObject(dc_, oldBrush);
+    SelectObject(dc_, oldPen);
+    DeleteObject(pen);
+    if (!BrushClear()) DeleteObject(brush);
+  }
   template <typename Call>
   void Draw(const RegionShape& shape, Call call) {
     const CanvasColour c = BrushColour();

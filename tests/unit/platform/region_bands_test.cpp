@@ -50,6 +50,13 @@ TEST(RegionBands, CoversAsGdiMakesThem) {
         {4, 7, 6, 8},
         {4, 8, 5, 9}}},
       {"polygon without area", RegionBands::FromPolygon({{0, 0}, {10, 0}}), {}},
+      {"a loop that goes round twice, filled alternately: its middle is left out",
+       RegionBands::FromPolygon({{0, 0}, {6, 0}, {6, 4}, {2, 4}, {2, 2}, {4, 2}, {4, 6}, {0, 6}}),
+       {{0, 0, 6, 2}, {0, 2, 2, 4}, {4, 2, 6, 4}, {0, 4, 4, 6}}},
+      {"the same loop filled by winding: its middle is in",
+       RegionBands::FromPolygon({{0, 0}, {6, 0}, {6, 4}, {2, 4}, {2, 2}, {4, 2}, {4, 6}, {0, 6}},
+                                PolyFill::Winding),
+       {{0, 0, 6, 4}, {0, 4, 4, 6}}},
   };
   for (const auto& c : cases) EXPECT_EQ(c.bands.Rects(), c.expected) << c.shape;
 }

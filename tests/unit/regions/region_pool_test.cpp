@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "base/exceptions.h"
 #include "config/config_io.h"
 #include "platform/canvas.h"
@@ -148,22 +150,78 @@ TEST(RegionPool, ARegionMovesToItsPositionBeforeItAnswers) {
   EXPECT_FALSE(lamp.HasHandle()) << "a new rectangle drops the shape";
 }
 
+// The canvas as rows of 'r' (red), 'b' (blue) and '.' (anything else).
+std::string Map(const os::Canvas& canvas) {
+  std::string map;
+  for (int32_t y = 0; y < canvas.Height(); ++y)
+    for (int32_t x = 0; x < canvas.Width(); ++x) {
+      const os::CanvasColour c = canvas.Pixel(x, y);
+      map += c == os::CanvasColour{255, 0, 0} ? 'r' : c == os::CanvasColour{0, 0, 255} ? 'b' : '.';
+    }
+  return map;
+}
+
 TEST(RegionPool, ARegionPaintsAndFramesAtItsPosition) {
   TRectRegion door;
   door.Rect().SetBounds(0, 0, 4, 3);
   door.SetPosition({2, 1});
   const auto canvas = os::Canvas::Create(8, 5);
+  canvas->SetPenColour({255, 0, 0});
   canvas->SetBrushColour({0, 0, 255});
   door.Paint(*canvas);
-  canvas->SetBrushColour({255, 0, 0});
+  EXPECT_EQ(Map(*canvas), "..........rrrr....rbbr....rrrr..........") << "pen and brush";
+  canvas->SetBrushColour({0, 255, 0});
+  door.SetPosition({3, 1});
   door.Frame(*canvas);
-  std::string map;
-  for (int32_t y = 0; y < 5; ++y)
-    for (int32_t x = 0; x < 8; ++x) {
-      const os::CanvasColour c = canvas->Pixel(x, y);
-      map += c.red == 255 && c.blue == 0 ? 'r' : c.blue == 255 && c.red == 0 ? 'b' : '.';
+  EXPECT_EQ(Map(*canvas), "..........rrrrr...rrbrr...rrrrr.........") << "the pen alone";
+  EXPECT_FALSE(canvas->BrushClear()) << "the brush is given back";
+}
+
+// Each shape draws with its own primitive: the same pixels as the canvas drawing it directly.
+TEST(RegionPool, EachShapePaintsAndFramesWithItsOwnDrawing) {
+  TCircleRegion circle;
+  circle.Rect().SetBounds(1, 1, 12, 9);
+  TRoundedRectRegion rounded;
+  rounded.Rect().SetBounds(1, 1, 12, 9);
+  rounded.SetEllipseW(6);
+  rounded.SetEllipseH(4);
+  TPolyRegion poly;
+  poly.Rect().SetBounds(1, 1, 12, 10);
+  poly.SetPoints({{1, 1}, {12, 4}, {5, 10}, {12, 10}, {2, 5}});
+  for (TRectRegion* region :
+       {static_cast<TRectRegion*>(&circle), static_cast<TRectRegion*>(&rounded),
+        static_cast<TRectRegion*>(&poly)})
+    region->SetPosition({1, 1});  // where they stand
+  const struct {
+    TRectRegion& region;
+    std::function<void(os::Canvas&)> direct;
+  } cases[] = {
+      {circle,
+       [](os::Canvas& c) {
+         c.Ellipse({1, 1, 12, 9});
+       }},
+      {rounded,
+       [](os::Canvas& c) {
+         c.RoundRect({1, 1, 12, 9}, 6, 4);
+       }},
+      {poly,
+       [](os::Canvas& c) {
+         c.Polygon({{1, 1}, {12, 4}, {5, 10}, {12, 10}, {2, 5}});
+       }},
+  };
+  for (const auto& c : cases)
+    for (const bool frame : {false, true}) {
+      const auto byRegion = os::Canvas::Create(14, 12), direct = os::Canvas::Create(14, 12);
+      for (os::Canvas* canvas : {byRegion.get(), direct.get()}) {
+        canvas->SetPenColour({255, 0, 0});
+        canvas->SetBrushColour({0, 0, 255});
+      }
+      direct->SetBrushClear(frame);
+      frame ? c.region.Frame(*byRegion) : c.region.Paint(*byRegion);
+      c.direct(*direct);
+      EXPECT_EQ(Map(*byRegion), Map(*direct))
+          << c.region.ClassType().name << (frame ? " framed" : " painted");
     }
-  EXPECT_EQ(map, "..........rrrr....rbbr....rrrr..........");
 }
 
 TEST(RegionPool, HandlesAndDataObjectsAcceptOnlyEmptiness) {

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "forms/e_oln_multi_selector.h"
+#include "forms/side_node.h"
 #include "forms/tag_obj.h"
 #include "outline/lookup_item.h"
 #include "outline/my_node.h"

@@ -24,6 +24,7 @@
 #include "runner/run_outcome.h"
 #include "runner/run_rules.h"
 #include "runner/runner.h"
+#include "runner/sel_inst_form.h"
 #include "runner/update_plan.h"
 #include "usage.h"
 
@@ -156,6 +157,7 @@ EntryOutcome RunEntry(const TRunSwitches& switches) {
   InstallRunnerHooks(runner);
   // A destination given on the command line is taken in any run, without the dialog.
   if (silent || switches.dir) InstallUnattendedDestination(switches.dir);
+  if (silent) InstallUnattendedSelection();
   if (silent)
     OnShowMessage() = [](const std::string& text) { ToStandardError(MessageTitle(), text); };
   runner.SetMode({switches.app, silent, switches.dryRun, &PrintPlan});

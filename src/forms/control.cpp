@@ -7,6 +7,7 @@ namespace cd {
 
 const TClassInfo& TControl::StaticClass() {
   static const TClassInfo info = TClassBuilder<TControl>("TControl", &TComponent::StaticClass())
+                                     .Enum("Align", &TControl::align_, AlignType(), 0)
                                      .Int("Left", &TControl::left_, 0)
                                      .Int("Top", &TControl::top_, 0)
                                      .Int("Width", &TControl::width_, 0)

@@ -8,6 +8,7 @@
 
 #include "config/component.h"
 #include "forms/font.h"
+#include "outline/outline_options.h"
 #include "platform/form_view.h"
 
 namespace cd {
@@ -23,6 +24,8 @@ class TControl : public TComponent {
   int32_t Width() const { return width_; }
   int32_t Height() const { return height_; }
   void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height);
+  // The form edge the control keeps to (its stored placement); alNone keeps its bounds.
+  TAlign Align() const { return align_; }
   TFont& Font() { return font_; }
   const TFont& Font() const { return font_; }
   const std::string& Hint() const { return hint_; }
@@ -42,6 +45,7 @@ class TControl : public TComponent {
   os::FormView* View() const { return view_; }
 
  private:
+  TAlign align_ = TAlign::alNone;
   int32_t left_ = 0;
   int32_t top_ = 0;
   int32_t width_ = 0;

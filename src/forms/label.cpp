@@ -7,6 +7,7 @@ const TClassInfo& TLabel::StaticClass() {
   static const TClassInfo info = TClassBuilder<TLabel>("TLabel", &TControl::StaticClass())
                                      .Enum("Alignment", &TLabel::alignment_, AlignmentType())
                                      .Str("Caption", &TLabel::caption_)
+                                     .Bool("WordWrap", &TLabel::wordWrap_)
                                      .Build();
   return info;
 }

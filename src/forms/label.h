@@ -16,6 +16,8 @@ class TLabel : public TControl {
 
   const std::string& Caption() const { return caption_; }
   TAlignment Alignment() const { return alignment_; }
+  // Whether a caption longer than the width continues on the next lines.
+  bool WordWrap() const { return wordWrap_; }
 
  protected:
   void DescribeView(os::ControlLook& look) override;
@@ -23,6 +25,7 @@ class TLabel : public TControl {
  private:
   std::string caption_;
   TAlignment alignment_ = TAlignment::taLeftJustify;
+  bool wordWrap_ = false;
 };
 
 }  // namespace cd

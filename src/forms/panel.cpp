@@ -3,9 +3,15 @@
 
 namespace cd {
 
+const TEnumTypeInfo& BevelCutType() {
+  static const TEnumTypeInfo type{"TBevelCut", {"bvNone", "bvLowered", "bvRaised", "bvSpace"}};
+  return type;
+}
+
 const TClassInfo& TPanel::StaticClass() {
   static const TClassInfo info = TClassBuilder<TPanel>("TPanel", &TControl::StaticClass())
                                      .Enum("Alignment", &TPanel::alignment_, AlignmentType())
+                                     .Enum("BevelOuter", &TPanel::bevelOuter_, BevelCutType())
                                      .Str("Caption", &TPanel::caption_)
                                      .Build();
   return info;

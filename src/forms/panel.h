@@ -8,6 +8,10 @@
 
 namespace cd {
 
+// The panel's outer edge: none, sunk, raised or a space.
+enum class TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
+const TEnumTypeInfo& BevelCutType();
+
 class TPanel : public TControl {
  public:
   explicit TPanel(TComponent* owner) : TControl(owner) {}
@@ -16,6 +20,7 @@ class TPanel : public TControl {
 
   const std::string& Caption() const { return caption_; }
   TAlignment Alignment() const { return alignment_; }
+  TBevelCut BevelOuter() const { return bevelOuter_; }
   const TControlList& Controls() const { return controls_; }
 
   void GetChildren(const std::function<void(TComponent*)>& proc) const override;
@@ -28,6 +33,7 @@ class TPanel : public TControl {
  private:
   std::string caption_;
   TAlignment alignment_ = TAlignment::taCenter;
+  TBevelCut bevelOuter_ = TBevelCut::bvRaised;
   TControlList controls_;
 };
 

@@ -41,6 +41,7 @@ class TQXForm : public TComponent {
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& v) { caption_ = v; }
   TFormBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TFormBorderStyle style) { borderStyle_ = style; }
   int32_t ClientWidth() const { return clientWidth_; }
   int32_t ClientHeight() const { return clientHeight_; }
   int32_t Color() const { return color_; }

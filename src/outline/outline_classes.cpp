@@ -5,12 +5,14 @@
 #include "outline/html_node.h"
 #include "outline/jump_node.h"
 #include "outline/object_outline.h"
+#include "outline/sel_inst_node.h"
 
 namespace cd {
 
 void RegisterOutlineClasses() {
-  for (const TClassInfo* cls : {&TMyNode::StaticClass(), &TJumpNode::StaticClass(),
-                                &THTMLNode::StaticClass(), &TObjectOutline::StaticClass()})
+  for (const TClassInfo* cls :
+       {&TMyNode::StaticClass(), &TJumpNode::StaticClass(), &THTMLNode::StaticClass(),
+        &TObjectOutline::StaticClass(), &TSelInstNode::StaticClass()})
     RegisterClass(*cls);
 }
 

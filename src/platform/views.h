@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -60,9 +61,20 @@ class DestinationView {
                           const DestinationCheck& check) = 0;
 };
 
+// The component selection ("Select components to install or upgrade") where it is answered
+// line by line: the model lists both sides, the view shows the listing and reads one command.
+class SelectionView {
+ public:
+  virtual ~SelectionView() = default;
+  // Shows listing and returns the user's command line; nothing at the end of the input.
+  virtual std::optional<std::string> Ask(const std::string& listing) = 0;
+};
+
 // The views of this platform. Each call creates a new view; windows are made on first show.
 std::unique_ptr<ProgressView> CreateProgressView();
 std::unique_ptr<ChoiceView> CreateChoiceView();
 std::unique_ptr<DestinationView> CreateDestinationView();
+// nullptr where the selection is not answered line by line (Windows shows its dialog).
+std::unique_ptr<SelectionView> CreateSelectionView();
 
 }  // namespace cd::os

@@ -11,6 +11,7 @@
 #include "runner/ask_medium_id_form.h"
 #include "runner/medium_trust.h"
 #include "runner/run_rules.h"
+#include "runner/sel_inst_form.h"
 #include "runner/update_plan.h"
 #include "streams/virt_stream.h"
 #include "util/lang_string.h"
@@ -120,6 +121,7 @@ void TRunner::ShowFailure(const std::exception& failure) {
 void InstallRunnerHooks(TRunner& runner) {
   OnTranslate() = [&runner](const std::string& text) { return runner.Translate(text); };
   InstallAskDestination();
+  InstallSelectComponents();
 }
 
 }  // namespace cd

@@ -75,7 +75,8 @@ const std::set<std::pair<std::string, std::string>> kWrittenByDesign = [] {
   std::set<std::pair<std::string, std::string>> keys = {{"TRunCDRom", "RunData.InstallLang"},
                                                         {"TMyNode", "Text"},
                                                         {"TJumpNode", "Text"},
-                                                        {"THTMLNode", "Text"}};
+                                                        {"THTMLNode", "Text"},
+                                                        {"TSelInstNode", "Text"}};
   for (const char* key : {"ColCount", "RowCount", "FixedRows", "FixedCols", "DefaultDrawing"})
     keys.insert({"TObjectOutline", key});
   // A region's rectangle declares -9999 as its default and holds 0: a new one writes all four.

@@ -1,0 +1,189 @@
+// TSelInstForm: the layout's controls, the show and resize rules, the moves, the console loop
+// and the event answers of the component selection.
+#include "runner/sel_inst_form.h"
+
+#include <charconv>
+
+#include "base/exceptions.h"
+#include "config/string_list.h"
+#include "forms/button.h"
+#include "forms/form_hooks.h"
+#include "forms/label.h"
+#include "install/hooks.h"
+#include "outline/file_list_carrier.h"
+#include "outline/lookup_item.h"
+#include "outline/object_outline.h"
+#include "outline/outline_rows.h"
+#include "util/format.h"
+
+namespace cd {
+namespace {
+
+constexpr int kTopPanelHeight = 19;
+constexpr int kModalPanelHeight = 37;
+constexpr const char* kNoSelection[2] = {"Choose available component first!",
+                                         "Choose selected component first!"};
+
+template <typename T>
+T& Control(const TComponent& form, const char* name) {
+  auto* control = dynamic_cast<T*>(form.FindComponent(name));
+  if (!control) throw Exception(Format("TSelInstForm: The layout has no %s", {name}));
+  return *control;
+}
+
+std::string LabelText(const TComponent& form, const char* name) {
+  return Control<TLabel>(form, name).Caption();
+}
+
+// The silent run's answer: the preselection, accepted at once.
+class TAcceptAtOnce : public os::SelectionView {
+ public:
+  std::optional<std::string> Ask(const std::string&) override { return std::string(); }
+};
+
+std::string Rows(TObjectOutline& side) {
+  return side.RowCount() ? OutlineRows(side) : "  (none)\n";
+}
+
+}  // namespace
+
+const TClassInfo& TSelInstForm::StaticClass() {
+  static const TClassInfo info =
+      TClassBuilder<TSelInstForm>("TSelInstForm", &TEOlnMultiSelector::StaticClass()).Build();
+  return info;
+}
+
+TSelInstForm::TSelInstForm(TComponent* owner) : TEOlnMultiSelector(owner) {
+  SetOptions(so_ReportParents);
+}
+
+std::unique_ptr<TSelInstForm> TSelInstForm::New(std::unique_ptr<os::SelectionView> view) {
+  std::unique_ptr<TSelInstForm> form(
+      static_cast<TSelInstForm*>(TQXForm::Create(StaticClass(), nullptr)));
+  form->view_ = std::move(view);
+  form->Bind();
+  return form;
+}
+
+void TSelInstForm::Bind() {
+  fromOln_ = &Control<TObjectOutline>(*this, "FromOln");
+  toOln_ = &Control<TObjectOutline>(*this, "ToOln");
+  middlePane_ = &Control<TControl>(*this, "MiddlePane");
+  Control<TButton>(*this, "MoveFrom").SetOnClick([this](TButton&) { MoveFromClick(); });
+  Control<TButton>(*this, "MoveTo").SetOnClick([this](TButton&) { MoveToClick(); });
+  fromOln_->onNodeClick = [this](TObjectOutline&, TOutlineNode& node) { RequestMove(0, node); };
+  toOln_->onNodeClick = [this](TObjectOutline&, TOutlineNode& node) { RequestMove(1, node); };
+}
+
+TObjectOutline* TSelInstForm::CreateSideOutline(int side) {
+  if (side == 0) return fromOln_;
+  if (side == 1) return toOln_;
+  return nullptr;
+}
+
+void TSelInstForm::FormShow() {
+  TQXForm::FormShow();
+  fromOln_->CollapseLevel(2);
+}
+
+void TSelInstForm::FormResize(int clientWidth, int clientHeight) {
+  auto& middle = static_cast<TControl&>(*middlePane_);
+  const int width = (clientWidth - middle.Width()) / 2;
+  const int height = clientHeight - kTopPanelHeight - kModalPanelHeight;
+  fromOln_->SetBounds(0, kTopPanelHeight, width, height);
+  middle.SetBounds(width, kTopPanelHeight, middle.Width(), height);
+  const int toLeft = width + middle.Width();
+  toOln_->SetBounds(toLeft, kTopPanelHeight, clientWidth - toLeft, height);
+}
+
+void TSelInstForm::MoveSelected(int side) {
+  TObjectOutline& outline = *CreateSideOutline(side);
+  const int selected = outline.SelectedItem();
+  if (selected < 1) throw Exception(kNoSelection[side]);
+  RequestMove(side, outline.Items(selected));
+}
+
+bool TSelInstForm::Command(const std::string& line) {
+  const size_t first = line.find_first_not_of(' ');
+  if (first == std::string::npos || (line[first] != '>' && line[first] != '<')) return false;
+  const int side = line[first] == '>' ? 0 : 1;
+  const size_t digits = line.find_first_not_of(' ', first + 1);
+  int row = 0;
+  if (digits != std::string::npos) {
+    const char* end = line.data() + line.size();
+    const auto [rest, error] = std::from_chars(line.data() + digits, end, row);
+    if (error != std::errc() ||
+        std::string_view(rest, end - rest).find_first_not_of(' ') != std::string_view::npos)
+      row = 0;
+  }
+  TObjectOutline& outline = *CreateSideOutline(side);
+  TOutlineNode* node = row >= 1 ? outline.NodeAtRow(row - 1) : nullptr;
+  if (!node) throw Exception(kNoSelection[side]);
+  outline.SelectNode(*node);
+  MoveSelected(side);
+  return true;
+}
+
+std::string TSelInstForm::Listing() {
+  return Caption() + "\n" + LabelText(*this, "Label1") + "\n" + Rows(*fromOln_) +
+         LabelText(*this, "Label2") + "\n" + Rows(*toOln_) + LabelText(*this, "Label3") + "\n";
+}
+
+int TSelInstForm::ShowModal() {
+  FormShow();
+  while (true) {
+    const std::optional<std::string> answer = view_->Ask(Listing());
+    if (!answer || *answer == "q" || *answer == "Q") return kModalCancel;
+    if (answer->empty()) return kModalOk;
+    try {
+      Command(*answer);
+    } catch (const Exception& failure) {
+      ShowFormMessage(failure.Message());
+    }
+  }
+}
+
+void TSelInstForm::Select(TObjectOutline& outline, TStringList& names) {
+  outline_ = &outline;
+  names_ = &names;
+  Edit([this](uint8_t code, TNodeEventPar* par) { Event(code, par); });
+}
+
+void TSelInstForm::Event(uint8_t code, TNodeEventPar* par) {
+  switch (code) {
+    case ne_GetSourceData:
+      par->SourceData = outline_;
+      break;
+    case ne_BeginReport:
+      names_->Clear();
+      break;
+    case ne_Report:
+      if (const auto* carrier =
+              par->Item ? dynamic_cast<const IFileListCarrier*>(par->Item->ItemObject()) : nullptr)
+        for (const std::string& name : carrier->FileList().Items()) names_->Add(name);
+      break;
+    case ne_GetText:
+      par->Text = par->Item ? par->Item->GetText() : std::string();
+      break;
+    default:
+      break;
+  }
+}
+
+void InstallSelectComponents() {
+  if (!os::CreateSelectionView()) return;
+  OnSelectComponents() = [](TObjectOutline& outline, TStringList& names) {
+    static const std::unique_ptr<TSelInstForm> form = TSelInstForm::New(os::CreateSelectionView());
+    form->Select(outline, names);
+  };
+}
+
+void InstallUnattendedSelection() {
+  OnSelectComponents() = [](TObjectOutline& outline, TStringList& names) {
+    static const std::unique_ptr<TSelInstForm> form =
+        TSelInstForm::New(std::make_unique<TAcceptAtOnce>());
+    form->Select(outline, names);
+  };
+}
+
+}  // namespace cd

@@ -1,0 +1,73 @@
+// TSelInstForm: "Select components to install or upgrade", the two-pane chooser of the
+// components a selection outline offers, behind the OnSelectComponents hook. Side 0 is
+// FromOln (available), side 1 ToOln (selected); acceptance fills the caller's names with the
+// file lists of the chosen components.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "forms/e_oln_multi_selector.h"
+#include "platform/views.h"
+
+namespace cd {
+
+class TButton;
+class TStringList;
+
+class TSelInstForm : public TEOlnMultiSelector {
+ public:
+  static constexpr int kModalOk = 1;
+
+  explicit TSelInstForm(TComponent* owner);
+  static const TClassInfo& StaticClass();
+  const TClassInfo& ClassType() const override { return StaticClass(); }
+
+  // The form with its stored layout; view answers its modal loop (a console view lists the
+  // sides and reads commands).
+  static std::unique_ptr<TSelInstForm> New(std::unique_ptr<os::SelectionView> view);
+
+  // Lets the user choose among outline's components: names is cleared and filled with the
+  // chosen components' file names; Cancel raises EAbort.
+  void Select(TObjectOutline& outline, TStringList& names);
+
+  TObjectOutline& FromOln() const { return *fromOln_; }
+  TObjectOutline& ToOln() const { return *toOln_; }
+  TObjectOutline* CreateSideOutline(int side) override;
+
+  // The handlers: show (the upper levels of the available side open), resize, the two move
+  // buttons. A move button with no row selected on its side fails with "Choose available
+  // component first!" or "Choose selected component first!".
+  void FormShow();
+  void FormResize(int clientWidth, int clientHeight);
+  void MoveFromClick() { MoveSelected(0); }
+  void MoveToClick() { MoveSelected(1); }
+
+  // One command line of the console chooser: "> N" or "< N" moves the node of row N, with the
+  // button's failure when that side has no row N. False for a line that is no command.
+  bool Command(const std::string& line);
+  // Both sides as numbered rows, with the dialog's texts.
+  std::string Listing();
+
+  int ShowModal() override;
+
+ private:
+  void Bind();
+  void MoveSelected(int side);
+  void Event(uint8_t code, TNodeEventPar* par);
+
+  std::unique_ptr<os::SelectionView> view_;
+  TObjectOutline* fromOln_ = nullptr;
+  TObjectOutline* toOln_ = nullptr;
+  TComponent* middlePane_ = nullptr;
+  TObjectOutline* outline_ = nullptr;
+  TStringList* names_ = nullptr;
+};
+
+// Sets OnSelectComponents to the chooser on this platform's line view; leaves it unset where
+// the platform has none.
+void InstallSelectComponents();
+// Sets OnSelectComponents to take the preselected components without asking.
+void InstallUnattendedSelection();
+
+}  // namespace cd

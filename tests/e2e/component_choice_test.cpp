@@ -1,0 +1,99 @@
+// The console cdrun on the example medium with a selection outline: the components moved to
+// the selected side are what gets installed, and q cancels with nothing installed.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "support/temp_dir.h"
+#include "tool_run.h"
+
+namespace cd::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The outline placed in the example's files manager: Program, Courses\English,
+// Courses\German, Help.
+constexpr const char* kOutline = R"(    object Components: TObjectOutline
+      object TSelInstNode
+        Text = 'Program'
+        FileList.Strings = ('Viewer\demo_viewer.exe' 'Viewer\demolib.dll')
+      end
+      object TSelInstNode
+        Text = 'Courses'
+        object TSelInstNode
+          Text = 'English'
+          FileList.Strings = ('Courses\English\lesson1.txt' 'Courses\English\lesson2.txt'
+            'Courses\English\recording.dat')
+        end
+        object TSelInstNode
+          Text = 'German'
+          FileList.Strings = ('Courses\German\lesson1.txt')
+        end
+      end
+      object TSelInstNode
+        Text = 'Help'
+        FileList.Strings = ('Help\help.grp')
+      end
+    end
+)";
+
+class ComponentChoiceTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    const fs::path src = Shared().Path() / "example-src";
+    fs::copy(CD_EXAMPLE_SRC, src, fs::copy_options::recursive);
+    std::stringstream text;
+    text << std::ifstream(src / "install.otx").rdbuf();
+    std::string description = text.str();
+    description.insert(description.find("  object TFileListManager") - 6, kOutline);
+    std::ofstream(src / "install.otx", std::ios::binary) << description;
+    const ToolRun build =
+        RunTool(CD_CDBUILD, "\"" + (src / "install.otx").string() + "\" --medium CDRUN_DEMO",
+                Shared().Path() / "cdbuild.log");
+    ASSERT_EQ(build.status, 0) << build.output;
+  }
+  static TempDir& Shared() {
+    static TempDir dir;
+    return dir;
+  }
+
+  ToolRun Cdrun(const std::string& answers) {
+    setenv("CDRUN_ROOT", (dir_.Path() / "drives").string().c_str(), 1);
+    std::ofstream(dir_.File("answers.txt"), std::ios::binary) << answers;
+    const fs::path config = Shared().Path() / "example-medium/run.cfg";
+    return RunTool(CD_CDRUN, "\"" + config.string() + "\"", dir_.File("cdrun.log"),
+                   dir_.File("answers.txt"));
+  }
+  bool Installed(const std::string& path) const {
+    return fs::exists(dir_.Path() / "drives/drive_c" / path);
+  }
+
+  TempDir dir_;
+};
+
+// Application 1, the default destination, then Program and Courses over, German back.
+TEST_F(ComponentChoiceTest, InstallsExactlyTheChosenComponents) {
+  const ToolRun run = Cdrun("\n\n> 1\n> 1\n< 4\n< 9\n\n");
+  ASSERT_EQ(run.status, 0) << run.output;
+  EXPECT_NE(run.output.find("Choose selected component first!"), std::string::npos);
+  EXPECT_TRUE(Installed("windows/Vok/Viewer/demo_viewer.exe"));
+  EXPECT_TRUE(Installed("windows/Vok/Viewer/demolib.dll"));
+  EXPECT_TRUE(Installed("VokData/Courses/English/lesson1.txt"));
+  EXPECT_TRUE(Installed("VokData/Courses/English/recording.dat"));
+  EXPECT_FALSE(Installed("VokData/Courses/German/lesson1.txt"));
+  EXPECT_FALSE(Installed("windows/Vok/Help/index.txt"));
+}
+
+TEST_F(ComponentChoiceTest, QuitCancelsSilently) {
+  const ToolRun run = Cdrun("\n\n> 1\nq\n");
+  EXPECT_EQ(run.status, 2) << run.output;
+  EXPECT_FALSE(Installed("windows/Vok/Viewer/demo_viewer.exe"));
+  EXPECT_FALSE(fs::exists(dir_.Path() / "drives/drive_c/VokData"));
+}
+
+}  // namespace
+}  // namespace cd::test

@@ -21,6 +21,7 @@
 #include "runner/ask_medium_id_form.h"
 #include "runner/install_log.h"
 #include "runner/quiet_progress_view.h"
+#include "runner/removal_run.h"
 #include "runner/run_outcome.h"
 #include "runner/run_rules.h"
 #include "runner/runner.h"
@@ -83,6 +84,62 @@ struct TRunCounts {
   int messages = 0;
 };
 
+TRunCounts& Counts() {
+  static TRunCounts counts;
+  return counts;
+}
+
+EntryOutcome OutcomeOf(TRunOutcome outcome, bool restartNeeded) {
+  switch (outcome) {
+    case TRunOutcome::Done:
+      return restartNeeded ? EntryOutcome::RestartNeeded : EntryOutcome::Done;
+    case TRunOutcome::Cancelled:
+      return EntryOutcome::Cancelled;
+    case TRunOutcome::Failed:
+      break;
+  }
+  return EntryOutcome::Failed;
+}
+
+// The end event with the run's totals (none for a removal) and duration.
+void LogEnd(EntryOutcome outcome, const TSetupTotals* totals,
+            std::chrono::steady_clock::time_point started) {
+  const TSetupTotals none;
+  if (!totals) totals = &none;
+  const auto elapsed = std::chrono::steady_clock::now() - started;
+  LogEvent(TLogEvent("end")
+               .Str("outcome", OutcomeName(outcome))
+               .Int("exit_code", ExitCodeOf(outcome))
+               .Int("bytes_to_copy", totals->TotalBytes)
+               .Int("bytes_copied", totals->DoneBytes + totals->CurrentBytes)
+               .Int("copies", Counts().copies)
+               .Int("group_members", Counts().members)
+               .Int("messages", Counts().messages)
+               .Int("ms", std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count()));
+}
+
+void PrintLine(const std::string& line) {
+  std::printf("%s\n", line.c_str());
+  std::fflush(stdout);
+}
+
+// The removal the switches ask for: a question unless silent, the progress view unless very
+// silent.
+TRemovalRequest RemovalRequest(const TRunSwitches& switches, const TRunnerViews& views) {
+  TRemovalRequest request;
+  request.appName = *switches.uninstall;
+  request.dryRun = switches.dryRun;
+  request.print = &PrintLine;
+  if (switches.silence == TSilence::None) {
+    request.confirm = [](const std::string& question) {
+      return os::ShowMessageBox(question, ApplicationTitle(), os::MessageButtons::YesNo,
+                                os::MessageIcon::Question) == os::MessageAnswer::Yes;
+    };
+  }
+  if (switches.silence != TSilence::VerySilent) request.progress = views.progress;
+  return request;
+}
+
 void PrintPlan(const TUpdatePlan& plan) {
   for (const std::string& line : plan.Lines()) std::printf("%s\n", line.c_str());
   std::fflush(stdout);
@@ -110,18 +167,19 @@ EntryOutcome RunEntry(const TRunSwitches& switches) {
   const auto started = std::chrono::steady_clock::now();
   std::vector<std::string> args;
   if (switches.configName) args.push_back(*switches.configName);
-  const std::string configName = ResolveConfigName(args, os::ProgramFolder());
+  // A removal needs no configuration: its record says what to take back.
+  const std::string configName =
+      switches.uninstall ? std::string() : ResolveConfigName(args, os::ProgramFolder());
   RegisterAllClasses();
 
   // The log and the counts live as long as the process: the hooks that reach them do.
   static std::unique_ptr<TInstallLog> log;
-  static TRunCounts counts;
   if (!switches.logFile.empty())
     log = std::make_unique<TInstallLog>(switches.logFile, switches.logFormat);
   OnLogEvent() = [](const TLogEvent& event) {
-    if (event.Name() == "copy") ++counts.copies;
-    if (event.Name() == "member") ++counts.members;
-    if (event.Name() == "message") ++counts.messages;
+    if (event.Name() == "copy") ++Counts().copies;
+    if (event.Name() == "member") ++Counts().members;
+    if (event.Name() == "message") ++Counts().messages;
     if (log) log->Write(event);
   };
   LogEvent(TLogEvent("start")
@@ -160,9 +218,15 @@ EntryOutcome RunEntry(const TRunSwitches& switches) {
   if (silent) InstallUnattendedSelection();
   if (silent)
     OnShowMessage() = [](const std::string& text) { ToStandardError(MessageTitle(), text); };
-  runner.SetMode({switches.app, silent, switches.dryRun, &PrintPlan});
+  runner.SetMode({switches.app, silent, switches.dryRun, &PrintPlan, os::ProgramPath()});
 
   EntryOutcome outcome = EntryOutcome::Failed;
+  if (switches.uninstall) {
+    MessageTitle() = ApplicationTitle();
+    outcome = OutcomeOf(RunRemoval(RemovalRequest(switches, views), showFailure), false);
+    LogEnd(outcome, nullptr, started);
+    return outcome;
+  }
   bool keyTaken = true;
   try {
     runner.SetPublicKey(PublisherKey(switches.publicKeyFile));
@@ -171,28 +235,10 @@ EntryOutcome RunEntry(const TRunSwitches& switches) {
     keyTaken = false;
   }
   if (keyTaken) {
-    switch (RunAndReport(runner, configName, showFailure)) {
-      case TRunOutcome::Done:
-        outcome = runner.RestartNeeded() ? EntryOutcome::RestartNeeded : EntryOutcome::Done;
-        break;
-      case TRunOutcome::Cancelled:
-        outcome = EntryOutcome::Cancelled;
-        break;
-      case TRunOutcome::Failed:
-        break;
-    }
+    const TRunOutcome ran = RunAndReport(runner, configName, showFailure);
+    outcome = OutcomeOf(ran, runner.RestartNeeded());
   }
-  const TSetupTotals& totals = *runner.CallBack().GetTotals();
-  const auto elapsed = std::chrono::steady_clock::now() - started;
-  LogEvent(TLogEvent("end")
-               .Str("outcome", OutcomeName(outcome))
-               .Int("exit_code", ExitCodeOf(outcome))
-               .Int("bytes_to_copy", totals.TotalBytes)
-               .Int("bytes_copied", totals.DoneBytes + totals.CurrentBytes)
-               .Int("copies", counts.copies)
-               .Int("group_members", counts.members)
-               .Int("messages", counts.messages)
-               .Int("ms", std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count()));
+  LogEnd(outcome, runner.CallBack().GetTotals(), started);
   return outcome;
 }
 

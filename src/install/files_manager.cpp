@@ -106,7 +106,7 @@ void SelectComponents(TFilesManager& manager, TObjectOutline* outline) {
   names.SetSorted(true);
   if (OnSelectComponents()) OnSelectComponents()(*outline, names);
   names.Add(kBookCardGroup);
-  LogEvent(TLogEvent("components").Int("files", names.Count()));
+  LogEvent(TLogEvent("components").Int("files", names.Count()).Str("lists", names.CommaText()));
   for (int i = manager.ChildCount() - 1; i >= 0; --i) {
     auto* item = dynamic_cast<TFileItem*>(manager.Child(i));
     if (item && names.IndexOf(item->Path()) < 0) {
@@ -284,10 +284,14 @@ int64_t TFilesManager::PrepareUpdate(ISetupCallBack*) {
   if (TObjectOutline* outline = FindOutline(*this)) SelectComponents(*this, outline);
   // A dry run only looks whether there are settings to carry.
   const std::string settingsTarget = GetDirectory(kDirWindowsVok) + "VokNet.ini";
+  const bool settingsExisted = os::FileExists(settingsTarget);
   netSettingsFound_ = planOnly_ ? os::FileExists(NetEnvirFolder(CurrentConfigName()) + "VokNet.ini")
                                 : CarryNetEnvir(CurrentConfigName(), GetDirectory(kDirWindowsVok));
   if (netSettingsFound_)
-    LogEvent(TLogEvent("settings").Str("target", settingsTarget).Bool("written", !planOnly_));
+    LogEvent(TLogEvent("settings")
+                 .Str("target", settingsTarget)
+                 .Bool("written", !planOnly_)
+                 .Bool("existed", settingsExisted));
 
   for (int i = 0; i < ChildCount(); ++i)
     if (auto* item = dynamic_cast<TFileItem*>(Child(i))) item->CompareFile();

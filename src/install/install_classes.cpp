@@ -9,8 +9,11 @@
 #include "install/file_list.h"
 #include "install/file_list_manager.h"
 #include "install/files_manager.h"
+#include "install/install_record.h"
 #include "install/libman_info_value.h"
 #include "install/media_viewer_value.h"
+#include "install/recorded_file.h"
+#include "install/recorded_registration.h"
 #include "install/registration_value.h"
 #include "outline/outline_classes.h"
 
@@ -22,7 +25,8 @@ void RegisterInstallClasses() {
         &TFilesManager::StaticClass(), &TFileListManager::StaticClass(), &TFileItem::StaticClass(),
         &TFileGroup::StaticClass(), &TDatumValue::StaticClass(), &TVersionValue::StaticClass(),
         &TRegistrationValue::StaticClass(), &TMediaViewerValue::StaticClass(),
-        &TLibmanInfoValue::StaticClass(), &TFileList::StaticClass()})
+        &TLibmanInfoValue::StaticClass(), &TFileList::StaticClass(), &TInstallRecord::StaticClass(),
+        &TRecordedFile::StaticClass(), &TRecordedRegistration::StaticClass()})
     RegisterClass(*cls);
   // A configuration may carry a selection outline with its nodes.
   RegisterOutlineClasses();

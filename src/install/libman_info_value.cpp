@@ -49,6 +49,7 @@ void TLibmanInfoValue::InstallData(TStream& stream) {
                  .Str("item", Path())
                  .Str("target", target)
                  .Bool("written", Needed())
+                 .Bool("existed", old != nullptr)
                  .Str("reason", DateReason(date, Time())));
     if (!Needed()) return;
     os::ForceDirectories(os::ExtractFilePath(target));

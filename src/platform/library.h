@@ -32,5 +32,8 @@ enum class RegisterServerResult { Registered, CannotLoad, NoEntry, EntryFailed }
 // result in hresult and the reason in error when given.
 RegisterServerResult CallDllRegisterServer(const std::string& path, int32_t* hresult = nullptr,
                                            std::string* error = nullptr);
+// The same for any entry without arguments that returns an HRESULT ("DllUnregisterServer").
+RegisterServerResult CallDllServerEntry(const std::string& path, const std::string& entryName,
+                                        int32_t* hresult = nullptr, std::string* error = nullptr);
 
 }  // namespace cd::os

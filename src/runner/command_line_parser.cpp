@@ -10,7 +10,7 @@
 namespace cd {
 namespace {
 
-enum class Kind { Flag, Value };
+enum class Kind { Flag, Value, OptionalValue };
 
 struct Switch {
   const char* windowsName;  // after "/", any letter case
@@ -35,6 +35,8 @@ const Switch kSwitches[] = {
     {"DRYRUN", "dry-run", Kind::Flag, [](TRunSwitches& s, const std::string&) { s.dryRun = true; }},
     {"NORESTART", "no-restart", Kind::Flag,
      [](TRunSwitches& s, const std::string&) { s.noRestart = true; }},
+    {"UNINSTALL", "uninstall", Kind::OptionalValue,
+     [](TRunSwitches& s, const std::string& v) { s.uninstall = v; }},
     {"PUBKEY", "pubkey", Kind::Value,
      [](TRunSwitches& s, const std::string& v) { s.publicKeyFile = v; }},
     {"VERSION", "version", Kind::Flag,
@@ -110,6 +112,10 @@ TRunSwitches TCommandLineParser::Parse(const std::vector<std::string>& args) con
     if (!found) Refuse("Unknown switch", arg);
     if (found->kind == Kind::Flag) {
       if (equals != std::string::npos) Refuse("The switch takes no value:", arg);
+      found->take(switches, std::string());
+      continue;
+    }
+    if (found->kind == Kind::OptionalValue && equals == std::string::npos) {
       found->take(switches, std::string());
       continue;
     }

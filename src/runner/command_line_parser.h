@@ -24,6 +24,8 @@ struct TRunSwitches {
   std::optional<std::string> components;  // component paths, comma-separated
   std::string logFile;                    // empty: no install log
   TLogFormat logFormat = TLogFormat::Text;
+  // The application to remove; empty: list the recorded applications; nothing: no removal.
+  std::optional<std::string> uninstall;
   bool dryRun = false;
   bool noRestart = false;
   // The publisher's public key (PEM); empty: the key built into the program, if any.

@@ -1,12 +1,19 @@
 // The run sequence: load, choose, prepare, update with or without the window, free.
 #include "runner/runner.h"
 
+#include <ctime>
+
 #include "base/exceptions.h"
 #include "config/create_stream.h"
 #include "install/files_manager.h"
 #include "install/hooks.h"
+#include "install/install_record.h"
+#include "install/install_recorder.h"
 #include "install/log_event.h"
 #include "install/run_options.h"
+#include "install/uninstall_entry.h"
+#include "platform/files.h"
+#include "platform/replace_file.h"
 #include "runner/application.h"
 #include "runner/ask_medium_id_form.h"
 #include "runner/medium_trust.h"
@@ -18,6 +25,67 @@
 #include "util/medium_sums.h"
 
 namespace cd {
+namespace {
+
+// Today's date as the list of installed programs shows it ("YYYYMMDD").
+std::string InstallDate() {
+  const std::time_t now = std::time(nullptr);
+  char text[16] = {};
+  if (const std::tm* local = std::localtime(&now))
+    std::strftime(text, sizeof text, "%Y%m%d", local);
+  return text;
+}
+
+// Writes the record of a run and, when programToKeep is given, keeps a copy of it beside the
+// record and writes the uninstall entry that starts it. A record that cannot be written is
+// logged, never raised: the files are in place.
+void SaveRecord(const TInstallRecorder& recorder, const std::string& programToKeep) {
+  try {
+    const std::string file = recorder.SaveIfInstalled();
+    if (file.empty()) return;
+    LogEvent(TLogEvent("record").Str("file", file));
+    if (programToKeep.empty()) return;
+    TUninstallCommand command{file.substr(0, file.find_last_of('\\') + 1) + kKeptProgram};
+    // The copy is renewed when the program differs from it in size.
+    if (!SameText(programToKeep, command.program) &&
+        os::FileSize(command.program) != os::FileSize(programToKeep))
+      os::ReplaceFileAtomically(command.program, os::ReadWholeFile(programToKeep));
+    const bool written = WriteUninstallEntry(recorder.Record(), command, InstallDate());
+    LogEvent(TLogEvent("uninstall-entry")
+                 .Str("key", UninstallKey(recorder.Record().AppName()))
+                 .Str("command", command.UninstallString(recorder.Record().AppName()))
+                 .Bool("written", written));
+  } catch (const std::exception& failure) {
+    // The files are in place; only their later removal lacks the record.
+    LogEvent(TLogEvent("record-failed").Str("message", failure.what()));
+  }
+}
+
+// Passes the run's events to the recorder as well while it lives, and saves the record at its
+// end, whatever the run's outcome.
+struct Recording {
+  Recording(TInstallRecorder* recorder, std::string programToKeep)
+      : recorder_(recorder), programToKeep_(std::move(programToKeep)), previous_(OnLogEvent()) {
+    if (!recorder_) return;
+    OnLogEvent() = [this](const TLogEvent& event) {
+      recorder_->Take(event);
+      if (previous_) previous_(event);
+    };
+  }
+  ~Recording() {
+    if (!recorder_) return;
+    OnLogEvent() = previous_;
+    SaveRecord(*recorder_, programToKeep_);
+  }
+  Recording(const Recording&) = delete;
+  Recording& operator=(const Recording&) = delete;
+
+  TInstallRecorder* recorder_;
+  std::string programToKeep_;
+  TLogEventHook previous_;
+};
+
+}  // namespace
 
 TRunner::TRunner(TRunnerViews views)
     : views_(std::move(views)),
@@ -39,6 +107,17 @@ void TRunner::Run(const std::string& configName) {
   } freeFilesManager{filesManager_};
 
   filesManager_->SetPlanOnly(mode_.planOnly);
+  // A run that installs keeps a record of what it installed, built from its events, even when
+  // the update fails part way: what was written can be removed again.
+  std::unique_ptr<TInstallRecorder> recorder;
+  if (!mode_.planOnly) {
+    recorder =
+        std::make_unique<TInstallRecorder>(TFilesManager::GetDirectory(kDirWindowsVok), appName_);
+    recorder->Record().SetTitle(Translate(runTitle_));
+    recorder->Record().SetConfiguration(configName_);
+  }
+  const Recording recording(recorder.get(), mode_.programToKeep);
+
   progress_.GetTotals()->SetTotal(filesManager_->PrepareUpdate(&progress_));
   if (mode_.planOnly) {
     const TUpdatePlan plan(*filesManager_);
@@ -86,6 +165,10 @@ void TRunner::ChooseApplication() {
   multiRunForm_->SetAnswer(mode_.app, mode_.unattended);
   multiRunForm_->AdjustInfo(filesManager_->Viewers(), info);
   LogEvent(TLogEvent("application").Str("title", info.RunTitle).Str("command", info.RunCommand));
+  // The application is known by its data name, the last word of its command.
+  appName_ = info.RunCommand.empty() ? info.RunTitle
+                                     : info.RunCommand.substr(info.RunCommand.rfind(' ') + 1);
+  runTitle_ = info.RunTitle;
   filesManager_->SetRunCommand(info.RunCommand);
   filesManager_->SetRunTitle(info.RunTitle);
   // The title is shown, so it is translated like every text shown.

@@ -34,6 +34,9 @@ struct TRunMode {
   // The dry run: the preparation writes nothing, and the plan is shown instead of the update.
   bool planOnly = false;
   std::function<void(const TUpdatePlan&)> showPlan;
+  // The program an uninstall entry starts: a copy of it is kept beside the install record.
+  // Empty: the record is written without an entry.
+  std::string programToKeep;
 };
 
 class TRunner {
@@ -76,6 +79,8 @@ class TRunner {
 
   TRunnerViews views_;
   std::string configName_;
+  std::string appName_;
+  std::string runTitle_;
   std::string publicKey_;
   std::unique_ptr<TFilesManager> filesManager_;
   TSetupProgress progress_;

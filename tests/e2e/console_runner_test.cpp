@@ -127,17 +127,18 @@ TEST_F(ConsoleRunnerTest, ChosenCourseIsInstalledFileByFileAndItsViewerStarted) 
   EXPECT_NE(WaitForViewer().find(kGermanViewerLine), std::string::npos);
 
   // The course data went to the destination typed, everything else to the Vok folder of the
-  // Windows directory; nothing anywhere else.
+  // Windows directory, with the record of the install and the program its removal starts;
+  // nothing anywhere else.
   const fs::path data = drives_ / "drive_c/Kurs";
   const fs::path vok = drives_ / "drive_c/windows/Vok";
   EXPECT_EQ(FilesUnder(data),
             (std::set<std::string>{"Courses/English/lesson1.txt", "Courses/English/lesson2.txt",
                                    "Courses/English/recording.dat", "Courses/German/lesson1.txt"}));
-  EXPECT_EQ(
-      FilesUnder(vok),
-      (std::set<std::string>{"Help/about.txt", "Help/index.txt", "Help/keys.txt",
-                             "Viewer/demo_viewer.exe", "Viewer/demolib.dll",
-                             "VokMnger/Bookcard/_Editpla.a07", "VokMnger/Bookcard/_Editpla.a08"}));
+  EXPECT_EQ(FilesUnder(vok),
+            (std::set<std::string>{
+                "German_A8/InstallRecord.otx", "German_A8/cdrun.exe", "Help/about.txt",
+                "Help/index.txt", "Help/keys.txt", "Viewer/demo_viewer.exe", "Viewer/demolib.dll",
+                "VokMnger/Bookcard/_Editpla.a07", "VokMnger/Bookcard/_Editpla.a08"}));
   for (const std::string& name : FilesUnder(data))
     EXPECT_EQ(ReadHost(data / name), ReadHost(Sources() / name)) << name;
   for (const std::string& name : FilesUnder(vok / "Help"))
@@ -223,6 +224,13 @@ TEST_F(ConsoleRunnerTest, SilentRunWithALogExplainsWhatWasInstalled) {
     }
     const bool merged = event == "card-merge" && JsonField(line, "written") == "true";
     if (event == "member" || merged) written.insert(host(line));
+    // The record of the install, the program its removal starts and the uninstall entry.
+    if (event == "record") {
+      written.insert("drive_c/windows/vok/german_a8/installrecord.otx");
+      written.insert("drive_c/windows/vok/german_a8/cdrun.exe");
+    }
+    if (event == "uninstall-entry" && JsonField(line, "written") == "true")
+      written.insert("drive_c/windows/cdrun-registry.reg");
     if (event == "end") {
       EXPECT_EQ(JsonField(line, "exit_code"), "0") << line;
     }

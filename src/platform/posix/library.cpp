@@ -61,21 +61,30 @@ void* Library::Entry(const std::string& name) const {
   return dlsym(handle_, name.c_str());
 }
 
-RegisterServerResult CallDllRegisterServer(const std::string& path, int32_t* hresult,
-                                           std::string* error) {
+RegisterServerResult CallDllServerEntry(const std::string& path, const std::string& entryName,
+                                        int32_t* hresult, std::string* error) {
   auto library = Library::Load(path, error);
   if (!library) return RegisterServerResult::CannotLoad;
   using RegisterEntry = int32_t (*)();
-  auto entry = reinterpret_cast<RegisterEntry>(library->Entry("DllRegisterServer"));
+  auto entry = reinterpret_cast<RegisterEntry>(library->Entry(entryName));
   if (!entry) {
-    SetError(error, "\"" + path + "\" has no entry DllRegisterServer");
+    SetError(error, "\"" + path + "\" has no entry " + entryName);
     return RegisterServerResult::NoEntry;
   }
   const int32_t result = entry();
   if (hresult) *hresult = result;
   if (result == 0) return RegisterServerResult::Registered;
-  SetError(error, "DllRegisterServer of \"" + path + "\" failed");
+  SetError(error, entryName + " of \"" + path + "\" failed");
   return RegisterServerResult::EntryFailed;
+}
+
+}  // namespace cd::os
+
+namespace cd::os {
+
+RegisterServerResult CallDllRegisterServer(const std::string& path, int32_t* hresult,
+                                           std::string* error) {
+  return CallDllServerEntry(path, "DllRegisterServer", hresult, error);
 }
 
 }  // namespace cd::os

@@ -1,7 +1,9 @@
 // The registry on POSIX: one text file under the drive map, read and replaced as a whole.
 #include "platform/registry.h"
 
+#include <cctype>
 #include <mutex>
+#include <string>
 
 #include "base/exceptions.h"
 #include "platform/files.h"
@@ -40,6 +42,16 @@ std::string FullKey(RegistryRoot root, const std::string& key) {
   return path.empty() ? RootName(root) : RootName(root) + "\\" + path;
 }
 
+// Key paths compare without regard to ASCII letter case, as the system's do.
+bool SameKey(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i])))
+      return false;
+  return true;
+}
+
 SectionedText LoadKeys() {
   const std::string file = RegistryFile();
   if (!FileExists(file)) return {};
@@ -55,6 +67,38 @@ bool WriteRegistryString(RegistryRoot root, const std::string& key, const std::s
     SectionedText keys = LoadKeys();
     keys.Set(FullKey(root, key), name, value);
     ReplaceFileAtomically(RegistryFile(), FormatRegistryText(keys));
+    return true;
+  } catch (const Exception&) {
+    return false;
+  }
+}
+
+bool WriteRegistryNumber(RegistryRoot root, const std::string& key, const std::string& name,
+                         uint32_t value) {
+  return WriteRegistryString(root, key, name, std::to_string(value));
+}
+
+bool DeleteRegistryKey(RegistryRoot root, const std::string& key) {
+  std::lock_guard<std::mutex> lock(FileMutex());
+  try {
+    const std::string full = FullKey(root, key);
+    const SectionedText keys = LoadKeys();
+    SectionedText kept;
+    bool found = false;
+    for (const SectionedText::Section& section : keys.Sections()) {
+      const bool below = section.name.size() > full.size() && section.name[full.size()] == '\\' &&
+                         SameKey(section.name.substr(0, full.size()), full);
+      if (below || SameKey(section.name, full)) {
+        found = true;
+        continue;
+      }
+      kept.AddSection(section.name);
+      for (const SectionedText::Entry& entry : section.entries)
+        kept.Set(section.name, entry.name, entry.value);
+    }
+    // A registry without keys is the same as none: the file goes with the last key.
+    if (found && kept.Sections().empty()) return DeleteFile(RegistryFile());
+    if (found) ReplaceFileAtomically(RegistryFile(), FormatRegistryText(kept));
     return true;
   } catch (const Exception&) {
     return false;

@@ -31,21 +31,30 @@ void* Library::Entry(const std::string& name) const {
   return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle_), name.c_str()));
 }
 
-RegisterServerResult CallDllRegisterServer(const std::string& path, int32_t* hresult,
-                                           std::string* error) {
+RegisterServerResult CallDllServerEntry(const std::string& path, const std::string& entryName,
+                                        int32_t* hresult, std::string* error) {
   auto library = Library::Load(path, error);
   if (!library) return RegisterServerResult::CannotLoad;
   using RegisterEntry = HRESULT(STDAPICALLTYPE*)();
-  auto entry = reinterpret_cast<RegisterEntry>(library->Entry("DllRegisterServer"));
+  auto entry = reinterpret_cast<RegisterEntry>(library->Entry(entryName));
   if (!entry) {
-    SetError(error, "\"" + path + "\" has no entry DllRegisterServer");
+    SetError(error, "\"" + path + "\" has no entry " + entryName);
     return RegisterServerResult::NoEntry;
   }
   const HRESULT result = entry();
   if (hresult) *hresult = static_cast<int32_t>(result);
   if (result == S_OK) return RegisterServerResult::Registered;
-  SetError(error, "DllRegisterServer of \"" + path + "\" failed: " + win32::ErrorText(result));
+  SetError(error, entryName + " of \"" + path + "\" failed: " + win32::ErrorText(result));
   return RegisterServerResult::EntryFailed;
+}
+
+}  // namespace cd::os
+
+namespace cd::os {
+
+RegisterServerResult CallDllRegisterServer(const std::string& path, int32_t* hresult,
+                                           std::string* error) {
+  return CallDllServerEntry(path, "DllRegisterServer", hresult, error);
 }
 
 }  // namespace cd::os

@@ -40,6 +40,26 @@ bool WriteRegistryString(RegistryRoot root, const std::string& key, const std::s
   return result == ERROR_SUCCESS;
 }
 
+bool WriteRegistryNumber(RegistryRoot root, const std::string& key, const std::string& name,
+                         uint32_t value) {
+  HKEY opened = nullptr;
+  if (RegCreateKeyExA(RootKey(root), key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                      KEY_SET_VALUE, nullptr, &opened, nullptr) != ERROR_SUCCESS) {
+    return false;
+  }
+  const DWORD data = value;
+  const LONG result = RegSetValueExA(opened, ValueName(name), 0, REG_DWORD,
+                                     reinterpret_cast<const BYTE*>(&data), sizeof data);
+  RegCloseKey(opened);
+  return result == ERROR_SUCCESS;
+}
+
+bool DeleteRegistryKey(RegistryRoot root, const std::string& key) {
+  // Named as a subkey, the key itself goes with everything below it.
+  const LONG result = RegDeleteTreeA(RootKey(root), key.c_str());
+  return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
+}
+
 std::optional<std::string> ReadRegistryString(RegistryRoot root, const std::string& key,
                                               const std::string& name) {
   HKEY opened = nullptr;

@@ -20,6 +20,7 @@ std::string Summary(const TRunSwitches& s) {
   if (s.components) text += " components=" + *s.components;
   if (!s.logFile.empty()) text += " log=" + s.logFile;
   if (s.logFormat == TLogFormat::Json) text += " json";
+  if (s.uninstall) text += " uninstall=" + *s.uninstall;
   if (s.dryRun) text += " dry";
   if (s.noRestart) text += " norestart";
   if (!s.publicKeyFile.empty()) text += " pubkey=" + s.publicKeyFile;
@@ -58,6 +59,10 @@ TEST(CommandLineParserTest, EverySwitchInBothSpellings) {
        "config=- silent dir=c:\\x components=A log=/tmp/l dry"},
       {false, {"--no-restart", "--help", "run.cfg"}, "config=run.cfg norestart help"},
       {false, {"-h"}, "config=- help"},
+      {true, {"/Uninstall=Nemcina_A8", "/DRYRUN"}, "config=- uninstall=Nemcina_A8 dry"},
+      {true, {"/UNINSTALL"}, "config=- uninstall="},
+      {false, {"--uninstall=A b"}, "config=- uninstall=A b"},
+      {false, {"--uninstall"}, "config=- uninstall="},
       // A POSIX host path may begin with "/": it is the configuration, not a switch.
       {false, {"/home/u/cd/run.cfg", "/SILENT"}, "config=/home/u/cd/run.cfg"},
       // The COM server switches, after "/" or "-", never become the configuration.

@@ -151,7 +151,7 @@ TEST_F(RunnerTest, FailureWithoutTheWindowPassesOn) {
 TEST_F(RunnerTest, DryRunShowsThePlanInsteadOfTheUpdate) {
   auto runner = MakeRunner(0);
   std::vector<std::string> plan;
-  runner->SetMode({"2", true, true, [&](const TUpdatePlan& p) { plan = p.Lines(); }});
+  runner->SetMode({"2", true, true, [&](const TUpdatePlan& p) { plan = p.Lines(); }, ""});
   runner->Run(WriteConfig("", kMissingSource));
   EXPECT_EQ(choiceCalls_, 0);
   EXPECT_EQ(shown_.modalRuns, 0);
@@ -180,7 +180,7 @@ TEST_F(RunnerTest, QuietViewsShowNothingOrOnlyTheProgress) {
           });
     };
     TRunner runner(std::move(views));
-    runner.SetMode({std::nullopt, true, false, {}});
+    runner.SetMode({std::nullopt, true, false, {}, ""});
     runner.Run(WriteConfig("  RunData.Options = [ro_InstallDirectX]\n"));
     EXPECT_EQ(record.modalRuns, shown ? 1 : 0);
     EXPECT_EQ(record.messageLog.empty(), !shown);

@@ -1,0 +1,60 @@
+// TUninstaller: the removal of one recorded application. Each step is logged and counted:
+// registrations are undone in reverse order, each recorded file still unchanged since its
+// install is deleted (a changed one is kept and named; one another record names stays for
+// it), then the card and settings that came from this application, the folders the runs
+// created when they are empty, the uninstall entry and last the record itself. Nothing the
+// record does not name is touched, and each step can be done again, so a removal that was
+// stopped midway and is run again completes.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace cd {
+
+class TInstallRecord;
+
+class TUninstaller {
+ public:
+  // recordsFolder holds the records (the Windows directory's "Vok\", with its "\"). Fails,
+  // naming the application, when it has no record.
+  TUninstaller(std::string recordsFolder, const std::string& appName);
+  ~TUninstaller();
+  TUninstaller(const TUninstaller&) = delete;
+  TUninstaller& operator=(const TUninstaller&) = delete;
+
+  const TInstallRecord& Record() const { return *record_; }
+
+  // Called before each step that changes something, with the step's line; a test stops the
+  // removal there by raising.
+  void SetBeforeStep(std::function<void(const std::string& line)> hook) {
+    beforeStep_ = std::move(hook);
+  }
+  // Called after each step with the share of the steps done (0 to 100).
+  void SetProgress(std::function<void(int percent)> progress) { progress_ = std::move(progress); }
+
+  // Removes the application; with dryRun only lists the steps. Returns one line a step.
+  std::vector<std::string> Run(bool dryRun);
+  // The files kept because the user changed them since they were installed.
+  const std::vector<std::string>& KeptChanged() const { return keptChanged_; }
+
+ private:
+  struct Step;
+  std::vector<Step> Plan() const;
+  // The other records of the folder, each read once.
+  void LoadOthers();
+  bool OthersNameFile(const std::string& name) const;
+  bool OthersNameRegistration(const std::string& name) const;
+
+  std::string recordsFolder_;
+  std::string recordFile_;
+  std::unique_ptr<TInstallRecord> record_;
+  std::vector<std::unique_ptr<TInstallRecord>> others_;
+  std::function<void(const std::string&)> beforeStep_;
+  std::function<void(int)> progress_;
+  std::vector<std::string> keptChanged_;
+};
+
+}  // namespace cd

@@ -41,11 +41,7 @@ constexpr const char* kGermanViewerLine = "Demo viewer: started with the course 
 class ConsoleRunnerTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    fs::copy(CD_EXAMPLE_SRC, Shared().Path() / "example-src", fs::copy_options::recursive);
-    const ToolRun build = RunTool(
-        CD_CDBUILD,
-        "\"" + (Shared().Path() / "example-src/install.otx").string() + "\" --medium CDRUN_DEMO",
-        Shared().Path() / "cdbuild.log");
+    const ToolRun build = BuildExample(Shared().Path());
     ASSERT_EQ(build.status, 0) << build.output;
   }
 

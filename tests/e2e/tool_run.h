@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "support/host_files.h"
@@ -17,5 +18,11 @@ struct ToolRun {
 // empty, is the name of a file that becomes its standard input.
 ToolRun RunTool(const std::filesystem::path& program, const std::string& arguments,
                 const std::filesystem::path& log, const std::filesystem::path& input = {});
+
+// Copies the example sources to folder/"example-src" and builds its medium CDRUN_DEMO with
+// cdbuild (the log in folder/"cdbuild.log"); edit, when given, changes the description's text
+// before the build.
+ToolRun BuildExample(const std::filesystem::path& folder,
+                     const std::function<void(std::string&)>& edit = {});
 
 }  // namespace cd::test

@@ -20,11 +20,7 @@ namespace fs = std::filesystem;
 class UninstallTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    fs::copy(CD_EXAMPLE_SRC, Shared().Path() / "example-src", fs::copy_options::recursive);
-    const ToolRun build = RunTool(
-        CD_CDBUILD,
-        "\"" + (Shared().Path() / "example-src/install.otx").string() + "\" --medium CDRUN_DEMO",
-        Shared().Path() / "cdbuild.log");
+    const ToolRun build = BuildExample(Shared().Path());
     ASSERT_EQ(build.status, 0) << build.output;
   }
 

@@ -215,7 +215,11 @@ EntryOutcome RunEntry(const TRunSwitches& switches) {
   InstallRunnerHooks(runner);
   // A destination given on the command line is taken in any run, without the dialog.
   if (silent || switches.dir) InstallUnattendedDestination(switches.dir);
-  if (silent) InstallUnattendedSelection();
+  // Components named on the command line are taken in any run, without the chooser.
+  if (switches.components)
+    InstallNamedSelection(*switches.components);
+  else if (silent)
+    InstallUnattendedSelection();
   if (silent)
     OnShowMessage() = [](const std::string& text) { ToStandardError(MessageTitle(), text); };
   runner.SetMode({switches.app, silent, switches.dryRun, &PrintPlan, os::ProgramPath()});

@@ -2,9 +2,11 @@
 // and the event answers of the component selection.
 #include "runner/sel_inst_form.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "base/exceptions.h"
+#include "config/component.h"
 #include "config/string_list.h"
 #include "forms/button.h"
 #include "forms/form_hooks.h"
@@ -40,6 +42,37 @@ class TAcceptAtOnce : public os::SelectionView {
  public:
   std::optional<std::string> Ask(const std::string&) override { return std::string(); }
 };
+
+// The path of node texts of every node below node, in row order.
+void CollectPaths(TOutlineNode& node, const std::string& prefix, std::vector<std::string>& paths) {
+  for (int i = 0; i < node.ChildCount(); ++i) {
+    TOutlineNode& child = node.Child(i);
+    paths.push_back(prefix + child.Text());
+    CollectPaths(child, paths.back() + "\\", paths);
+  }
+}
+
+TOutlineNode* FindPath(TOutlineNode& root, const std::string& path) {
+  TOutlineNode* node = &root;
+  size_t from = 0;
+  while (node) {
+    const size_t end = std::min(path.find('\\', from), path.size());
+    const std::string text = path.substr(from, end - from);
+    TOutlineNode* found = nullptr;
+    for (int i = 0; i < node->ChildCount() && !found; ++i)
+      if (SameText(node->Child(i).Text(), text)) found = &node->Child(i);
+    node = found;
+    if (end == path.size()) break;
+    from = end + 1;
+  }
+  return node;
+}
+
+std::string Trimmed(const std::string& text) {
+  const size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
 
 std::string Rows(TObjectOutline& side) {
   return side.RowCount() ? OutlineRows(side) : "  (none)\n";
@@ -130,6 +163,10 @@ std::string TSelInstForm::Listing() {
 }
 
 int TSelInstForm::ShowModal() {
+  if (named_) {
+    ChooseNamed(*named_);
+    return kModalOk;
+  }
   FormShow();
   while (true) {
     const std::optional<std::string> answer = view_->Ask(Listing());
@@ -147,6 +184,35 @@ void TSelInstForm::Select(TObjectOutline& outline, TStringList& names) {
   outline_ = &outline;
   names_ = &names;
   Edit([this](uint8_t code, TNodeEventPar* par) { Event(code, par); });
+}
+
+void TSelInstForm::SelectNamed(TObjectOutline& outline, TStringList& names,
+                               const std::vector<std::string>& components) {
+  named_ = &components;
+  try {
+    Select(outline, names);
+  } catch (...) {
+    named_ = nullptr;
+    throw;
+  }
+  named_ = nullptr;
+}
+
+// The chooser starts with nothing selected (it answers no preselection), so the available
+// side holds the whole tree: each named component goes from there to the selected side.
+void TSelInstForm::ChooseNamed(const std::vector<std::string>& components) {
+  std::vector<std::string> known;
+  CollectPaths(fromOln_->RootNode(), "", known);
+  for (const std::string& name : components) {
+    if (!FindPath(fromOln_->RootNode(), name)) {
+      std::string list;
+      for (const std::string& each : known) list += (list.empty() ? "" : ", ") + each;
+      throw Exception(Format("Unknown component \"%s\"; the components are: %s", {name, list}));
+    }
+  }
+  // A name below a branch named earlier has gone with it.
+  for (const std::string& name : components)
+    if (TOutlineNode* node = FindPath(fromOln_->RootNode(), name)) RequestMove(0, *node);
 }
 
 void TSelInstForm::Event(uint8_t code, TNodeEventPar* par) {
@@ -183,6 +249,22 @@ void InstallUnattendedSelection() {
     static const std::unique_ptr<TSelInstForm> form =
         TSelInstForm::New(std::make_unique<TAcceptAtOnce>());
     form->Select(outline, names);
+  };
+}
+
+void InstallNamedSelection(const std::string& components) {
+  std::vector<std::string> names;
+  size_t from = 0;
+  while (from <= components.size()) {
+    const size_t comma = std::min(components.find(',', from), components.size());
+    const std::string name = Trimmed(components.substr(from, comma - from));
+    if (!name.empty()) names.push_back(name);
+    from = comma + 1;
+  }
+  OnSelectComponents() = [names](TObjectOutline& outline, TStringList& chosen) {
+    static const std::unique_ptr<TSelInstForm> form =
+        TSelInstForm::New(std::make_unique<TAcceptAtOnce>());
+    form->SelectNamed(outline, chosen, names);
   };
 }
 

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "forms/e_oln_multi_selector.h"
 #include "platform/views.h"
@@ -30,6 +31,11 @@ class TSelInstForm : public TEOlnMultiSelector {
   // Lets the user choose among outline's components: names is cleared and filled with the
   // chosen components' file names; Cancel raises EAbort.
   void Select(TObjectOutline& outline, TStringList& names);
+  // The same without asking: exactly the components named, each by the path of its node texts
+  // joined with "\" ("Courses\German", letter case ignored); a branch brings all its leaves.
+  // An unknown name fails with a message that lists the names there are.
+  void SelectNamed(TObjectOutline& outline, TStringList& names,
+                   const std::vector<std::string>& components);
 
   TObjectOutline& FromOln() const { return *fromOln_; }
   TObjectOutline& ToOln() const { return *toOln_; }
@@ -55,6 +61,7 @@ class TSelInstForm : public TEOlnMultiSelector {
   void Bind();
   void MoveSelected(int side);
   void Event(uint8_t code, TNodeEventPar* par);
+  void ChooseNamed(const std::vector<std::string>& components);
 
   std::unique_ptr<os::SelectionView> view_;
   TObjectOutline* fromOln_ = nullptr;
@@ -62,6 +69,7 @@ class TSelInstForm : public TEOlnMultiSelector {
   TComponent* middlePane_ = nullptr;
   TObjectOutline* outline_ = nullptr;
   TStringList* names_ = nullptr;
+  const std::vector<std::string>* named_ = nullptr;
 };
 
 // Sets OnSelectComponents to the chooser on this platform's line view; leaves it unset where
@@ -69,5 +77,8 @@ class TSelInstForm : public TEOlnMultiSelector {
 void InstallSelectComponents();
 // Sets OnSelectComponents to take the preselected components without asking.
 void InstallUnattendedSelection();
+// Sets OnSelectComponents to take the components named in a comma-separated list (the
+// /COMPONENTS switch) without asking.
+void InstallNamedSelection(const std::string& components);
 
 }  // namespace cd

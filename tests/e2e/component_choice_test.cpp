@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "support/temp_dir.h"
 #include "tool_run.h"
@@ -44,16 +43,9 @@ constexpr const char* kOutline = R"(    object Components: TObjectOutline
 class ComponentChoiceTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    const fs::path src = Shared().Path() / "example-src";
-    fs::copy(CD_EXAMPLE_SRC, src, fs::copy_options::recursive);
-    std::stringstream text;
-    text << std::ifstream(src / "install.otx").rdbuf();
-    std::string description = text.str();
-    description.insert(description.find("  object TFileListManager") - 6, kOutline);
-    std::ofstream(src / "install.otx", std::ios::binary) << description;
-    const ToolRun build =
-        RunTool(CD_CDBUILD, "\"" + (src / "install.otx").string() + "\" --medium CDRUN_DEMO",
-                Shared().Path() / "cdbuild.log");
+    const ToolRun build = BuildExample(Shared().Path(), [](std::string& description) {
+      description.insert(description.find("  object TFileListManager") - 6, kOutline);
+    });
     ASSERT_EQ(build.status, 0) << build.output;
   }
   static TempDir& Shared() {
@@ -61,11 +53,11 @@ class ComponentChoiceTest : public ::testing::Test {
     return dir;
   }
 
-  ToolRun Cdrun(const std::string& answers) {
+  ToolRun Cdrun(const std::string& answers, const std::string& switches = "") {
     setenv("CDRUN_ROOT", (dir_.Path() / "drives").string().c_str(), 1);
     std::ofstream(dir_.File("answers.txt"), std::ios::binary) << answers;
     const fs::path config = Shared().Path() / "example-medium/run.cfg";
-    return RunTool(CD_CDRUN, "\"" + config.string() + "\"", dir_.File("cdrun.log"),
+    return RunTool(CD_CDRUN, "\"" + config.string() + "\" " + switches, dir_.File("cdrun.log"),
                    dir_.File("answers.txt"));
   }
   bool Installed(const std::string& path) const {
@@ -93,6 +85,23 @@ TEST_F(ComponentChoiceTest, QuitCancelsSilently) {
   EXPECT_EQ(run.status, 2) << run.output;
   EXPECT_FALSE(Installed("windows/Vok/Viewer/demo_viewer.exe"));
   EXPECT_FALSE(fs::exists(dir_.Path() / "drives/drive_c/VokData"));
+}
+
+// --components answers the chooser in a silent run; an unknown name ends the run with exit 1.
+TEST_F(ComponentChoiceTest, ComponentsNamedOnTheCommandLine) {
+  const ToolRun run = Cdrun("", "--silent --app=1 \"--components=Program, courses\\german\"");
+  ASSERT_EQ(run.status, 0) << run.output;
+  EXPECT_TRUE(Installed("windows/Vok/Viewer/demo_viewer.exe"));
+  EXPECT_TRUE(Installed("VokData/Courses/German/lesson1.txt"));
+  EXPECT_FALSE(Installed("VokData/Courses/English/lesson1.txt"));
+  EXPECT_FALSE(Installed("windows/Vok/Help/index.txt"));
+
+  const ToolRun unknown = Cdrun("", "--silent --app=1 --components=French");
+  EXPECT_EQ(unknown.status, 1) << unknown.output;
+  EXPECT_NE(unknown.output.find("Unknown component \"French\"; the components are: Program, "
+                                "Courses, Courses\\English, Courses\\German, Help"),
+            std::string::npos)
+      << unknown.output;
 }
 
 }  // namespace

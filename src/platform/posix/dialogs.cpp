@@ -42,7 +42,11 @@ struct ClassWindow::Impl {
 
 MessageAnswer ShowMessageBox(const std::string& text, const std::string& caption,
                              MessageButtons buttons, MessageIcon) {
-  std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+  // A box without a caption is only its text.
+  if (caption.empty())
+    std::fprintf(stderr, "%s\n", text.c_str());
+  else
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
   std::fflush(stderr);
   return (buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel)
              ? MessageAnswer::Yes

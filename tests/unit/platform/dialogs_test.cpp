@@ -29,8 +29,10 @@ TEST(Dialogs, MessageBoxesGoToStandardErrorOnPosix) {
   EXPECT_EQ(ShowMessageBox("Cannot load \"x\" library", "Course (Setup)"), MessageAnswer::Ok);
   EXPECT_EQ(ShowMessageBox("Go on?", "Q", MessageButtons::YesNo, MessageIcon::Question),
             MessageAnswer::Yes);
+  ShowMessageBox("Choose available component first!", "");
   EXPECT_EQ(testing::internal::GetCapturedStderr(),
-            "Course (Setup): Cannot load \"x\" library\nQ: Go on?\n");
+            "Course (Setup): Cannot load \"x\" library\nQ: Go on?\n"
+            "Choose available component first!\n");
 }
 
 TEST(Dialogs, OddClassNamesMakeSafeMarkerNames) {

@@ -141,5 +141,30 @@ TEST_F(SelInstFormTest, ShowOpensTheUpperLevels) {
   form->EndEdit();
 }
 
+// The /COMPONENTS answer: exactly the named components, a branch with all its leaves, names in
+// any letter case; an unknown name lists the names there are and changes nothing.
+TEST_F(SelInstFormTest, NamedComponentsAreChosenWithoutAsking) {
+  const struct {
+    std::vector<std::string> components;
+    std::vector<std::string> names;
+  } cases[] = {
+      {{"courses\\english"}, {"en.dat", "shared.dat"}},
+      {{"Courses", "Courses\\German"}, {"de.dat", "en.dat", "shared.dat"}},
+      {{"Courses\\German", "Program"}, {"de.dat", "prog.exe", "shared.dat"}},
+  };
+  auto form = Form({});
+  for (const auto& each : cases) {
+    form->SelectNamed(source_, names_, each.components);
+    EXPECT_EQ(names_.Items(), each.names) << each.components[0];
+  }
+  EXPECT_TRUE(listings_.empty());
+  EXPECT_EQ(MessageOf([&] {
+              form->SelectNamed(source_, names_, {"Program", "Courses\\French"});
+            }),
+            "Unknown component \"Courses\\French\"; the components are: Program, Courses, "
+            "Courses\\English, Courses\\German");
+  EXPECT_EQ(names_.Items(), (std::vector<std::string>{"de.dat", "prog.exe", "shared.dat"}));
+}
+
 }  // namespace
 }  // namespace cd::test

@@ -11,14 +11,6 @@
 namespace cd::os {
 namespace {
 
-// Wide enough for a step count times a coordinate difference (each up to 2^32).
-using Wide = __int128;
-
-// ceil(n / d) for d > 0.
-Wide CeilDiv(Wide n, Wide d) {
-  return n >= 0 ? (n + d - 1) / d : -((-n) / d);
-}
-
 // The thin step from a to b, without b, within clip: on step i of n along the longer side,
 // the shorter side has moved by i * d / n rounded to the nearest whole pixel, halves down.
 void ThinStep(ShapePoint a, ShapePoint b, const ShapeRect& clip,
@@ -37,7 +29,7 @@ void ThinStep(ShapePoint a, ShapePoint b, const ShapeRect& clip,
   last = std::min<int64_t>(last, n - 1);
   for (int64_t i = first; i <= last; ++i) {
     const int64_t at = along + sign * i;
-    const int64_t off = across + static_cast<int64_t>(CeilDiv(Wide{2} * i * d - n, Wide{2} * n));
+    const int64_t off = across + ThinStepOffset(i, d, n);
     const int64_t x = wide ? at : off, y = wide ? off : at;
     if (x >= clip.left && x < clip.right && y >= clip.top && y < clip.bottom)
       cover({static_cast<int32_t>(x), static_cast<int32_t>(y), static_cast<int32_t>(x + 1),
@@ -111,6 +103,25 @@ void Dot(ShapePoint p, int32_t width, const ShapeRect& clip,
 }
 
 }  // namespace
+
+// The quotient is estimated in floating point, off by at most one for these magnitudes, and
+// corrected by its remainder, which is small and so exact in 64-bit arithmetic that wraps
+// (the products themselves reach 2^65).
+int64_t ThinStepOffset(int64_t i, int64_t d, int64_t n) {
+  const uint64_t numerator =
+      2 * static_cast<uint64_t>(i) * static_cast<uint64_t>(d) - static_cast<uint64_t>(n);
+  const uint64_t denominator = 2 * static_cast<uint64_t>(n);
+  auto q = static_cast<int64_t>(
+      std::ceil((2.0 * static_cast<double>(i) * static_cast<double>(d) - static_cast<double>(n)) /
+                (2.0 * static_cast<double>(n))));
+  // The remainder q * denominator - numerator, ceil's being 0 or more and below denominator.
+  const auto remainder = [&] {
+    return static_cast<int64_t>(static_cast<uint64_t>(q) * denominator - numerator);
+  };
+  while (remainder() < 0) ++q;
+  while (remainder() >= static_cast<int64_t>(denominator)) --q;
+  return q;
+}
 
 void StrokeOutline(const std::vector<ShapePoint>& outline, int32_t width, const ShapeRect& clip,
                    const std::function<void(const ShapeRect&)>& cover) {

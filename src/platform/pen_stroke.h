@@ -18,4 +18,9 @@ namespace cd::os {
 void StrokeOutline(const std::vector<ShapePoint>& outline, int32_t width, const ShapeRect& clip,
                    const std::function<void(const ShapeRect&)>& cover);
 
+// How far the shorter side of a thin step has moved on step i of n (0 <= i < n, n below
+// 2^33) when it moves by d in all (|d| <= n): i * d / n rounded to the nearest whole pixel,
+// halves down, that is ceil((2 i d - n) / (2 n)), exact for every such value.
+int64_t ThinStepOffset(int64_t i, int64_t d, int64_t n);
+
 }  // namespace cd::os

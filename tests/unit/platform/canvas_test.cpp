@@ -10,6 +10,7 @@
 
 #include "base/exceptions.h"
 #include "platform/files.h"
+#include "platform/pen_stroke.h"
 #include "support/temp_dir.h"
 
 namespace cd::os {
@@ -164,6 +165,20 @@ TEST(Canvas, DrawsOutlinedShapesAsGdiDoes) {
        "#######.\n#ooooo#.\n#o###o#.\n#o#o#o#.\n#o#####.\n#ooo#...\n#####...\n"},
   };
   for (const auto& c : cases) EXPECT_EQ(c.drawn, c.expected) << c.what;
+}
+
+// The thin pen's rounding, halves down, exact up to the largest steps 32-bit points give.
+TEST(Canvas, ThinStepOffsetsAreExactForTheLongestSteps) {
+  constexpr int64_t n = (int64_t{1} << 32) - 1;
+  const struct {
+    int64_t i, d, n, offset;
+  } cases[] = {
+      {1, 1, 2, 0},         {1, -1, 2, -1},           {1, 1, 3, 0},          {2, 1, 3, 1},
+      {0, 5, 7, 0},         {n - 1, n, n, n - 1},     {n - 1, -n, n, 1 - n}, {n / 2, 1, n, 0},
+      {n / 2 + 1, 1, n, 1}, {n - 1, n - 1, n, n - 2},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(ThinStepOffset(c.i, c.d, c.n), c.offset) << c.i << " " << c.d << " " << c.n;
 }
 
 TEST(Canvas, AClearBrushNeitherFillsNorFrames) {

@@ -8,15 +8,12 @@
 #include "config/binary_reader.h"
 #include "config/binary_writer.h"
 #include "config/extended.h"
+#include "support/bytes.h"
 
 namespace cd {
 namespace {
 
-std::string Bytes(std::initializer_list<int> bytes) {
-  std::string s;
-  for (int b : bytes) s.push_back(static_cast<char>(b));
-  return s;
-}
+using test::Bytes;
 
 template <typename Fn>
 std::string Written(Fn fn) {

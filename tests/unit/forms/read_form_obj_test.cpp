@@ -7,17 +7,14 @@
 #include "config/object_text.h"
 #include "forms/label.h"
 #include "streams/memory_stream.h"
+#include "support/bytes.h"
 #include "support/message_of.h"
 #include "unit/forms/test_forms.h"
 
 namespace cd {
 namespace {
 
-std::string Bytes(std::initializer_list<int> bytes) {
-  std::string s;
-  for (int b : bytes) s.push_back(static_cast<char>(b));
-  return s;
-}
+using test::Bytes;
 
 class ReadFormObj : public ::testing::Test {
  protected:

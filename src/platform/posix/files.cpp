@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,10 +26,18 @@
 namespace cd::os {
 namespace {
 
+// What the entry a path names, links followed, says of itself; the look-up's own answer is
+// taken when the entry is no link.
 bool StatPath(const std::string& path, struct stat* st) {
   std::string host;
   bool missing = false;
-  return posix::ResolveHostPath(path, &host, &missing) && !missing && stat(host.c_str(), st) == 0;
+  std::optional<struct stat> entry;
+  if (!posix::ResolveHostPath(path, &host, &missing, &entry) || missing) return false;
+  if (entry && !S_ISLNK(entry->st_mode)) {
+    *st = *entry;
+    return true;
+  }
+  return stat(host.c_str(), st) == 0;
 }
 
 bool IsOpenInProcess(const std::string& host) {

@@ -37,7 +37,7 @@ std::string Descend(std::string host, const std::vector<std::string>& parts, siz
 // Appends the components to base, resolving "." and ".." and letter case on the way; missing
 // tells whether the result names nothing (yet).
 std::string ResolveUnder(std::string base, const std::vector<std::string>& parts,
-                         bool mayClimbAboveBase, bool* missing) {
+                         bool mayClimbAboveBase, bool* missing, std::optional<struct stat>* entry) {
   std::vector<std::string> stack;
   for (const std::string& part : parts) {
     if (part == ".") continue;
@@ -55,7 +55,14 @@ std::string ResolveUnder(std::string base, const std::vector<std::string>& parts
   *missing = false;
   const std::string exact = Joined(root, stack, stack.size());
   if (stack.empty()) return exact.empty() ? "/" : exact;
-  // The nearest folder on the way whose names are kept answers with one look at its state.
+  // The name as written is the usual case and costs one question to the system.
+  struct stat state {};
+  if (lstat(exact.c_str(), &state) == 0) {
+    *entry = state;
+    return exact;
+  }
+  // Otherwise the nearest folder on the way whose names are kept answers with one look at its
+  // state.
   for (size_t level = stack.size(); level-- > 0;) {
     const std::string folder = Joined(root, stack, level);
     if (!IsKept(folder)) continue;
@@ -68,10 +75,8 @@ std::string ResolveUnder(std::string base, const std::vector<std::string>& parts
     }
     return Descend(folder + "/" + name, stack, level + 1, missing);
   }
-  // Otherwise the name as written is the usual case and costs one question to the system.
-  if (EntryExists(exact)) return exact;
-  // The deepest folder that exists as written, searched from the bottom: a new file usually
-  // goes into a folder that is there.
+  // Otherwise the deepest folder that exists as written, searched from the bottom: a new file
+  // usually goes into a folder that is there.
   size_t level = stack.size() - 1;
   struct stat folder {};
   while (level > 0 && !(stat(Joined(root, stack, level).c_str(), &folder) == 0 &&
@@ -126,10 +131,14 @@ std::string ParentFolder(const std::string& folder) {
   return folder.substr(0, slash);
 }
 
-bool ResolveHostPath(const std::string& path, std::string* host, bool* missing) {
+bool ResolveHostPath(const std::string& path, std::string* host, bool* missing,
+                     std::optional<struct stat>* entry) {
   bool unused = false;
   if (!missing) missing = &unused;
   *missing = false;
+  std::optional<struct stat> unknown;
+  if (!entry) entry = &unknown;
+  entry->reset();
   if (path.empty()) return false;
   if (path[0] == '/') {
     *host = path;
@@ -138,11 +147,11 @@ bool ResolveHostPath(const std::string& path, std::string* host, bool* missing) 
   std::string base, rest;
   if (DrivePart(path, &base, &rest)) {
     if (base.empty()) return false;
-    *host = ResolveUnder(base, SplitPathComponents(rest), false, missing);
+    *host = ResolveUnder(base, SplitPathComponents(rest), false, missing, entry);
     return true;
   }
   if (IsUncPath(path)) return false;
-  *host = ResolveUnder(CurrentDirectory(), SplitPathComponents(path), true, missing);
+  *host = ResolveUnder(CurrentDirectory(), SplitPathComponents(path), true, missing, entry);
   return true;
 }
 

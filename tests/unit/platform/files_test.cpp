@@ -167,6 +167,26 @@ TEST(Files, NamesMatchWithoutRegardToCase) {
   EXPECT_EQ(ReadWholeFile(t.Name("Sub\\File.TXT")), "y");
 }
 
+#ifndef _WIN32
+// A link is answered for what it points at, a dangling one as missing.
+TEST(Files, LinksAreFollowed) {
+  WinTempDir t;
+  namespace fs = std::filesystem;
+  const fs::path host = t.Host().Path();
+  ForceDirectories(t.Name("Folder"));
+  WriteWholeFile(t.Name("file.txt"), "four");
+  fs::create_symlink(host / "file.txt", host / "to-file");
+  fs::create_symlink(host / "Folder", host / "to-folder");
+  fs::create_symlink(host / "gone", host / "dangling");
+  EXPECT_TRUE(FileExists(t.Name("to-file")));
+  EXPECT_EQ(FileSize(t.Name("TO-FILE")), 4);
+  EXPECT_TRUE(DirectoryExists(t.Name("to-folder")));
+  EXPECT_FALSE(FileExists(t.Name("to-folder")));
+  EXPECT_FALSE(FileExists(t.Name("dangling")));
+  EXPECT_EQ(FileSize(t.Name("dangling")), -1);
+}
+#endif
+
 TEST(Files, FileDatesRoundTripInDosForm) {
   WinTempDir t;
   const std::string name = t.Name("dated.txt");

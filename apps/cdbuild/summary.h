@@ -22,7 +22,7 @@ struct Summary {
   bool configPacked = false;
 };
 
-// Gathers the figures from a built install manager and the files it wrote.
+// Gathers the figures from a built install manager: its items' and the configuration's.
 Summary Summarize(TInstallManager& manager);
 // The summary as lines for people to read.
 std::string SummaryText(const TInstallManager& manager, const Summary& summary);

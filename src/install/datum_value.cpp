@@ -80,7 +80,9 @@ const TClassInfo& TDatumValue::StaticClass() {
 // would otherwise be taken for packed data at installation.
 std::string TDatumValue::EmbeddedData() const {
   TFileStream source(GetFileName(kFileBuildSource), os::OpenMode::Read, os::ShareMode::DenyNone);
+  figures_ = TBuildFigures{source.Size()};
   if (DataWouldReadBackAsPacked(source)) {
+    figures_.packedForSignature = 1;
     TMemoryStream packed;
     PackStreamAlways(source, packed);
     return packed.Data();

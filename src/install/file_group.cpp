@@ -24,6 +24,26 @@
 #include "util/parallel_each.h"
 
 namespace cd {
+namespace {
+
+// Once the group has been written: the sources of its data (members of nested groups too)
+// and the direct members packed for their signature, as their data was made.
+TBuildFigures MembersFigures(const TFileItem& group) {
+  TBuildFigures figures;
+  for (int i = 0; i < group.ChildCount(); ++i) {
+    const auto* member = dynamic_cast<const TFileItem*>(group.Child(i));
+    if (!member) continue;
+    if (dynamic_cast<const TDatumValue*>(member)) {
+      figures.sourceBytes += member->Figures().sourceBytes;
+      figures.packedForSignature += member->Figures().packedForSignature;
+    } else {
+      figures.sourceBytes += MembersFigures(*member).sourceBytes;
+    }
+  }
+  return figures;
+}
+
+}  // namespace
 
 const TClassInfo& TFileGroup::StaticClass() {
   static const TClassInfo info =
@@ -62,10 +82,11 @@ void TFileGroup::PackFile(unsigned jobs) {
     // Written beside its final name and put in place when complete, as a single file is.
     TReplacingFileStream out(dest);
     TMemoryStream buffer(std::move(binary));
+    figures_ = MembersFigures(*this);
     if (HasFlag(fg_GroupNotCompress))
       out.CopyFrom(buffer, 0);
     else
-      PackStream(buffer, out);
+      figures_.destPacked = PackStream(buffer, out);
     out.Commit();
   }
   RecordDestSize(dest);

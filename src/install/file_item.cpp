@@ -144,12 +144,16 @@ void TFileItem::PackFile(unsigned) {
   {
     TFileStream in(GetFileName(kFileBuildSource), os::OpenMode::Read, os::ShareMode::DenyNone);
     TReplacingFileStream out(dest);
-    if (WouldReadBackAsPacked(in))
+    figures_ = TBuildFigures{in.Size()};
+    if (WouldReadBackAsPacked(in)) {
       PackStreamAlways(in, out);
-    else if (HasFlag(fg_SingleNotCompress))
+      figures_.destPacked = true;
+      figures_.packedForSignature = 1;
+    } else if (HasFlag(fg_SingleNotCompress)) {
       out.CopyFrom(in, in.Size());
-    else
-      PackStream(in, out);
+    } else {
+      figures_.destPacked = PackStream(in, out);
+    }
     out.Commit();
   }
   RecordDestSize(dest);
@@ -166,6 +170,7 @@ void TFileItem::RecordDestSize(const std::string& dest) {
                {ClassName(), dest, static_cast<long long>(size)}));
   }
   SetDestSize(size < 0 ? -1 : static_cast<int32_t>(static_cast<uint32_t>(size)));
+  figures_.destBytes = std::max<int64_t>(0, size);
 }
 
 bool TFileItem::WouldReadBackAsPacked(TStream& source) const {

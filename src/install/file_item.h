@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "install/build_figures.h"
 #include "install/e_item.h"
 #include "install/file_flags.h"
 #include "install/setup_callback.h"
@@ -88,8 +89,11 @@ class TFileItem : public TEItem {
   // stored limit) and record its size there. jobs: the threads the item may use for its
   // parts (a group packs its members on them).
   virtual void PackFile(unsigned jobs);
-  // Build time: DestSize := the size of dest, the file just put onto the distribution.
+  // Build time: DestSize := the size of dest, the file just put onto the distribution (also
+  // kept in its figures).
   void RecordDestSize(const std::string& dest);
+  // Build time: what PackFile found (zeros before it has run).
+  const TBuildFigures& Figures() const { return figures_; }
   // Build time: whether the source (from its position) would go onto the medium unchanged
   // (fg_SingleNotCompress, or 1000 bytes or less) and yet begin with the packing signature, so
   // that it would be read back as packed data. PackFile packs such a file.
@@ -120,6 +124,11 @@ class TFileItem : public TEItem {
   bool needed_ = false;
   std::string reason_;
   TFilesManager* filesManagerLink_ = nullptr;
+
+ protected:
+  // Filled by PackFile; a group member's while its data is made, which the group's writer
+  // asks of a const member.
+  mutable TBuildFigures figures_;
 };
 
 }  // namespace cd

@@ -101,13 +101,14 @@ void UnpackStream(TStream& source, TStream& dest) {
   CheckResult(code, streams);
 }
 
-void PackStream(TStream& source, TStream& dest) {
+bool PackStream(TStream& source, TStream& dest) {
   if (source.Size() <= kLargestStoredSize) {
     const int64_t rest = source.Size() - source.Position();
     if (rest > 0) dest.CopyFrom(source, rest);
-    return;
+    return false;
   }
   PackStreamAlways(source, dest);
+  return true;
 }
 
 void PackStreamAlways(TStream& source, TStream& dest) {

@@ -25,7 +25,8 @@ void UnpackStream(TStream& source, TStream& dest);
 
 // Stores source from its position unchanged when its whole size is 1000 bytes or less;
 // otherwise writes the signature and the encoded data (binary literals, 4096-byte window).
-void PackStream(TStream& source, TStream& dest);
+// Returns whether it packed.
+bool PackStream(TStream& source, TStream& dest);
 // The packed form of source from its position (signature and encoded data) whatever its size:
 // for stored contents that begin with the signature and would be read back as packed data.
 void PackStreamAlways(TStream& source, TStream& dest);

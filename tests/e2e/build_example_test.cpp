@@ -203,12 +203,14 @@ TEST_F(BuildExampleTest, TheMediumFileByFile) {
 }
 
 // A small file that begins with the packing signature goes onto the medium packed, the summary
-// says so, and the packed form gives back its bytes.
+// says so (for a group member unpacked on the user's disk too), and the packed form gives back
+// its bytes; the sizes before count every group member.
 TEST(BuildSummaryTest, NamesFilesPackedForTheirSignature) {
   test::TempDir root;
   fs::create_directories(root.Path() / "prg");
   const std::string looksPacked = std::string("\x2C\x91\x4A\xE3", 4) + "8 bytes.";
-  std::ofstream(root.Path() / "prg/signed.dat", std::ios::binary) << looksPacked;
+  for (const char* name : {"prg/signed.dat", "prg/member.dat"})
+    std::ofstream(root.Path() / name, std::ios::binary) << looksPacked;
   std::ofstream(root.Path() / "prg/plain.dat", std::ios::binary) << "plain";
   std::ofstream(root.Path() / "install.otx", std::ios::binary)
       << "object Build: TInstallManager\n"
@@ -218,11 +220,16 @@ TEST(BuildSummaryTest, NamesFilesPackedForTheirSignature) {
          "  object TFilesManager\n"
          "    object TDatumValue\n      Path = 'signed.dat'\n    end\n"
          "    object TDatumValue\n      Path = 'plain.dat'\n    end\n"
+         "    object TFileGroup\n      Path = 'both.grp'\n"
+         "      object TDatumValue\n        Path = 'member.dat'\n"
+         "        Flags = [fg_GroupItemDeompressToUserDisk]\n      end\n"
+         "      object TDatumValue\n        Path = 'plain.dat'\n      end\n"
+         "    end\n"
          "  end\n"
          "  object TCDRomManager\n"
          "    object TRunCDRom\n"
          "      MediumId = 'SIGNED'\n"
-         "      Files.Strings = (\n        'signed.dat'\n        'plain.dat')\n"
+         "      Files.Strings = (\n        'signed.dat'\n        'plain.dat'\n        'both.grp')\n"
          "    end\n"
          "  end\n"
          "end\n";
@@ -230,10 +237,11 @@ TEST(BuildSummaryTest, NamesFilesPackedForTheirSignature) {
       test::RunTool(CD_CDBUILD, "\"" + (root.Path() / "install.otx").string() + "\" --medium 1",
                     root.Path() / "cdbuild.log");
   ASSERT_EQ(build.status, 0) << build.output;
-  EXPECT_NE(build.output.find("files:          2 on the medium, 1 packed, 1 stored unchanged"),
+  EXPECT_NE(build.output.find("files:          3 on the medium, 1 packed, 2 stored unchanged"),
             std::string::npos)
       << build.output;
-  EXPECT_NE(build.output.find("signature:      1 packed although stored"), std::string::npos)
+  EXPECT_NE(build.output.find("bytes:          34 before"), std::string::npos) << build.output;
+  EXPECT_NE(build.output.find("signature:      2 packed although stored"), std::string::npos)
       << build.output;
   const std::string onMedium = ReadHost(root.Path() / "medium/prg/signed.dat");
   EXPECT_NE(onMedium, looksPacked);

@@ -46,4 +46,8 @@ void TControl::CreateView(os::FormView& view, int parent) {
   ViewCreated(view, viewControl_);
 }
 
+void TControl::PlaceView() {
+  if (view_) view_->SetControlBounds(viewControl_, left_, top_, width_, height_);
+}
+
 }  // namespace cd

@@ -34,6 +34,8 @@ class TControl : public TComponent {
 
   // Adds this control (and, for a panel, its controls) to view inside parent (-1: the form).
   void CreateView(os::FormView& view, int parent);
+  // Moves the control's view to the control's bounds, while it has one.
+  void PlaceView();
 
  protected:
   // The kind, text and callbacks of this control's view; the base fills in the rest.

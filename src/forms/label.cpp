@@ -16,6 +16,7 @@ void TLabel::DescribeView(os::ControlLook& look) {
   look.kind = os::ControlKind::Label;
   look.text = caption_;
   look.alignment = ViewAlignment(alignment_);
+  look.wordWrap = wordWrap_;
 }
 
 }  // namespace cd

@@ -25,6 +25,9 @@ void TPanel::DescribeView(os::ControlLook& look) {
   look.kind = os::ControlKind::Panel;
   look.text = caption_;
   look.alignment = ViewAlignment(alignment_);
+  look.bevel = bevelOuter_ == TBevelCut::bvLowered  ? os::PanelBevel::Lowered
+               : bevelOuter_ == TBevelCut::bvRaised ? os::PanelBevel::Raised
+                                                    : os::PanelBevel::None;
 }
 
 void TPanel::ViewCreated(os::FormView& view, int self) {

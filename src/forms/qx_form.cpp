@@ -109,6 +109,7 @@ std::unique_ptr<os::FormView> TQXForm::CreateView() {
   look.color = color_;
   look.paintBackground = color_ != kClNone;
   look.onClose = [this] { FormClose(); };
+  look.onResize = [this](int width, int height) { FormResize(width, height); };
   std::unique_ptr<os::FormView> view = os::CreateFormView(look);
   for (TControl* control : controls_.Items()) control->CreateView(*view, -1);
   return view;

@@ -67,6 +67,8 @@ class TQXForm : public TComponent {
   // Passes kRequestCloseQuery to the embedded forms, depth first, then to this form.
   void FormCloseQuery(bool& canClose);
   void FormCreate() {}
+  // The view's window took a new client size; the base form keeps its controls where they are.
+  virtual void FormResize(int /*clientWidth*/, int /*clientHeight*/) {}
 
   // A notification sent to this form; the base does nothing with it.
   virtual void Notify(int /*message*/) {}

@@ -45,6 +45,11 @@ void TOutlineViewSource::Show(void* parent) {
   outline_.onInvalidateRow = [this](int row) { window_->RefreshRow(row); };
 }
 
+void TOutlineViewSource::Place() {
+  if (window_)
+    window_->SetBounds(outline_.Left(), outline_.Top(), outline_.Width(), outline_.Height());
+}
+
 int TOutlineViewSource::RowCount() {
   return outline_.RowCount();
 }

@@ -20,6 +20,8 @@ class TOutlineViewSource : public os::OutlineViewSource {
 
   // Shows the outline in a window of this platform under parent.
   void Show(void* parent);
+  // Moves the window to the outline's bounds.
+  void Place();
   os::OutlineWindow* Window() { return window_.get(); }
 
   int RowCount() override;

@@ -14,6 +14,7 @@ namespace cd::os {
 
 enum class ControlKind { Label, Edit, Button, BitButton, Panel };
 enum class TextAlignment { Left, Right, Center };
+enum class PanelBevel { None, Lowered, Raised };
 
 struct ControlLook {
   ControlKind kind = ControlKind::Label;
@@ -21,6 +22,10 @@ struct ControlLook {
   std::string text;  // caption, or an edit's text
   int left = 0, top = 0, width = 0, height = 0;
   TextAlignment alignment = TextAlignment::Left;
+  // Labels: a label that does not wrap its words is as wide as its text needs (at least its
+  // stored width), as an auto-sized label is.
+  bool wordWrap = false;
+  PanelBevel bevel = PanelBevel::Raised;  // panels: the outer edge
   std::string hint;
   bool showHint = false;
   int tabOrder = -1;
@@ -43,6 +48,7 @@ struct FormLook {
   std::string fontName;
   int fontHeight = 0;
   std::function<void()> onClose;  // the user closed the window
+  std::function<void(int clientWidth, int clientHeight)> onResize;  // the window's new size
 };
 
 class FormView {
@@ -57,8 +63,16 @@ class FormView {
   virtual void Invalidate() = 0;
   virtual void SetControlText(int control, const std::string& text) = 0;
   virtual std::string ControlText(int control) const = 0;
+  virtual void SetControlBounds(int control, int left, int top, int width, int height) = 0;
   // Handles every pending message of the process.
   virtual void ProcessMessages() = 0;
+  // The form's window (an HWND) on Windows, the parent of windows placed on the form; nullptr
+  // on the console.
+  virtual void* Handle() = 0;
+  // Shows the form and handles messages until done is true (set through EndModal, which also
+  // wakes the loop), then hides it. The console has no loop: it returns at once.
+  virtual void RunModal(const bool& done) = 0;
+  virtual void EndModal(bool& done) = 0;
 };
 
 std::unique_ptr<FormView> CreateFormView(const FormLook& form);

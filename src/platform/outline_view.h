@@ -84,6 +84,8 @@ class OutlineWindow {
   virtual void RefreshRow(int row) = 0;
   // The window (an HWND) on Windows; nullptr on the console.
   virtual void* Handle() = 0;
+  // Moves the window within its parent.
+  virtual void SetBounds(int left, int top, int width, int height) = 0;
   // Whether a hint window is shown (Windows).
   virtual bool HintShown() = 0;
   // The width of text in the view's font, in pixels (characters on the console).

@@ -16,6 +16,7 @@
 #include "outline/lookup_item.h"
 #include "outline/object_outline.h"
 #include "outline/outline_rows.h"
+#include "outline/outline_view_source.h"
 #include "util/format.h"
 
 namespace cd {
@@ -78,6 +79,16 @@ std::string Rows(TObjectOutline& side) {
   return side.RowCount() ? OutlineRows(side) : "  (none)\n";
 }
 
+// Runs a handler of the window: its failure is shown and the dialog stays open.
+template <typename F>
+void Reported(F&& handler) {
+  try {
+    handler();
+  } catch (const Exception& failure) {
+    ShowFormMessage(failure.Message());
+  }
+}
+
 }  // namespace
 
 const TClassInfo& TSelInstForm::StaticClass() {
@@ -90,6 +101,8 @@ TSelInstForm::TSelInstForm(TComponent* owner) : TEOlnMultiSelector(owner) {
   SetOptions(so_ReportParents);
 }
 
+TSelInstForm::~TSelInstForm() = default;
+
 std::unique_ptr<TSelInstForm> TSelInstForm::New(std::unique_ptr<os::SelectionView> view) {
   std::unique_ptr<TSelInstForm> form(
       static_cast<TSelInstForm*>(TQXForm::Create(StaticClass(), nullptr)));
@@ -101,11 +114,25 @@ std::unique_ptr<TSelInstForm> TSelInstForm::New(std::unique_ptr<os::SelectionVie
 void TSelInstForm::Bind() {
   fromOln_ = &Control<TObjectOutline>(*this, "FromOln");
   toOln_ = &Control<TObjectOutline>(*this, "ToOln");
+  topPanel_ = &Control<TControl>(*this, "Panel1");
   middlePane_ = &Control<TControl>(*this, "MiddlePane");
-  Control<TButton>(*this, "MoveFrom").SetOnClick([this](TButton&) { MoveFromClick(); });
-  Control<TButton>(*this, "MoveTo").SetOnClick([this](TButton&) { MoveToClick(); });
-  fromOln_->onNodeClick = [this](TObjectOutline&, TOutlineNode& node) { RequestMove(0, node); };
-  toOln_->onNodeClick = [this](TObjectOutline&, TOutlineNode& node) { RequestMove(1, node); };
+  modalPanel_ = &Control<TControl>(*this, "ModalPanel");
+  Control<TButton>(*this, "MoveFrom").SetOnClick([this](TButton&) {
+    Reported([this] { MoveFromClick(); });
+  });
+  Control<TButton>(*this, "MoveTo").SetOnClick([this](TButton&) {
+    Reported([this] { MoveToClick(); });
+  });
+  for (const char* name : {"BitBtn1", "BitBtn2"})
+    Control<TButton>(*this, name).SetOnClick([this](TButton& button) {
+      EndModal(button.ModalResult());
+    });
+  fromOln_->onNodeClick = [this](TObjectOutline&, TOutlineNode& node) {
+    Reported([&] { RequestMove(0, node); });
+  };
+  toOln_->onNodeClick = [this](TObjectOutline&, TOutlineNode& node) {
+    Reported([&] { RequestMove(1, node); });
+  };
 }
 
 TObjectOutline* TSelInstForm::CreateSideOutline(int side) {
@@ -119,14 +146,21 @@ void TSelInstForm::FormShow() {
   fromOln_->CollapseLevel(2);
 }
 
+// The top and bottom panels span the width; the sides and the middle pane share the height
+// between them. A window made smaller than its panels (or minimised) leaves sizes of 0.
 void TSelInstForm::FormResize(int clientWidth, int clientHeight) {
-  auto& middle = static_cast<TControl&>(*middlePane_);
-  const int width = (clientWidth - middle.Width()) / 2;
-  const int height = clientHeight - kTopPanelHeight - kModalPanelHeight;
+  TControl& middle = *middlePane_;
+  const int width = std::max(0, (clientWidth - middle.Width()) / 2);
+  const int height = std::max(0, clientHeight - kTopPanelHeight - kModalPanelHeight);
+  topPanel_->SetBounds(0, 0, clientWidth, kTopPanelHeight);
   fromOln_->SetBounds(0, kTopPanelHeight, width, height);
   middle.SetBounds(width, kTopPanelHeight, middle.Width(), height);
   const int toLeft = width + middle.Width();
-  toOln_->SetBounds(toLeft, kTopPanelHeight, clientWidth - toLeft, height);
+  toOln_->SetBounds(toLeft, kTopPanelHeight, std::max(0, clientWidth - toLeft), height);
+  modalPanel_->SetBounds(0, kTopPanelHeight + height, clientWidth, kModalPanelHeight);
+  for (TControl* control : {topPanel_, middlePane_, modalPanel_}) control->PlaceView();
+  if (fromView_) fromView_->Place();
+  if (toView_) toView_->Place();
 }
 
 void TSelInstForm::MoveSelected(int side) {
@@ -167,6 +201,7 @@ int TSelInstForm::ShowModal() {
     ChooseNamed(*named_);
     return kModalOk;
   }
+  if (!view_) return ShowInWindow();
   FormShow();
   while (true) {
     const std::optional<std::string> answer = view_->Ask(Listing());
@@ -178,6 +213,33 @@ int TSelInstForm::ShowModal() {
       ShowFormMessage(failure.Message());
     }
   }
+}
+
+int TSelInstForm::ShowInWindow() {
+  if (!window_) {
+    window_ = CreateView();
+    fromView_ = std::make_unique<TOutlineViewSource>(*fromOln_);
+    toView_ = std::make_unique<TOutlineViewSource>(*toOln_);
+    fromView_->Show(window_->Handle());
+    toView_->Show(window_->Handle());
+    FormResize(ClientWidth(), ClientHeight());
+  }
+  modalResult_ = kModalCancel;
+  done_ = false;
+  FormShow();
+  window_->RunModal(done_);
+  done_ = true;
+  return modalResult_;
+}
+
+void TSelInstForm::EndModal(int result) {
+  if (done_ || !window_) return;
+  modalResult_ = result;
+  window_->EndModal(done_);
+}
+
+void TSelInstForm::Notify(int message) {
+  if (message == kFormCloseMessage) EndModal(kModalCancel);
 }
 
 void TSelInstForm::Select(TObjectOutline& outline, TStringList& names) {
@@ -237,7 +299,6 @@ void TSelInstForm::Event(uint8_t code, TNodeEventPar* par) {
 }
 
 void InstallSelectComponents() {
-  if (!os::CreateSelectionView()) return;
   OnSelectComponents() = [](TObjectOutline& outline, TStringList& names) {
     static const std::unique_ptr<TSelInstForm> form = TSelInstForm::New(os::CreateSelectionView());
     form->Select(outline, names);

@@ -14,6 +14,7 @@
 namespace cd {
 
 class TButton;
+class TOutlineViewSource;
 class TStringList;
 
 class TSelInstForm : public TEOlnMultiSelector {
@@ -21,11 +22,13 @@ class TSelInstForm : public TEOlnMultiSelector {
   static constexpr int kModalOk = 1;
 
   explicit TSelInstForm(TComponent* owner);
+  ~TSelInstForm() override;
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
 
   // The form with its stored layout; view answers its modal loop (a console view lists the
-  // sides and reads commands).
+  // sides and reads commands). Without a view the form is shown in its own window, built
+  // from the layout, with the two sides as outline windows.
   static std::unique_ptr<TSelInstForm> New(std::unique_ptr<os::SelectionView> view);
 
   // Lets the user choose among outline's components: names is cleared and filled with the
@@ -45,7 +48,7 @@ class TSelInstForm : public TEOlnMultiSelector {
   // buttons. A move button with no row selected on its side fails with "Choose available
   // component first!" or "Choose selected component first!".
   void FormShow();
-  void FormResize(int clientWidth, int clientHeight);
+  void FormResize(int clientWidth, int clientHeight) override;
   void MoveFromClick() { MoveSelected(0); }
   void MoveToClick() { MoveSelected(1); }
 
@@ -56,9 +59,13 @@ class TSelInstForm : public TEOlnMultiSelector {
   std::string Listing();
 
   int ShowModal() override;
+  // The close box of the window cancels.
+  void Notify(int message) override;
 
  private:
   void Bind();
+  int ShowInWindow();
+  void EndModal(int result);
   void MoveSelected(int side);
   void Event(uint8_t code, TNodeEventPar* par);
   void ChooseNamed(const std::vector<std::string>& components);
@@ -66,14 +73,21 @@ class TSelInstForm : public TEOlnMultiSelector {
   std::unique_ptr<os::SelectionView> view_;
   TObjectOutline* fromOln_ = nullptr;
   TObjectOutline* toOln_ = nullptr;
-  TComponent* middlePane_ = nullptr;
+  TControl* topPanel_ = nullptr;
+  TControl* middlePane_ = nullptr;
+  TControl* modalPanel_ = nullptr;
+  // The window and its two outline windows, made on the first show and kept.
+  std::unique_ptr<os::FormView> window_;
+  std::unique_ptr<TOutlineViewSource> fromView_, toView_;
+  int modalResult_ = 0;
+  bool done_ = true;
   TObjectOutline* outline_ = nullptr;
   TStringList* names_ = nullptr;
   const std::vector<std::string>* named_ = nullptr;
 };
 
-// Sets OnSelectComponents to the chooser on this platform's line view; leaves it unset where
-// the platform has none.
+// Sets OnSelectComponents to the chooser: on this platform's line view where it has one, else
+// in the chooser's window.
 void InstallSelectComponents();
 // Sets OnSelectComponents to take the preselected components without asking.
 void InstallUnattendedSelection();

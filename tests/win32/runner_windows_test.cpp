@@ -105,18 +105,8 @@ std::string FaceUsedFor(const char* name, LONG height) {
   return face;
 }
 
-// A label shows its whole text on one line in its own font.
 void ExpectTextFits(HWND label) {
-  const std::string text = WindowText(label);
-  HDC dc = GetDC(label);
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)));
-  SIZE size{};
-  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  SelectObject(dc, old);
-  ReleaseDC(label, dc);
-  RECT client{};
-  GetClientRect(label, &client);
-  EXPECT_LE(size.cx, client.right) << text;
+  EXPECT_TRUE(test::TextFits(label)) << WindowText(label);
 }
 
 // Caption buttons are glyphs of Marlett, and the forms are laid out for "MS Sans Serif": with

@@ -63,4 +63,17 @@ void Click(HWND button) {
   SendMessageA(button, BM_CLICK, 0, 0);
 }
 
+bool TextFits(HWND label) {
+  const std::string text = WindowText(label);
+  HDC dc = GetDC(label);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(label, dc);
+  RECT client{};
+  GetClientRect(label, &client);
+  return size.cx <= client.right;
+}
+
 }  // namespace cd::test

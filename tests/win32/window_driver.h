@@ -36,5 +36,7 @@ std::string StaticTexts(HWND window);
 // The window's rectangle in its parent's client coordinates (screen for top-level windows).
 RECT PlacementOf(HWND hwnd);
 void Click(HWND button);
+// Whether a label shows its whole text on one line in its own font.
+bool TextFits(HWND label);
 
 }  // namespace cd::test

@@ -29,7 +29,17 @@ class ConsoleFormView : public FormView {
   std::string ControlText(int control) const override {
     return controls_.at(static_cast<size_t>(control)).look.text;
   }
+  void SetControlBounds(int control, int left, int top, int width, int height) override {
+    ControlLook& look = controls_.at(static_cast<size_t>(control)).look;
+    look.left = left;
+    look.top = top;
+    look.width = width;
+    look.height = height;
+  }
   void ProcessMessages() override {}
+  void* Handle() override { return nullptr; }
+  void RunModal(const bool&) override {}
+  void EndModal(bool& done) override { done = true; }
 
  private:
   FormLook form_;

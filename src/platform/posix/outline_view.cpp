@@ -16,6 +16,7 @@ class ConsoleOutlineWindow : public OutlineWindow {
   }
   void RefreshRow(int) override {}
   void* Handle() override { return nullptr; }
+  void SetBounds(int, int, int, int) override {}
   bool HintShown() override { return false; }
   int TextWidth(const std::string& text) override { return static_cast<int>(text.size()); }
 

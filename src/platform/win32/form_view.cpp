@@ -3,6 +3,7 @@
 // own). Clicks and edits come back as WM_COMMAND and go to the controls' callbacks.
 #include "platform/form_view.h"
 
+#include <algorithm>
 #include <map>
 #include <tuple>
 #include <vector>
@@ -16,9 +17,11 @@ namespace {
 constexpr int kFirstId = 100;
 const wchar_t kPanelClass[] = L"TPanel";
 
-// A panel window's extra bytes: its caption's alignment (DT_ flags), then its font.
+// A panel window's extra bytes: its caption's alignment (DT_ flags), its font, its edge
+// (BDR_ flags, 0 for none).
 constexpr int kPanelAlignment = 0;
 constexpr int kPanelFont = sizeof(LONG_PTR);
+constexpr int kPanelEdge = 2 * sizeof(LONG_PTR);
 
 // Draws a panel, keeps its font, and passes its commands and label colours up to the form.
 LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -39,7 +42,8 @@ LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       RECT r;
       GetClientRect(hwnd, &r);
       FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-      DrawEdge(dc, &r, BDR_RAISEDOUTER, BF_RECT);
+      if (const UINT edge = static_cast<UINT>(GetWindowLongPtrW(hwnd, kPanelEdge)))
+        DrawEdge(dc, &r, edge, BF_RECT);
       const std::wstring text = win32::ToWide(win32::TextOf(hwnd));
       SetBkMode(dc, TRANSPARENT);
       SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
@@ -60,7 +64,7 @@ void RegisterPanelClass() {
   if (GetClassInfoExW(instance, kPanelClass, &wc)) return;
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = PanelProc;
-  wc.cbWndExtra = 2 * sizeof(LONG_PTR);
+  wc.cbWndExtra = 3 * sizeof(LONG_PTR);
   wc.hInstance = instance;
   wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   wc.lpszClassName = kPanelClass;
@@ -69,6 +73,24 @@ void RegisterPanelClass() {
 
 UINT DrawAlignment(TextAlignment a) {
   return a == TextAlignment::Right ? DT_RIGHT : a == TextAlignment::Center ? DT_CENTER : DT_LEFT;
+}
+
+UINT PanelEdge(PanelBevel bevel) {
+  return bevel == PanelBevel::Raised    ? BDR_RAISEDOUTER
+         : bevel == PanelBevel::Lowered ? BDR_SUNKENOUTER
+                                        : 0;
+}
+
+// The width a label's text takes in font.
+int TextWidth(const std::string& text, HFONT font) {
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font);
+  const std::wstring wide = win32::ToWide(text);
+  SIZE size{};
+  GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  return size.cx;
 }
 
 DWORD StaticAlignment(TextAlignment a) {
@@ -116,10 +138,16 @@ class Win32FormView : public FormView {
         style = WS_CLIPCHILDREN;
         break;
     }
+    HFONT font = FontFor(look);
+    int width = look.width;
+    if (look.kind == ControlKind::Label && !look.wordWrap && look.alignment == TextAlignment::Left)
+      width = std::max(width, TextWidth(look.text, font));
     HWND control = win32::AddControl(parentWindow, cls, look.text, style, look.left, look.top,
-                                     look.width, look.height, kFirstId + number, FontFor(look));
-    if (look.kind == ControlKind::Panel)
+                                     width, look.height, kFirstId + number, font);
+    if (look.kind == ControlKind::Panel) {
       SetWindowLongPtrW(control, kPanelAlignment, DrawAlignment(look.alignment));
+      SetWindowLongPtrW(control, kPanelEdge, PanelEdge(look.bevel));
+    }
     controls_.push_back({look, control});
     return number;
   }
@@ -138,6 +166,17 @@ class Win32FormView : public FormView {
   std::string ControlText(int control) const override {
     return win32::TextOf(controls_.at(static_cast<size_t>(control)).hwnd);
   }
+  void SetControlBounds(int control, int left, int top, int width, int height) override {
+    MoveWindow(controls_.at(static_cast<size_t>(control)).hwnd, left, top, width, height, TRUE);
+  }
+  void* Handle() override { return hwnd_; }
+  void RunModal(const bool& done) override {
+    Show();
+    SetForegroundWindow(hwnd_);
+    win32::RunModalLoop(hwnd_, done);
+    Hide();
+  }
+  void EndModal(bool& done) override { win32::EndModal(hwnd_, done); }
   void ProcessMessages() override {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -168,6 +207,9 @@ class Win32FormView : public FormView {
       case WM_ERASEBKGND:
         if (self) self->EraseBackground(reinterpret_cast<HDC>(wParam));
         return 1;  // always reported as erased
+      case WM_SIZE:
+        if (self && self->form_.onResize) self->form_.onResize(LOWORD(lParam), HIWORD(lParam));
+        return 0;
       case WM_CLOSE:
         if (self && self->form_.onClose) self->form_.onClose();
         ShowWindow(hwnd, SW_HIDE);

@@ -198,6 +198,9 @@ class Win32OutlineWindow : public OutlineWindow {
     InvalidateRect(hwnd_, &rect, FALSE);
   }
   void* Handle() override { return hwnd_; }
+  void SetBounds(int left, int top, int width, int height) override {
+    MoveWindow(hwnd_, left, top, width, height, TRUE);
+  }
   bool HintShown() override { return hint_.Shown(); }
   int TextWidth(const std::string& text) override {
     HDC dc = GetDC(hwnd_);

@@ -73,7 +73,11 @@ class RecordingView : public os::FormView {
     if (controls.at(control).look.onChange) controls.at(control).look.onChange(text);
   }
   std::string ControlText(int control) const override { return controls.at(control).look.text; }
+  void SetControlBounds(int, int, int, int, int) override {}
   void ProcessMessages() override {}
+  void* Handle() override { return nullptr; }
+  void RunModal(const bool&) override {}
+  void EndModal(bool&) override {}
   std::vector<os::ListedControl> controls;
 };
 

@@ -81,6 +81,17 @@ TEST_F(SelInstFormTest, LayoutAndResizeRule) {
   form->FormResize(521, 331);
   EXPECT_EQ(form->FromOln().Width(), 241);
   EXPECT_EQ(form->ToOln().Width(), 242);
+  // The bottom panel keeps to the lower edge, the sides take the height between the panels.
+  form->FormResize(600, 400);
+  const auto& buttons = *dynamic_cast<TControl*>(form->FindComponent("ModalPanel"));
+  EXPECT_EQ(buttons.Top(), 363);
+  EXPECT_EQ(buttons.Width(), 600);
+  EXPECT_EQ(form->ToOln().Height(), 344);
+  // A minimised window (client 0 x 0) leaves no negative size behind.
+  form->FormResize(0, 0);
+  EXPECT_EQ(form->FromOln().Width(), 0);
+  EXPECT_EQ(form->ToOln().Width(), 0);
+  EXPECT_EQ(form->ToOln().Height(), 0);
 }
 
 // Moves both ways by command, then Enter: the chosen components' files, a shared one once.

@@ -44,6 +44,8 @@ const char kLayout[] =
     "    object OkButton: TBitBtn\n"
     "      Left = 200\n"
     "      Top = 8\n"
+    "      Font.Charset = 238\n"
+    "      Font.Name = 'MS Sans Serif'\n"
     "      Font.Style = [fsBold]\n"
     "      TabOrder = 1\n"
     "      Kind = bkOK\n"
@@ -97,6 +99,7 @@ TEST_F(Controls, KeysAndNestingReadFromTheLayoutAndWriteBackTheSame) {
   EXPECT_EQ(Get<TEdit>("NameEdit").Hint(), "Your name");
   EXPECT_TRUE(Get<TEdit>("NameEdit").ShowHint());
   EXPECT_EQ(Get<TBitBtn>("OkButton").Kind(), TBitBtnKind::bkOK);
+  EXPECT_EQ(Get<TBitBtn>("OkButton").Font().Charset(), 238);
   EXPECT_EQ(Get<TPanel>("Buttons").Controls().Items().size(), 2u);
   EXPECT_EQ(form->Controls().Items().size(), 3u);
   EXPECT_EQ(Get<TButton>("Apply").Owner(), form.get());

@@ -9,6 +9,7 @@
 #include "forms/form_hooks.h"
 #include "forms/label.h"
 #include "forms/panel.h"
+#include "outline/object_outline.h"
 #include "support/hook_guard.h"
 #include "unit/forms/test_forms.h"
 
@@ -138,6 +139,15 @@ TEST_F(Controls, TheViewsEditsAndClicksReachTheModel) {
   Get<TEdit>("NameEdit").SetText("set");
   EXPECT_EQ(view.ControlText(1), "set");
   EXPECT_EQ(seen, (std::vector<std::string>{"changed typed", "clicked Apply", "changed set"}));
+}
+
+// A form and a panel are windowed controls: an outline made with either as owner is shown in
+// it; a button is not.
+TEST_F(Controls, AnOutlineTakesAFormOrAPanelAsItsParent) {
+  for (TComponent* owner :
+       {static_cast<TComponent*>(form.get()), static_cast<TComponent*>(&Get<TPanel>("Buttons"))})
+    EXPECT_EQ((new TObjectOutline(owner))->Parent(), owner);
+  EXPECT_EQ((new TObjectOutline(&Get<TButton>("Apply")))->Parent(), nullptr);
 }
 
 TEST_F(Controls, ABitButtonsKindGivesItsResultUnlessCustom) {

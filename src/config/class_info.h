@@ -225,7 +225,7 @@ class TClassBuilder {
                            std::function<void(T&, TComponent*)> set) {
     TPropInfo& p = Add(std::move(key), TPropKind::Reference);
     p.getRef = [get](const TPersistent& o) { return get(static_cast<const T&>(o)); };
-    p.setRef = [set](TPersistent& o, TComponent* v) { set(static_cast<T&>(o), v); };
+    if (set) p.setRef = [set](TPersistent& o, TComponent* v) { set(static_cast<T&>(o), v); };
     return *this;
   }
   TClassBuilder& Event(std::string key, std::string T::*member) {

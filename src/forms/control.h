@@ -7,7 +7,7 @@
 #include <string>
 
 #include "config/component.h"
-#include "forms/font.h"
+#include "outline/font.h"
 #include "outline/outline_options.h"
 #include "platform/form_view.h"
 

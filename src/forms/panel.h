@@ -5,6 +5,7 @@
 
 #include "forms/alignment.h"
 #include "forms/control_list.h"
+#include "outline/windowed_control.h"
 
 namespace cd {
 
@@ -12,7 +13,7 @@ namespace cd {
 enum class TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 const TEnumTypeInfo& BevelCutType();
 
-class TPanel : public TControl {
+class TPanel : public TControl, public IWindowedControl {
  public:
   explicit TPanel(TComponent* owner) : TControl(owner) {}
   static const TClassInfo& StaticClass();

@@ -37,6 +37,8 @@ const TClassInfo& TQXForm::StaticClass() {
           .Event("OnCreate", &TQXForm::onCreate_)
           .Event("OnHide", &TQXForm::onHide_)
           .Event("OnShow", &TQXForm::onShow_)
+          .Reference(
+              "BkgndBmp", [](const TQXForm& f) { return f.BkgndBmp(); }, nullptr)
           .Build();
   return info;
 }

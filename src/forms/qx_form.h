@@ -10,14 +10,15 @@
 
 #include "config/component.h"
 #include "forms/control_list.h"
-#include "forms/font.h"
+#include "outline/font.h"
+#include "outline/windowed_control.h"
 #include "platform/form_view.h"
 
 namespace cd {
 
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 
-class TQXForm : public TComponent {
+class TQXForm : public TComponent, public IWindowedControl {
  public:
   // Notifications a form and its embedded forms receive.
   static constexpr int kFormCloseMessage = 10794;
@@ -47,6 +48,10 @@ class TQXForm : public TComponent {
   int32_t Color() const { return color_; }
   TFont& Font() { return font_; }
   bool Scaled() const { return scaled_; }
+  // The background bitmap switcher, read-only: the one of the form's first embedded
+  // navigation window. The forms of this program embed no navigation window, so a form has
+  // none, and its background is erased in the form colour.
+  TComponent* BkgndBmp() const { return nullptr; }
   // The names of the handlers the layout attaches ("FormShow").
   const std::string& OnShowName() const { return onShow_; }
   const TControlList& Controls() const { return controls_; }

@@ -10,6 +10,7 @@
 #include "outline/node_message.h"
 #include "outline/outline_feedback.h"
 #include "outline/outline_node.h"
+#include "outline/windowed_control.h"
 #include "util/format.h"
 
 namespace cd {
@@ -107,8 +108,14 @@ TObjectOutline::TObjectOutline(TComponent* owner)
     else
       Clear();
   });
-  if (TComponent* kept = OwnerAfterAsking(owner, *this))
-    kept->InsertComponent(std::unique_ptr<TComponent>(this));
+  TComponent* kept = OwnerAfterAsking(owner, *this);
+  if (!kept) return;
+  kept->InsertComponent(std::unique_ptr<TComponent>(this));
+  if (!dynamic_cast<IWindowedControl*>(kept)) return;
+  parent_ = kept;
+  options_ = 0;
+  font_.SetSize(9);
+  scrollBars_ = TScrollStyle::ssVertical;
 }
 
 TObjectOutline::~TObjectOutline() {
@@ -234,6 +241,13 @@ uint32_t TObjectOutline::DrawState(TOutlineNode& node, bool focused) {
   if (&node == hover_) state |= kDrawHover;
   if (focused) state |= kDrawFocused;
   return state;
+}
+
+bool TObjectOutline::DrawNode(TOutlineNode& node, const os::ViewRect& rect, bool focused,
+                              os::RowPainter& painter) {
+  if (!onDrawNode || ItemCount() == 0) return false;
+  onDrawNode(*this, node, rect, DrawState(node, focused), painter);
+  return true;
 }
 
 void TObjectOutline::Clear() {

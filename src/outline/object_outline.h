@@ -12,9 +12,10 @@
 
 #include "config/file_sourcer.h"
 #include "outline/draw_outline_info.h"
+#include "outline/font.h"
 #include "outline/new_custom_outline.h"
-#include "outline/outline_font.h"
 #include "outline/outline_input.h"
+#include "platform/outline_view.h"
 
 namespace cd {
 
@@ -30,7 +31,10 @@ TOutlineFileType OutlineFileType(const std::string& fileName);
 class TObjectOutline : public TNewCustomOutline {
  public:
   // The owner is first sent the message 12318 with the new control (when it answers node
-  // messages); a non-zero answer leaves the control without owner.
+  // messages); a non-zero answer leaves the control without owner. A windowed control kept
+  // as owner also becomes the parent, and the control then starts plain: no Options, a font
+  // of 9 points and only the vertical scroll bar. (The program has no design mode, in which
+  // a control would keep its defaults.)
   explicit TObjectOutline(TComponent* owner);
   ~TObjectOutline() override;
 
@@ -43,7 +47,10 @@ class TObjectOutline : public TNewCustomOutline {
   uint32_t OutlineStyles() const { return outlineStyles_; }
   void SetOutlineStyles(uint32_t styles) { outlineStyles_ = styles; }
   int32_t AutoIncrementCount() const { return autoIncrementCount_; }
-  TOutlineFont& Font() { return font_; }
+  TFont& Font() { return font_; }
+  // The windowed control this one is shown in; nullptr when it has none.
+  TComponent* Parent() const { return parent_; }
+  TScrollStyle ScrollBars() const { return scrollBars_; }
   TFileSourcer& FileSourcer() { return fileSourcer_; }
   const std::string& FileName() const { return fileSourcer_.FileName(); }
   void SetFileName(const std::string& name) { fileSourcer_.SetFileName(name); }
@@ -67,6 +74,10 @@ class TObjectOutline : public TNewCustomOutline {
   bool GetDrawInfo(TOutlineNode& node, TDrawOutlineInfo& info) const;
   // The draw state bits of node's row.
   uint32_t DrawState(TOutlineNode& node, bool focused);
+  // Draws node's row through onDrawNode, with its draw state, when nodes exist and a handler
+  // is assigned; false otherwise, and the view's default drawing shows the row.
+  bool DrawNode(TOutlineNode& node, const os::ViewRect& rect, bool focused,
+                os::RowPainter& painter);
 
   void Clear() override;
   void NodeRemoving(TOutlineNode& node) override;
@@ -79,6 +90,9 @@ class TObjectOutline : public TNewCustomOutline {
   std::function<void(TObjectOutline&, TOutlineNode&)> onMouseLeave;
   std::function<void(TObjectOutline&)> onDblClick;
   std::function<void(TOutlineNode&, TDrawOutlineInfo&)> onGetDrawOutlineInfo;
+  std::function<void(TObjectOutline&, TOutlineNode&, const os::ViewRect&, uint32_t state,
+                     os::RowPainter&)>
+      onDrawNode;
   std::function<void(TOutlineNode&, TDrawOutlineInfo&)> onGetDrawOutlineInfoEx;
 
  private:
@@ -86,7 +100,9 @@ class TObjectOutline : public TNewCustomOutline {
   void NumberNodes(int pass);
 
   uint32_t outlineStyles_ = 0;
-  TOutlineFont font_;
+  TFont font_;
+  TComponent* parent_ = nullptr;
+  TScrollStyle scrollBars_ = TScrollStyle::ssBoth;
   TAlign align_ = TAlign::alNone;
   TComponent* popupMenu_ = nullptr;
   TBorderStyle borderStyle_ = TBorderStyle::bsSingle;

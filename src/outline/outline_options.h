@@ -11,6 +11,8 @@ enum class TOutlineOption { ooDrawTreeRoot, ooDrawFocusRect, ooStretchBitmaps };
 enum class TOutlineStyle { os_MouseMoveSensitive, os_ExpandOnClick, os_LongNodeHint };
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum class TBorderStyle { bsNone, bsSingle };
+// The scroll bars a control shows.
+enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 const TEnumTypeInfo& OutlineOptionType();
 const TEnumTypeInfo& OutlineStyleType();

@@ -102,6 +102,11 @@ os::OutlineRowLook TOutlineViewSource::Row(int row) {
   return look;
 }
 
+bool TOutlineViewSource::DrawRow(int row, const os::ViewRect& rect, os::RowPainter& painter) {
+  TOutlineNode* node = outline_.NodeAtRow(row);
+  return node && outline_.DrawNode(*node, rect, focused_, painter);
+}
+
 void TOutlineViewSource::MouseDown(bool leftButton, uint32_t shift, int x, int y) {
   outline_.MouseDown(leftButton ? TMouseButton::mbLeft : TMouseButton::mbRight, shift, x, y);
 }

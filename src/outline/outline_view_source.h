@@ -29,6 +29,7 @@ class TOutlineViewSource : public os::OutlineViewSource {
   void SetTopRow(int row) override;
   int RowHeight() override;
   os::OutlineRowLook Row(int row) override;
+  bool DrawRow(int row, const os::ViewRect& rect, os::RowPainter& painter) override;
   bool DrawFocusRect() override;
   bool StretchPictures() override;
   int32_t Background() override;

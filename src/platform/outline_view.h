@@ -45,6 +45,24 @@ struct OutlineHintLook {
   int hideTimeout = 0;
 };
 
+// A rectangle in the window's client pixels, right and bottom edges excluded.
+struct ViewRect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  bool operator==(const ViewRect&) const = default;
+};
+
+// What a node drawing handler paints its row with. Colours are stored colours.
+class RowPainter {
+ public:
+  virtual ~RowPainter() = default;
+  virtual void FillRect(const ViewRect& rect, int32_t colour) = 0;
+  // text with its top left corner at (x, y), in the view's font, on a clear background.
+  virtual void Text(int x, int y, const std::string& text, int32_t colour) = 0;
+};
+
 // Modifier bits as the sources take them: Shift, Alt, Ctrl.
 inline constexpr uint32_t kViewShift = 1u << 0;
 inline constexpr uint32_t kViewAlt = 1u << 1;
@@ -58,6 +76,9 @@ class OutlineViewSource {
   virtual void SetTopRow(int row) = 0;
   virtual int RowHeight() = 0;
   virtual OutlineRowLook Row(int row) = 0;
+  // Lets the model's node drawing handler paint row within rect; false when it has none and
+  // the view draws the row itself from Row.
+  virtual bool DrawRow(int row, const ViewRect& rect, RowPainter& painter) = 0;
   virtual bool DrawFocusRect() = 0;
   virtual bool StretchPictures() = 0;
   virtual int32_t Background() = 0;

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <map>
 #include <string>
 
 #include "outline/object_outline.h"
@@ -117,6 +118,31 @@ TEST_F(OutlineWindowTest, RowsAreDrawnWithThePictures) {
       Sleep(20);
     }
   }
+}
+
+// With a node drawing handler, the rows are the handler's: it is given each row's rectangle
+// and draw state, and what it paints is what the window shows.
+TEST_F(OutlineWindowTest, ANodeDrawingHandlerPaintsTheRows) {
+  std::map<std::string, std::pair<os::ViewRect, uint32_t>> drawn;
+  outline.onDrawNode = [&](TObjectOutline&, TOutlineNode& node, const os::ViewRect& rect,
+                           uint32_t state, os::RowPainter& painter) {
+    drawn[node.Text()] = {rect, state};
+    painter.FillRect(rect, node.Text() == "Courses" ? 0x0000FF : 0x00FF00);
+  };
+  Send(hwnd, WM_SETFOCUS, 0);  // as the window hears it when it gets the focus
+  outline.SelectNode(outline.Items(2));
+  InvalidateRect(hwnd, nullptr, FALSE);
+  UpdateWindow(hwnd);
+  RECT client;
+  GetClientRect(hwnd, &client);
+  const int right = client.right;
+  EXPECT_EQ(drawn["Program"], std::make_pair(os::ViewRect{0, 0, right, 18}, kDrawFocused));
+  EXPECT_EQ(drawn["Courses"],
+            std::make_pair(os::ViewRect{0, 18, right, 36}, kDrawCurrent | kDrawFocused));
+  HDC dc = GetDC(hwnd);
+  EXPECT_EQ(GetPixel(dc, 5, Y(1)), RGB(255, 0, 0));
+  EXPECT_EQ(GetPixel(dc, 5, Y(0)), RGB(0, 255, 0));
+  ReleaseDC(hwnd, dc);
 }
 
 }  // namespace

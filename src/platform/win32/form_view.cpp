@@ -1,13 +1,17 @@
 // The Win32 view of a form: a top-level window of the form's class with a child window for
 // each control (STATIC, EDIT, BUTTON, and a raised panel window that holds controls of its
-// own). Clicks and edits come back as WM_COMMAND and go to the controls' callbacks.
+// own). Clicks and edits come back as WM_COMMAND and go to the controls' callbacks. The
+// children of a window lie in the z-order of their tab order, so Tab moves in that order, and
+// a control that shows its hint has a tool in the form's tooltip control.
 #include "platform/form_view.h"
 
 #include <algorithm>
+#include <climits>
 #include <map>
 #include <tuple>
 #include <vector>
 
+#include "platform/win32/control_hints.h"
 #include "platform/win32/form_window.h"
 
 namespace cd::os {
@@ -97,6 +101,11 @@ DWORD StaticAlignment(TextAlignment a) {
   return a == TextAlignment::Right ? SS_RIGHT : a == TextAlignment::Center ? SS_CENTER : SS_LEFT;
 }
 
+// Where a control comes in its parent's tab order: by TabOrder, those without one last.
+int TabPlace(const ControlLook& look) {
+  return look.tabOrder >= 0 ? look.tabOrder : INT_MAX;
+}
+
 class Win32FormView : public FormView {
  public:
   explicit Win32FormView(const FormLook& form) : form_(form) {
@@ -108,8 +117,10 @@ class Win32FormView : public FormView {
         win32::CreateForm(className_.c_str(), Proc, form.caption, style | WS_CLIPCHILDREN, 0,
                           CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, this);
     if (hwnd_) win32::CenterOnScreen(hwnd_);
+    hints_ = std::make_unique<win32::ControlHints>(hwnd_);
   }
   ~Win32FormView() override {
+    hints_.reset();
     if (hwnd_) DestroyWindow(hwnd_);
     for (auto& [key, font] : fonts_) DeleteObject(font);
   }
@@ -121,7 +132,8 @@ class Win32FormView : public FormView {
     DWORD style = 0;
     switch (look.kind) {
       case ControlKind::Label:
-        style = StaticAlignment(look.alignment) | SS_NOPREFIX;
+        // A label sees the mouse only with SS_NOTIFY, which its hint needs.
+        style = StaticAlignment(look.alignment) | SS_NOPREFIX | (look.showHint ? SS_NOTIFY : 0);
         break;
       case ControlKind::Edit:
         cls = L"EDIT";
@@ -148,7 +160,9 @@ class Win32FormView : public FormView {
       SetWindowLongPtrW(control, kPanelAlignment, DrawAlignment(look.alignment));
       SetWindowLongPtrW(control, kPanelEdge, PanelEdge(look.bevel));
     }
-    controls_.push_back({look, control});
+    controls_.push_back({look, control, parent >= 0 && parent < number ? parent : -1});
+    PlaceInTabOrder(static_cast<size_t>(number));
+    if (look.showHint && !look.hint.empty()) hints_->Add(control, look.hint);
     return number;
   }
   void Show() override {
@@ -184,6 +198,8 @@ class Win32FormView : public FormView {
         PostQuitMessage(static_cast<int>(msg.wParam));
         return;
       }
+      // Tab and the arrow keys move the focus among this form's controls.
+      if (hwnd_ && IsDialogMessageW(hwnd_, &msg)) continue;
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
     }
@@ -193,7 +209,25 @@ class Win32FormView : public FormView {
   struct Control {
     ControlLook look;
     HWND hwnd;
+    int parent;
   };
+
+  // Puts the control after the last of its earlier siblings that comes before it in tab
+  // order, or first; the siblings stay sorted by tab order, equal ones in the order they came.
+  void PlaceInTabOrder(size_t number) {
+    const Control& added = controls_[number];
+    HWND after = HWND_TOP;
+    int afterPlace = -1;
+    for (size_t i = 0; i < number; ++i) {
+      const Control& c = controls_[i];
+      const int place = TabPlace(c.look);
+      if (c.parent == added.parent && place <= TabPlace(added.look) && place >= afterPlace) {
+        after = c.hwnd;
+        afterPlace = place;
+      }
+    }
+    SetWindowPos(added.hwnd, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
 
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     win32::RememberForm(hwnd, msg, lParam);
@@ -261,6 +295,7 @@ class Win32FormView : public FormView {
   std::wstring className_;
   HWND hwnd_ = nullptr;
   std::vector<Control> controls_;
+  std::unique_ptr<win32::ControlHints> hints_;
   std::map<std::tuple<std::string, int, bool>, HFONT> fonts_;
 };
 

@@ -10,6 +10,7 @@
 #include <array>
 
 #include "platform/win32/form_window.h"
+#include "platform/win32/gdi_row_painter.h"
 
 namespace cd::os {
 namespace {
@@ -23,8 +24,7 @@ constexpr UINT_PTR kHideTimer = 1;
 constexpr COLORREF kPictureKey = RGB(255, 0, 255);
 
 COLORREF ToColorRef(int32_t color) {
-  const auto value = static_cast<uint32_t>(color);
-  return (value & 0x80000000u) ? GetSysColor(static_cast<int>(value & 0xFF)) : value;
+  return StoredColorRef(color);
 }
 
 uint32_t ShiftState() {
@@ -246,9 +246,11 @@ class Win32OutlineWindow : public OutlineWindow {
     HGDIOBJ oldFont = SelectObject(dc, FormFont());
     SetBkMode(dc, TRANSPARENT);
     const int h = source_.RowHeight();
+    GdiRowPainter painter(dc);
     int y = 0;
     for (int row = source_.TopRow(); row < source_.RowCount() && y < client.bottom; ++row, y += h)
-      DrawRow(dc, source_.Row(row), RECT{0, y, client.right, y + h});
+      if (!source_.DrawRow(row, ViewRect{0, y, static_cast<int>(client.right), y + h}, painter))
+        DrawRow(dc, source_.Row(row), RECT{0, y, client.right, y + h});
     if (y < client.bottom) {
       RECT rest{0, y, client.right, client.bottom};
       HBRUSH brush = CreateSolidBrush(ToColorRef(source_.Background()));

@@ -9,6 +9,7 @@
 #include "forms/form_hooks.h"
 #include "forms/label.h"
 #include "forms/panel.h"
+#include "outline/object_outline.h"
 #include "support/hook_guard.h"
 #include "unit/forms/test_forms.h"
 
@@ -44,6 +45,8 @@ const char kLayout[] =
     "    object OkButton: TBitBtn\n"
     "      Left = 200\n"
     "      Top = 8\n"
+    "      Font.Charset = 238\n"
+    "      Font.Name = 'MS Sans Serif'\n"
     "      Font.Style = [fsBold]\n"
     "      TabOrder = 1\n"
     "      Kind = bkOK\n"
@@ -101,6 +104,7 @@ TEST_F(Controls, KeysAndNestingReadFromTheLayoutAndWriteBackTheSame) {
   EXPECT_EQ(Get<TEdit>("NameEdit").Hint(), "Your name");
   EXPECT_TRUE(Get<TEdit>("NameEdit").ShowHint());
   EXPECT_EQ(Get<TBitBtn>("OkButton").Kind(), TBitBtnKind::bkOK);
+  EXPECT_EQ(Get<TBitBtn>("OkButton").Font().Charset(), 238);
   EXPECT_EQ(Get<TPanel>("Buttons").Controls().Items().size(), 2u);
   EXPECT_EQ(form->Controls().Items().size(), 3u);
   EXPECT_EQ(Get<TButton>("Apply").Owner(), form.get());
@@ -139,6 +143,15 @@ TEST_F(Controls, TheViewsEditsAndClicksReachTheModel) {
   Get<TEdit>("NameEdit").SetText("set");
   EXPECT_EQ(view.ControlText(1), "set");
   EXPECT_EQ(seen, (std::vector<std::string>{"changed typed", "clicked Apply", "changed set"}));
+}
+
+// A form and a panel are windowed controls: an outline made with either as owner is shown in
+// it; a button is not.
+TEST_F(Controls, AnOutlineTakesAFormOrAPanelAsItsParent) {
+  for (TComponent* owner :
+       {static_cast<TComponent*>(form.get()), static_cast<TComponent*>(&Get<TPanel>("Buttons"))})
+    EXPECT_EQ((new TObjectOutline(owner))->Parent(), owner);
+  EXPECT_EQ((new TObjectOutline(&Get<TButton>("Apply")))->Parent(), nullptr);
 }
 
 TEST_F(Controls, ABitButtonsKindGivesItsResultUnlessCustom) {

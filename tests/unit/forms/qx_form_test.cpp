@@ -1,8 +1,10 @@
 // What a form tells the forms embedded in it, and its request handler.
 #include <gtest/gtest.h>
 
+#include "config/config_io.h"
 #include "forms/form_hooks.h"
 #include "support/hook_guard.h"
+#include "support/message_of.h"
 #include "unit/forms/test_forms.h"
 
 namespace cd {
@@ -79,6 +81,16 @@ TEST_F(QXForm, EmbeddingIsOnceAndNeverItself) {
   forms[0].Embed(&forms[0]);
   forms[0].Unembed(&forms[3]);
   EXPECT_EQ(forms[0].EmbeddedForms(), (std::vector<TQXForm*>{&forms[1]}));
+}
+
+// The background bitmap is read-only: a form has none, even with embedded forms, never
+// writes one, and a stored form that names one is refused.
+TEST_F(QXForm, TheBackgroundBitmapIsReadOnlyAndNoneByDefault) {
+  EXPECT_EQ(forms[0].BkgndBmp(), nullptr);
+  EXPECT_EQ(ObjectToString(&forms[0]).find("BkgndBmp"), std::string::npos);
+  const std::string refused =
+      test::MessageOf([] { StringToObject("object F: TTestForm\n  BkgndBmp = F\nend\n"); });
+  EXPECT_NE(refused.find("read-only"), std::string::npos) << refused;
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "outline/outline_feedback.h"
 #include "outline/outline_lines.h"
 #include "outline/outline_rows.h"
+#include "outline/windowed_control.h"
 #include "platform/drive_map.h"
 #include "support/hook_guard.h"
 #include "support/message_of.h"
@@ -262,6 +263,42 @@ TEST(OutlineConstruction, TheOwnerIsAskedFirst) {
     EXPECT_EQ(outline->Owner(), answer ? nullptr : &owner);
     if (answer) delete outline;
   }
+}
+
+class TWindowedOwner : public TComponent, public IWindowedControl {
+ public:
+  TWindowedOwner() : TComponent(nullptr) {}
+};
+
+// A windowed owner becomes the parent, and the control starts plain; any other owner (or
+// none) leaves the defaults.
+TEST(OutlineConstruction, AWindowedOwnerBecomesTheParent) {
+  TWindowedOwner form;
+  auto* shown = new TObjectOutline(&form);
+  EXPECT_EQ(shown->Parent(), &form);
+  EXPECT_EQ(shown->Options(), 0u);
+  EXPECT_EQ(shown->Font().Size(), 9);
+  EXPECT_EQ(shown->ScrollBars(), TScrollStyle::ssVertical);
+  TAnsweringOwner plain(0);
+  auto* owned = new TObjectOutline(&plain);
+  TObjectOutline alone(nullptr);
+  for (TObjectOutline* o : {owned, &alone}) {
+    EXPECT_EQ(o->Parent(), nullptr);
+    EXPECT_EQ(o->Options(),
+              SetBit(TOutlineOption::ooDrawTreeRoot) | SetBit(TOutlineOption::ooDrawFocusRect));
+    EXPECT_EQ(o->Font().Size(), 8);
+    EXPECT_EQ(o->ScrollBars(), TScrollStyle::ssBoth);
+  }
+}
+
+TEST(OutlineConstruction, DestroyingRestoresTheHintPauseSavedAtConstruction) {
+  test::HookGuard<int> pause(HintPause(), 500);
+  auto outline = std::make_unique<TObjectOutline>(nullptr);
+  outline->SetOutlineStyles(SetBit(TOutlineStyle::os_LongNodeHint));
+  outline->MouseEnter();
+  EXPECT_EQ(HintPause(), 0);
+  outline.reset();
+  EXPECT_EQ(HintPause(), 500);
 }
 
 }  // namespace

@@ -54,5 +54,46 @@ TEST(OutlineViewSource, RowsCarryTheirLinesPicturesAndColours) {
   EXPECT_FALSE(outline.Items(2).Expanded());
 }
 
+// A painter that records what is painted.
+struct RecordingPainter : os::RowPainter {
+  void FillRect(const os::ViewRect&, int32_t colour) override {
+    painted.push_back("fill " + std::to_string(colour));
+  }
+  void Text(int, int, const std::string& text, int32_t) override { painted.push_back(text); }
+  std::vector<std::string> painted;
+};
+
+// The node drawing handler draws a row only while nodes exist; it is given the row's
+// rectangle and the draw state (current row, hover node, focus).
+TEST(OutlineViewSource, TheNodeDrawingHandlerDrawsRowsWithTheirState) {
+  TObjectOutline outline(nullptr);
+  LoadOutlineLines(outline, "a\nb\n");
+  TOutlineViewSource source(outline);
+  RecordingPainter painter;
+  const os::ViewRect rect{0, 24, 100, 48};
+  EXPECT_FALSE(source.DrawRow(1, rect, painter));  // no handler: the default drawing
+  std::vector<std::pair<os::ViewRect, uint32_t>> calls;
+  outline.onDrawNode = [&](TObjectOutline&, TOutlineNode& node, const os::ViewRect& r,
+                           uint32_t state, os::RowPainter& p) {
+    calls.emplace_back(r, state);
+    p.Text(r.left, r.top, node.Text(), 0);
+  };
+  outline.SetOutlineStyles(SetBit(TOutlineStyle::os_MouseMoveSensitive));
+  outline.MouseMove(0, 5, 30);  // hovers b
+  EXPECT_TRUE(source.DrawRow(1, rect, painter));
+  source.FocusChanged(true);
+  outline.SelectNode(outline.Items(2));
+  EXPECT_TRUE(source.DrawRow(1, rect, painter));
+  EXPECT_TRUE(source.DrawRow(0, os::ViewRect{0, 0, 100, 24}, painter));
+  EXPECT_FALSE(source.DrawRow(2, rect, painter));  // no node in that row
+  ASSERT_EQ(calls.size(), 3u);
+  EXPECT_EQ(calls[0], std::make_pair(rect, kDrawHover));
+  EXPECT_EQ(calls[1], std::make_pair(rect, kDrawCurrent | kDrawHover | kDrawFocused));
+  EXPECT_EQ(calls[2], std::make_pair(os::ViewRect{0, 0, 100, 24}, kDrawFocused));
+  EXPECT_EQ(painter.painted, (std::vector<std::string>{"b", "b", "a"}));
+  outline.Clear();
+  EXPECT_FALSE(outline.DrawNode(outline.RootNode(), rect, false, painter));  // no nodes
+}
+
 }  // namespace
 }  // namespace cd

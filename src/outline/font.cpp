@@ -1,5 +1,5 @@
-// TFont: stored keys and copying.
-#include "forms/font.h"
+// TFont: stored keys, copying and the size in points.
+#include "outline/font.h"
 
 #include "outline/font_style.h"
 
@@ -8,12 +8,12 @@ namespace cd {
 const TClassInfo& TFont::StaticClass() {
   static const TClassInfo info =
       TClassBuilder<TFont>("TFont", &TPersistent::StaticClass())
+          .Int("Charset", &TFont::charset_)
           .Int(
               "Color", [](const TFont& f) { return f.color_; },
               [](TFont& f, int32_t v) { f.color_ = v; }, {}, &ColorIdents())
           .Int("Height", &TFont::height_)
           .Str("Name", &TFont::name_)
-          .StoredWhen([](const TFont& f) { return f.name_ != "MS Sans Serif"; })
           .Set("Style", &TFont::style_, FontStyleType())
           .Build();
   return info;
@@ -21,6 +21,7 @@ const TClassInfo& TFont::StaticClass() {
 
 void TFont::Assign(const TPersistent& source) {
   if (auto* font = dynamic_cast<const TFont*>(&source)) {
+    charset_ = font->charset_;
     color_ = font->color_;
     height_ = font->height_;
     name_ = font->name_;
@@ -28,6 +29,14 @@ void TFont::Assign(const TPersistent& source) {
     return;
   }
   TPersistent::Assign(source);
+}
+
+int32_t TFont::Size() const {
+  return (-height_ * 72 + 48) / 96;
+}
+
+void TFont::SetSize(int32_t points) {
+  height_ = -(points * 96 + 36) / 72;
 }
 
 }  // namespace cd

@@ -39,10 +39,18 @@ class TUninstaller {
   std::vector<std::string> Run(bool dryRun);
   // The files kept because the user changed them since they were installed.
   const std::vector<std::string>& KeptChanged() const { return keptChanged_; }
+  // What the last step had to leave because it was in use (the kept copy of cdrun that runs
+  // this removal, then the folders above it): the kept copy and the folders to remove when
+  // empty, for RemoveLeftInUse once the program has ended.
+  const std::vector<std::string>& LeftInUse() const { return leftInUse_; }
+  // Deletes the files and removes the folders (when empty) of a LeftInUse list, each file
+  // tried again for a few seconds while the program that held it ends; what still refuses is
+  // logged.
+  static void RemoveLeftInUse(const std::vector<std::string>& names);
 
  private:
   struct Step;
-  std::vector<Step> Plan() const;
+  std::vector<Step> Plan();
   // The other records of the folder, each read once.
   void LoadOthers();
   bool OthersNameFile(const std::string& name) const;
@@ -55,6 +63,7 @@ class TUninstaller {
   std::function<void(const std::string&)> beforeStep_;
   std::function<void(int)> progress_;
   std::vector<std::string> keptChanged_;
+  std::vector<std::string> leftInUse_;
 };
 
 }  // namespace cd

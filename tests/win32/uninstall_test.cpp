@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <string>
 
@@ -69,6 +70,22 @@ std::string Today() {
   char text[16];
   std::snprintf(text, sizeof text, "%04u%02u%02u", now.wYear, now.wMonth, now.wDay);
   return text;
+}
+
+// The kept copy goes once the removal it started has ended: a moment after its exit code.
+bool GoneWithin(const fs::path& path, int seconds) {
+  for (int i = 0; i < seconds * 10 && fs::exists(path); ++i) Sleep(100);
+  return !fs::exists(path);
+}
+
+// The folders of the temporary copies that removals started from kept copies left.
+int TemporaryCopies() {
+  char folder[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, folder);
+  int count = 0;
+  for (const auto& entry : fs::directory_iterator(folder))
+    if (entry.path().filename().string().rfind("cdrun-removal-", 0) == 0) ++count;
+  return count;
 }
 
 void CloseViewerBox(HWND box) {
@@ -137,10 +154,22 @@ TEST_F(UninstallEntryTest, EntryReadsBackAndItsQuietCommandKeepsWhatTheOtherAppl
   EXPECT_EQ(RunAndWaitFor(entry.strings.at("QuietUninstallString"), 120), 0u);
   EXPECT_TRUE(ReadEntry("English_A7").Empty());
   EXPECT_FALSE(fs::exists(vok_ + "English_A7\\InstallRecord.otx"));
+  // The running kept copy went too, with its folder, once it had ended.
+  EXPECT_TRUE(GoneWithin(vok_ + "English_A7", 10));
   EXPECT_TRUE(fs::exists(kViewer));
   EXPECT_TRUE(fs::exists(kLesson));
   EXPECT_FALSE(ReadEntry("German_A8").Empty());
 
+  // A removal that fails in the temporary copy ends with its exit code, and takes nothing.
+  const fs::path record = vok_ + "German_A8\\InstallRecord.otx";
+  const std::string recorded = ReadHost(record);
+  std::ofstream(record, std::ios::binary | std::ios::trunc) << "object broken";
+  EXPECT_EQ(RunAndWaitFor(ReadEntry("German_A8").strings["QuietUninstallString"], 120), 1u);
+  std::ofstream(record, std::ios::binary | std::ios::trunc) << recorded;
+  EXPECT_TRUE(fs::exists(vok_ + "German_A8\\cdrun.exe"));
+  EXPECT_FALSE(ReadEntry("German_A8").Empty());
+  // Each handover deletes the copies of the earlier ones that have ended.
+  EXPECT_EQ(TemporaryCopies(), 1);
 }
 
 TEST_F(UninstallEntryTest, InteractiveCommandAsksAndTheLastRemovalTakesEverything) {
@@ -172,6 +201,7 @@ TEST_F(UninstallEntryTest, InteractiveCommandAsksAndTheLastRemovalTakesEverythin
   EXPECT_FALSE(fs::exists(kViewer));
   EXPECT_FALSE(fs::exists(kLesson));
   EXPECT_FALSE(fs::exists(vok_ + "Help\\index.txt"));
+  EXPECT_TRUE(GoneWithin(vok_ + "German_A8", 10));
 }
 
 }  // namespace

@@ -176,6 +176,7 @@ std::vector<std::string> TUninstaller::Run(bool dryRun) {
     lines.push_back(line);
     if (step.action == "keep the file changed since it was installed")
       keptChanged_.push_back(step.target);
+    if (progress_) progress_(step.target, static_cast<int>(i * 100 / steps.size()));
     LogEvent(TLogEvent("remove")
                  .Str("action", step.action)
                  .Str("target", step.target)
@@ -184,8 +185,8 @@ std::vector<std::string> TUninstaller::Run(bool dryRun) {
       if (beforeStep_) beforeStep_(line);
       step.act();
     }
-    if (progress_) progress_(static_cast<int>((i + 1) * 100 / steps.size()));
   }
+  if (progress_) progress_({}, 100);
   return lines;
 }
 

@@ -32,8 +32,11 @@ class TUninstaller {
   void SetBeforeStep(std::function<void(const std::string& line)> hook) {
     beforeStep_ = std::move(hook);
   }
-  // Called after each step with the share of the steps done (0 to 100).
-  void SetProgress(std::function<void(int percent)> progress) { progress_ = std::move(progress); }
+  // Called as each step begins with its target and the share of the steps done before it
+  // (0 to 100), and after the last with an empty target and 100.
+  void SetProgress(std::function<void(const std::string& target, int percent)> progress) {
+    progress_ = std::move(progress);
+  }
 
   // Removes the application; with dryRun only lists the steps. Returns one line a step.
   std::vector<std::string> Run(bool dryRun);
@@ -61,7 +64,7 @@ class TUninstaller {
   std::unique_ptr<TInstallRecord> record_;
   std::vector<std::unique_ptr<TInstallRecord>> others_;
   std::function<void(const std::string&)> beforeStep_;
-  std::function<void(int)> progress_;
+  std::function<void(const std::string&, int)> progress_;
   std::vector<std::string> keptChanged_;
   std::vector<std::string> leftInUse_;
 };

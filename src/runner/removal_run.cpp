@@ -46,7 +46,12 @@ void Remove(const TRemovalRequest& request, const std::string& folder) {
   std::unique_ptr<os::ProgressView> view = request.progress ? request.progress() : nullptr;
   if (view) {
     view->SetMessage(Format("Removing \"%s\"", {title}));
-    uninstaller.SetProgress([&view](int percent) { view->SetBar(0, 100, percent); });
+    // Each file and folder is shown as its turn comes, as the update shows its copies.
+    uninstaller.SetProgress([&view](const std::string& target, int percent) {
+      view->SetFileName(target);
+      view->SetBar(0, 100, percent);
+      view->ProcessMessages();
+    });
     view->RunModal([&] { uninstaller.Run(false); });
   } else {
     uninstaller.Run(false);

@@ -13,8 +13,10 @@
 #include "base/exceptions.h"
 #include "install/hooks.h"
 #include "install/log_event.h"
+#include "install/uninstaller.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "platform/program_copy.h"
 #include "publisher_key.h"
 #include "runner/all_classes.h"
 #include "runner/application.h"
@@ -123,6 +125,12 @@ void PrintLine(const std::string& line) {
   std::fflush(stdout);
 }
 
+// What the removal of this process left because it was in use.
+std::vector<std::string>& LeftInUse() {
+  static std::vector<std::string> names;
+  return names;
+}
+
 // The removal the switches ask for: a question unless silent, the progress view unless very
 // silent.
 TRemovalRequest RemovalRequest(const TRunSwitches& switches, const TRunnerViews& views) {
@@ -137,6 +145,7 @@ TRemovalRequest RemovalRequest(const TRunSwitches& switches, const TRunnerViews&
     };
   }
   if (switches.silence != TSilence::VerySilent) request.progress = views.progress;
+  request.leftInUse = [](const std::vector<std::string>& names) { LeftInUse() = names; };
   return request;
 }
 
@@ -160,6 +169,28 @@ int ExitCodeOf(EntryOutcome outcome) {
       break;
   }
   return 1;
+}
+
+std::optional<int> RunRemovalInTemporaryCopy(const TRunSwitches& switches) {
+  if (!switches.uninstall || switches.uninstall->empty() || switches.dryRun ||
+      !switches.handover.empty() || os::RunningProgramCanBeDeleted())
+    return std::nullopt;
+  if (!SameText(os::ProgramPath(), KeptProgramOf(*switches.uninstall))) return std::nullopt;
+  std::string error;
+  const std::optional<uint32_t> code = os::RunTemporaryCopy(kHandoverSwitch, &error);
+  if (!code) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return std::nullopt;
+  }
+  return static_cast<int>(*code);
+}
+
+void FinishHandedOverRemoval(const TRunSwitches& switches, int exitCode) {
+  if (switches.handover.empty()) return;
+  constexpr int kStarterEndMs = 30000;
+  os::HandBackExitCode(switches.handover, static_cast<uint32_t>(exitCode), kStarterEndMs);
+  TUninstaller::RemoveLeftInUse(LeftInUse());
+  os::DeleteProgramFileAtRestart();
 }
 
 EntryOutcome RunEntry(const TRunSwitches& switches) {

@@ -4,6 +4,7 @@
 #ifdef _WIN32
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -61,8 +62,12 @@ int main(int argc, char** argv) {
   if (switches.comServer == cd::TComServerSwitch::RegServer ||
       switches.comServer == cd::TComServerSwitch::UnregServer)
     return 0;
+  if (const std::optional<int> handedBack = cd::RunRemovalInTemporaryCopy(switches))
+    return *handedBack;
   const int code = cd::ExitCodeOf(cd::RunEntry(switches));
-  return switches.ReportsExitCode() ? code : 0;
+  const int exitCode = switches.ReportsExitCode() ? code : 0;
+  cd::FinishHandedOverRemoval(switches, exitCode);
+  return exitCode;
 }
 
 #endif

@@ -10,6 +10,8 @@ const TClassInfo& TFilesManagerRunData::StaticClass() {
           .Set("Options", &TFilesManagerRunData::options_, RunOptionType())
           .Str("AskPathName", &TFilesManagerRunData::askPathName_)
           .Str("AskPathNameDescr", &TFilesManagerRunData::askPathNameDescr_)
+          .Str("DisplayVersion", &TFilesManagerRunData::displayVersion_)
+          .Str("Publisher", &TFilesManagerRunData::publisher_)
           .Build();
   return info;
 }
@@ -21,6 +23,8 @@ void TFilesManagerRunData::Assign(const TPersistent& source) {
   options_ = other->options_;
   askPathName_ = other->askPathName_;
   askPathNameDescr_ = other->askPathNameDescr_;
+  displayVersion_ = other->displayVersion_;
+  publisher_ = other->publisher_;
 }
 
 }  // namespace cd

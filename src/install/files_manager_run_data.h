@@ -26,9 +26,15 @@ class TFilesManagerRunData : public TPersistent {
   // The prompt (a multilingual string) shown when asking for that directory.
   const std::string& AskPathNameDescr() const { return askPathNameDescr_; }
   void SetAskPathNameDescr(const std::string& v) { askPathNameDescr_ = v; }
+  // The version and the publisher (a multilingual string) that the application's uninstall
+  // entry shows; empty: the entry has none.
+  const std::string& DisplayVersion() const { return displayVersion_; }
+  void SetDisplayVersion(const std::string& v) { displayVersion_ = v; }
+  const std::string& Publisher() const { return publisher_; }
+  void SetPublisher(const std::string& v) { publisher_ = v; }
 
   TPersistent* GetOwner() const override { return owner_; }
-  // From another run data: copies all four keys.
+  // From another run data: copies all its keys.
   void Assign(const TPersistent& source) override;
 
  private:
@@ -37,6 +43,8 @@ class TFilesManagerRunData : public TPersistent {
   TRunOptions options_ = 0;
   std::string askPathName_;
   std::string askPathNameDescr_;
+  std::string displayVersion_;
+  std::string publisher_;
 };
 
 }  // namespace cd

@@ -24,6 +24,8 @@ const TClassInfo& TInstallRecord::StaticClass() {
       TClassBuilder<TInstallRecord>("TInstallRecord", &TComponent::StaticClass())
           .Str("AppName", &TInstallRecord::appName_)
           .Str("Title", &TInstallRecord::title_)
+          .Str("DisplayVersion", &TInstallRecord::displayVersion_)
+          .Str("Publisher", &TInstallRecord::publisher_)
           .Str("Configuration", &TInstallRecord::configuration_)
           .Str("Destination", &TInstallRecord::destination_)
           .Object("Components", [](TInstallRecord& r) { return r.components_.get(); })

@@ -31,6 +31,12 @@ class TInstallRecord : public TComponent {
   // The title in the installation language.
   const std::string& Title() const { return title_; }
   void SetTitle(const std::string& v) { title_ = v; }
+  // The version and the publisher (translated) for the uninstall entry; empty when the
+  // configuration gives none.
+  const std::string& DisplayVersion() const { return displayVersion_; }
+  void SetDisplayVersion(const std::string& v) { displayVersion_ = v; }
+  const std::string& Publisher() const { return publisher_; }
+  void SetPublisher(const std::string& v) { publisher_ = v; }
   const std::string& Configuration() const { return configuration_; }
   void SetConfiguration(const std::string& v) { configuration_ = v; }
   // The answer to the destination question; empty when none was asked.
@@ -70,6 +76,8 @@ class TInstallRecord : public TComponent {
  private:
   std::string appName_;
   std::string title_;
+  std::string displayVersion_;
+  std::string publisher_;
   std::string configuration_;
   std::string destination_;
   std::unique_ptr<TStringList> components_;

@@ -26,7 +26,13 @@ bool WriteUnder(RegistryRoot root, const TInstallRecord& record, const TUninstal
                 const std::string& installDate) {
   const std::string key = UninstallKey(record.AppName());
   const std::string location = record.Destination();
+  // A value the configuration no longer gives is left out.
+  auto optional = [&](const char* name, const std::string& value) {
+    return value.empty() || os::WriteRegistryString(root, key, name, value);
+  };
   return os::WriteRegistryString(root, key, "DisplayName", record.Title()) &&
+         optional("DisplayVersion", record.DisplayVersion()) &&
+         optional("Publisher", record.Publisher()) &&
          (location.empty() || os::WriteRegistryString(root, key, "InstallLocation", location)) &&
          os::WriteRegistryNumber(root, key, "EstimatedSize", EstimatedSizeKB(record)) &&
          os::WriteRegistryString(root, key, "InstallDate", installDate) &&
@@ -55,6 +61,8 @@ std::string TUninstallCommand::QuietUninstallString(const std::string& appName) 
 bool WriteUninstallEntry(const TInstallRecord& record, const TUninstallCommand& command,
                          const std::string& installDate) {
   for (RegistryRoot root : kRoots) {
+    // The entry is written afresh, so that nothing an earlier run wrote stays beside it.
+    os::DeleteRegistryKey(root, UninstallKey(record.AppName()));
     if (WriteUnder(root, record, command, installDate)) return true;
     // A part written where the rest was refused is no entry.
     os::DeleteRegistryKey(root, UninstallKey(record.AppName()));

@@ -2,7 +2,9 @@
 #include "install/uninstaller.h"
 
 #include <algorithm>
+#include <chrono>
 #include <exception>
+#include <thread>
 #include <utility>
 
 #include "base/exceptions.h"
@@ -101,7 +103,7 @@ bool TUninstaller::OthersNameRegistration(const std::string& name) const {
   return false;
 }
 
-std::vector<TUninstaller::Step> TUninstaller::Plan() const {
+std::vector<TUninstaller::Step> TUninstaller::Plan() {
   std::vector<Step> steps;
   for (int i = record_->RegistrationCount() - 1; i >= 0; --i) {
     const TRecordedRegistration& registration = record_->Registration(i);
@@ -146,11 +148,15 @@ std::vector<TUninstaller::Step> TUninstaller::Plan() const {
   steps.push_back(
       {"remove the install record", recordFile_, [this, folder, folders] {
          // The record goes last: until then a removal run again finds its way.
-         // The kept program may be the one running this removal; then it stays.
+         // The kept program may be the one running this removal; then it and the folders
+         // above it are left for when it has ended.
          const std::string program = folder + "\\" + kKeptProgram;
-         if (os::FileExists(program) && !os::DeleteFile(program))
+         if (os::FileExists(program) && !os::DeleteFile(program)) {
            LogEvent(
-               TLogEvent("remove-failed").Str("target", program).Str("reason", os::LastRefusal()));
+               TLogEvent("left-in-use").Str("target", program).Str("reason", os::LastRefusal()));
+           leftInUse_ = {program, folder};
+           leftInUse_.insert(leftInUse_.end(), folders.begin(), folders.end());
+         }
          DeleteRecordedFile(recordFile_);
          RemoveFolderIfEmpty(folder);
          // The folder of the records may have held only this one.
@@ -161,6 +167,7 @@ std::vector<TUninstaller::Step> TUninstaller::Plan() const {
 
 std::vector<std::string> TUninstaller::Run(bool dryRun) {
   keptChanged_.clear();
+  leftInUse_.clear();
   const std::vector<Step> steps = Plan();
   std::vector<std::string> lines;
   for (size_t i = 0; i < steps.size(); ++i) {
@@ -169,6 +176,7 @@ std::vector<std::string> TUninstaller::Run(bool dryRun) {
     lines.push_back(line);
     if (step.action == "keep the file changed since it was installed")
       keptChanged_.push_back(step.target);
+    if (progress_) progress_(step.target, static_cast<int>(i * 100 / steps.size()));
     LogEvent(TLogEvent("remove")
                  .Str("action", step.action)
                  .Str("target", step.target)
@@ -177,9 +185,26 @@ std::vector<std::string> TUninstaller::Run(bool dryRun) {
       if (beforeStep_) beforeStep_(line);
       step.act();
     }
-    if (progress_) progress_(static_cast<int>((i + 1) * 100 / steps.size()));
   }
+  if (progress_) progress_({}, 100);
   return lines;
+}
+
+void TUninstaller::RemoveLeftInUse(const std::vector<std::string>& names) {
+  constexpr int kTries = 50;  // 100 ms apart
+  for (const std::string& name : names) {
+    try {
+      if (os::DirectoryExists(name)) {
+        RemoveFolderIfEmpty(name);
+        continue;
+      }
+      for (int i = 0; i < kTries && os::FileExists(name) && !os::DeleteFile(name); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+      DeleteRecordedFile(name);
+    } catch (const std::exception& failure) {
+      LogEvent(TLogEvent("remove-failed").Str("target", name).Str("reason", failure.what()));
+    }
+  }
 }
 
 }  // namespace cd

@@ -32,17 +32,28 @@ class TUninstaller {
   void SetBeforeStep(std::function<void(const std::string& line)> hook) {
     beforeStep_ = std::move(hook);
   }
-  // Called after each step with the share of the steps done (0 to 100).
-  void SetProgress(std::function<void(int percent)> progress) { progress_ = std::move(progress); }
+  // Called as each step begins with its target and the share of the steps done before it
+  // (0 to 100), and after the last with an empty target and 100.
+  void SetProgress(std::function<void(const std::string& target, int percent)> progress) {
+    progress_ = std::move(progress);
+  }
 
   // Removes the application; with dryRun only lists the steps. Returns one line a step.
   std::vector<std::string> Run(bool dryRun);
   // The files kept because the user changed them since they were installed.
   const std::vector<std::string>& KeptChanged() const { return keptChanged_; }
+  // What the last step had to leave because it was in use (the kept copy of cdrun that runs
+  // this removal, then the folders above it): the kept copy and the folders to remove when
+  // empty, for RemoveLeftInUse once the program has ended.
+  const std::vector<std::string>& LeftInUse() const { return leftInUse_; }
+  // Deletes the files and removes the folders (when empty) of a LeftInUse list, each file
+  // tried again for a few seconds while the program that held it ends; what still refuses is
+  // logged.
+  static void RemoveLeftInUse(const std::vector<std::string>& names);
 
  private:
   struct Step;
-  std::vector<Step> Plan() const;
+  std::vector<Step> Plan();
   // The other records of the folder, each read once.
   void LoadOthers();
   bool OthersNameFile(const std::string& name) const;
@@ -53,8 +64,9 @@ class TUninstaller {
   std::unique_ptr<TInstallRecord> record_;
   std::vector<std::unique_ptr<TInstallRecord>> others_;
   std::function<void(const std::string&)> beforeStep_;
-  std::function<void(int)> progress_;
+  std::function<void(const std::string&, int)> progress_;
   std::vector<std::string> keptChanged_;
+  std::vector<std::string> leftInUse_;
 };
 
 }  // namespace cd

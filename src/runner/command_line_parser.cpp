@@ -37,6 +37,8 @@ const Switch kSwitches[] = {
      [](TRunSwitches& s, const std::string&) { s.noRestart = true; }},
     {"UNINSTALL", "uninstall", Kind::OptionalValue,
      [](TRunSwitches& s, const std::string& v) { s.uninstall = v; }},
+    {"HANDOVER", "handover", Kind::Value,
+     [](TRunSwitches& s, const std::string& v) { s.handover = v; }},
     {"PUBKEY", "pubkey", Kind::Value,
      [](TRunSwitches& s, const std::string& v) { s.publicKeyFile = v; }},
     {"VERSION", "version", Kind::Flag,

@@ -28,6 +28,9 @@ struct TRunSwitches {
   std::optional<std::string> uninstall;
   bool dryRun = false;
   bool noRestart = false;
+  // Given by cdrun itself to the temporary copy that takes a removal over from the kept copy:
+  // how the copy hands its exit code back (os::HandBackExitCode).
+  std::string handover;
   // The publisher's public key (PEM); empty: the key built into the program, if any.
   std::string publicKeyFile;
   bool version = false;

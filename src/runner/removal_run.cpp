@@ -8,6 +8,7 @@
 #include "install/hooks.h"
 #include "install/install_record.h"
 #include "install/log_event.h"
+#include "install/uninstall_entry.h"
 #include "install/uninstaller.h"
 #include "util/format.h"
 
@@ -45,11 +46,18 @@ void Remove(const TRemovalRequest& request, const std::string& folder) {
   std::unique_ptr<os::ProgressView> view = request.progress ? request.progress() : nullptr;
   if (view) {
     view->SetMessage(Format("Removing \"%s\"", {title}));
-    uninstaller.SetProgress([&view](int percent) { view->SetBar(0, 100, percent); });
+    // Each file and folder is shown as its turn comes, as the update shows its copies.
+    uninstaller.SetProgress([&view](const std::string& target, int percent) {
+      view->SetFileName(target);
+      view->SetBar(0, 100, percent);
+      view->ProcessMessages();
+    });
     view->RunModal([&] { uninstaller.Run(false); });
   } else {
     uninstaller.Run(false);
   }
+  if (request.leftInUse && !uninstaller.LeftInUse().empty())
+    request.leftInUse(uninstaller.LeftInUse());
   std::string closing = Format("\"%s\" was removed.", {title});
   if (!uninstaller.KeptChanged().empty()) {
     closing += " These files were changed since they were installed and were kept:";
@@ -58,13 +66,20 @@ void Remove(const TRemovalRequest& request, const std::string& folder) {
   ShowEngineMessage(closing);
 }
 
+std::string RecordsFolder(const std::string& given) {
+  return given.empty() ? TFilesManager::GetDirectory(kDirWindowsVok) : given;
+}
+
 }  // namespace
+
+std::string KeptProgramOf(const std::string& appName, const std::string& recordsFolder) {
+  const std::string record = TInstallRecord::FileNameIn(RecordsFolder(recordsFolder), appName);
+  return record.substr(0, record.find_last_of('\\') + 1) + kKeptProgram;
+}
 
 TRunOutcome RunRemoval(const TRemovalRequest& request,
                        const std::function<void(const std::exception&)>& show) {
-  const std::string folder = request.recordsFolder.empty()
-                                 ? TFilesManager::GetDirectory(kDirWindowsVok)
-                                 : request.recordsFolder;
+  const std::string folder = RecordsFolder(request.recordsFolder);
   try {
     if (request.appName.empty())
       ListApplications(request, folder);

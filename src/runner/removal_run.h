@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/views.h"
 #include "runner/run_outcome.h"
@@ -26,7 +27,13 @@ struct TRemovalRequest {
   std::function<void(const std::string& line)> print;
   // Stops the removal before a step, for tests (see TUninstaller::SetBeforeStep).
   std::function<void(const std::string& line)> beforeStep;
+  // Receives what the removal had to leave because it was in use (TUninstaller::LeftInUse),
+  // when there is any.
+  std::function<void(const std::vector<std::string>& names)> leftInUse;
 };
+
+// The copy of cdrun kept for the uninstall entry of appName (recordsFolder as in the request).
+std::string KeptProgramOf(const std::string& appName, const std::string& recordsFolder = {});
 
 // Runs the request; a failure is shown through show and ends as Failed, a "No" as Cancelled.
 TRunOutcome RunRemoval(const TRemovalRequest& request,

@@ -115,6 +115,9 @@ void TRunner::Run(const std::string& configName) {
         std::make_unique<TInstallRecorder>(TFilesManager::GetDirectory(kDirWindowsVok), appName_);
     recorder->Record().SetTitle(Translate(runTitle_));
     recorder->Record().SetConfiguration(configName_);
+    const TFilesManagerRunData& runData = filesManager_->RunData();
+    recorder->Record().SetDisplayVersion(runData.DisplayVersion());
+    recorder->Record().SetPublisher(Translate(runData.Publisher()));
   }
   const Recording recording(recorder.get(), mode_.programToKeep);
 

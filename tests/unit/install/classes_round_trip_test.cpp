@@ -120,6 +120,8 @@ TEST_F(InstallRoundTripTest, FilesManagerWithRunDataViewersAndItems) {
   fm.RunData().SetOptions(SetBit(ro_InstallDirectX) | SetBit(ro_InstallMediaPlayer));
   fm.RunData().SetAskPathName("DATA");
   fm.RunData().SetAskPathNameDescr("\"EN=Where?\"");
+  fm.RunData().SetDisplayVersion("2.1");
+  fm.RunData().SetPublisher("\"EN=Tarnwell\",\"CZ=Tarnwell s.r.o.\"");
   fm.SetPrgPrefixPath("D:\\cd\\");
   fm.SetVersion(2);
 
@@ -156,6 +158,8 @@ TEST_F(InstallRoundTripTest, FilesManagerWithRunDataViewersAndItems) {
   RunData.Options = [ro_InstallDirectX, ro_InstallMediaPlayer]
   RunData.AskPathName = 'DATA'
   RunData.AskPathNameDescr = '"EN=Where?"'
+  RunData.DisplayVersion = '2.1'
+  RunData.Publisher = '"EN=Tarnwell","CZ=Tarnwell s.r.o."'
   PrgPrefixPath = 'D:\cd\'
   Version = 2
   object Single: TFileItem

@@ -1,6 +1,7 @@
 // The removal of recorded applications over real files: shared files stay for the record that
 // still names them, changed files stay and are named, created folders go when empty, a dry run
-// changes nothing, and a removal stopped after any step completes when run again.
+// changes nothing, a removal stopped after any step completes when run again, and what was
+// left in use goes later.
 #include "install/uninstaller.h"
 
 #include <gtest/gtest.h>
@@ -129,6 +130,17 @@ TEST_F(UninstallerTest, ARemovalStoppedAfterAnyStepCompletesWhenRunAgain) {
     TUninstaller(records_, "A").Run(false);
     EXPECT_EQ(Listing(), before) << stopAt;
   }
+}
+
+// What a removal left in use goes once it is free: the file, then each folder only when empty;
+// a name already gone is passed over.
+TEST_F(UninstallerTest, WhatWasLeftInUseGoesAndFoldersOnlyWhenEmpty) {
+  Write("Vok/A/cdrun.exe", "program");
+  Write("Vok/other.txt", "stays");
+  TUninstaller::RemoveLeftInUse(
+      {Windows("Vok/A/cdrun.exe"), Windows("Vok/A/gone.exe"), Windows("Vok/A"), Windows("Vok")});
+  EXPECT_FALSE(fs::exists(dir_.Path() / "Vok/A"));
+  EXPECT_TRUE(fs::exists(dir_.Path() / "Vok/other.txt"));
 }
 
 TEST_F(UninstallerTest, AnApplicationWithoutARecordIsNamed) {

@@ -23,6 +23,7 @@ std::string Summary(const TRunSwitches& s) {
   if (s.uninstall) text += " uninstall=" + *s.uninstall;
   if (s.dryRun) text += " dry";
   if (s.noRestart) text += " norestart";
+  if (!s.handover.empty()) text += " handover=" + s.handover;
   if (!s.publicKeyFile.empty()) text += " pubkey=" + s.publicKeyFile;
   if (s.version) text += " version";
   if (s.help) text += " help";
@@ -63,6 +64,7 @@ TEST(CommandLineParserTest, EverySwitchInBothSpellings) {
       {true, {"/UNINSTALL"}, "config=- uninstall="},
       {false, {"--uninstall=A b"}, "config=- uninstall=A b"},
       {false, {"--uninstall"}, "config=- uninstall="},
+      {true, {"/UNINSTALL=A", "/HandOver=12,34"}, "config=- uninstall=A handover=12,34"},
       // A POSIX host path may begin with "/": it is the configuration, not a switch.
       {false, {"/home/u/cd/run.cfg", "/SILENT"}, "config=/home/u/cd/run.cfg"},
       // The COM server switches, after "/" or "-", never become the configuration.

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "support/example_components.h"
 #include "support/temp_dir.h"
 #include "tool_run.h"
 
@@ -14,37 +15,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The outline placed in the example's files manager: Program, Courses\English,
-// Courses\German, Help.
-constexpr const char* kOutline = R"(    object Components: TObjectOutline
-      object TSelInstNode
-        Text = 'Program'
-        FileList.Strings = ('Viewer\demo_viewer.exe' 'Viewer\demolib.dll')
-      end
-      object TSelInstNode
-        Text = 'Courses'
-        object TSelInstNode
-          Text = 'English'
-          FileList.Strings = ('Courses\English\lesson1.txt' 'Courses\English\lesson2.txt'
-            'Courses\English\recording.dat')
-        end
-        object TSelInstNode
-          Text = 'German'
-          FileList.Strings = ('Courses\German\lesson1.txt')
-        end
-      end
-      object TSelInstNode
-        Text = 'Help'
-        FileList.Strings = ('Help\help.grp')
-      end
-    end
-)";
-
 class ComponentChoiceTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     const ToolRun build = BuildExample(Shared().Path(), [](std::string& description) {
-      description.insert(description.find("  object TFileListManager") - 6, kOutline);
+      description.insert(description.find("  object TFileListManager") - 6, kExampleComponents);
     });
     ASSERT_EQ(build.status, 0) << build.output;
   }

@@ -12,7 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "example_build.h"
 #include "program_run.h"
+#include "support/example_components.h"
 #include "support/host_files.h"
 #include "support/temp_dir.h"
 #include "window_driver.h"
@@ -21,31 +23,6 @@ namespace cd::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Program, Courses\English, Courses\German and Help, placed in the example's files manager.
-constexpr const char* kOutline = R"(    object Components: TObjectOutline
-      object TSelInstNode
-        Text = 'Program'
-        FileList.Strings = ('Viewer\demo_viewer.exe' 'Viewer\demolib.dll')
-      end
-      object TSelInstNode
-        Text = 'Courses'
-        object TSelInstNode
-          Text = 'English'
-          FileList.Strings = ('Courses\English\lesson1.txt' 'Courses\English\lesson2.txt'
-            'Courses\English\recording.dat')
-        end
-        object TSelInstNode
-          Text = 'German'
-          FileList.Strings = ('Courses\German\lesson1.txt')
-        end
-      end
-      object TSelInstNode
-        Text = 'Help'
-        FileList.Strings = ('Help\help.grp')
-      end
-    end
-)";
 
 constexpr int kRowHeight = 13;
 
@@ -69,22 +46,23 @@ void Key(HWND outline, WPARAM key) {
   SendMessageA(outline, WM_KEYDOWN, key, 0);
 }
 
+struct ChildSearch {
+  const char* cls;
+  std::string text;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchChild(HWND child, LPARAM param) {
+  auto& search = *reinterpret_cast<ChildSearch*>(param);
+  char name[64] = {};
+  GetClassNameA(child, name, sizeof name);
+  if (lstrcmpiA(name, search.cls) == 0 && WindowText(child) == search.text) search.found = child;
+  return search.found ? FALSE : TRUE;
+}
+
 HWND ChildWithText(HWND parent, const char* cls, const std::string& text) {
-  struct Search {
-    const char* cls;
-    std::string text;
-    HWND found = nullptr;
-  } search{cls, text};
-  EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM param) {
-        auto& s = *reinterpret_cast<Search*>(param);
-        char name[64] = {};
-        GetClassNameA(child, name, sizeof name);
-        if (lstrcmpiA(name, s.cls) == 0 && WindowText(child) == s.text) s.found = child;
-        return s.found ? FALSE : TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  ChildSearch search{cls, text};
+  EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
@@ -106,27 +84,19 @@ void PressAndExpectMessage(HWND form, HWND button, const std::string& text) {
   HWND box = WaitForWindow("#32770", nullptr, 10);
   ASSERT_TRUE(box);
   EXPECT_NE(StaticTexts(box).find(text), std::string::npos) << StaticTexts(box);
-  Click(GetDlgItem(box, IDOK) ? GetDlgItem(box, IDOK) : GetDlgItem(box, IDCANCEL));
+  CloseMessageBox(box);
   for (int i = 0; i < 100 && IsWindowVisible(box); ++i) Sleep(20);
   EXPECT_TRUE(IsWindowVisible(form));
-}
-
-void AnswerBox(HWND box) {
-  Click(GetDlgItem(box, IDOK) ? GetDlgItem(box, IDOK) : GetDlgItem(box, IDCANCEL));
 }
 
 class ComponentChoiceTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    fs::copy(ProgramPath(CD_EXAMPLE_SRC), Shared().Path() / "example-src",
-             fs::copy_options::recursive);
-    const fs::path description = Shared().Path() / "example-src/install.otx";
-    std::string text = ReadHost(description);
-    text.insert(text.find("  object TFileListManager") - 6, kOutline);
-    std::ofstream(description, std::ios::binary) << text;
-    ASSERT_EQ(RunAndWaitFor("\"" + ProgramPath(CDBUILD_EXE) + "\" \"" + description.string() +
-                                "\" --medium CDRUN_DEMO",
-                            120),
+    ASSERT_EQ(BuildExampleMedium(Shared().Path(),
+                                 [](std::string& text) {
+                                   text.insert(text.find("  object TFileListManager") - 6,
+                                               kExampleComponents);
+                                 }),
               0u);
   }
   static TempDir& Shared() {
@@ -190,7 +160,7 @@ TEST_F(ComponentChoiceTest, MovesBothWaysThenOkInstallsTheChosenComponents) {
           Click(ChildWithText(form, "Button", "OK"));
         },
         nullptr, 60));
-    drivers.push_back(std::make_unique<WindowDriver>("#32770", AnswerBox, "Demo viewer", 90));
+    drivers.push_back(std::make_unique<WindowDriver>("#32770", CloseMessageBox, "Demo viewer", 90));
     EXPECT_EQ(RunCdrun(), 0u);
     for (const auto& driver : drivers) EXPECT_TRUE(driver->Found());
   }
@@ -223,7 +193,7 @@ TEST_F(ComponentChoiceTest, CancelInstallsNothingAndStartsNothing) {
 TEST_F(ComponentChoiceTest, ComponentsNamedOnTheCommandLine) {
   const std::string dir = "\"/DIR=" + data_.string() + "\"";
   {
-    WindowDriver viewer("#32770", AnswerBox, "Demo viewer", 90);
+    WindowDriver viewer("#32770", CloseMessageBox, "Demo viewer", 90);
     EXPECT_EQ(RunCdrun("/SILENT /APP=2 " + dir + " \"/COMPONENTS=Program, courses\\german\""), 0u);
   }
   EXPECT_EQ(CourseFiles(), (std::set<std::string>{"Courses/German/lesson1.txt"}));

@@ -10,6 +10,7 @@
 #include <set>
 #include <thread>
 
+#include "example_build.h"
 #include "program_run.h"
 #include "support/host_files.h"
 #include "support/temp_dir.h"
@@ -56,14 +57,7 @@ std::string Snapshot() {
 
 class ExampleMediumTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    fs::copy(ProgramPath(CD_EXAMPLE_SRC), Sources().parent_path(), fs::copy_options::recursive);
-    const std::string description = (Shared().Path() / "example-src/install.otx").string();
-    ASSERT_EQ(RunAndWaitFor("\"" + ProgramPath(CDBUILD_EXE) + "\" \"" + description +
-                                "\" --medium CDRUN_DEMO",
-                            120),
-              0u);
-  }
+  static void SetUpTestSuite() { ASSERT_EQ(BuildExampleMedium(Shared().Path()), 0u); }
 
   static TempDir& Shared() {
     static TempDir dir;
@@ -109,7 +103,7 @@ TEST_F(ExampleMediumTest, ChosenCourseIsInstalledAndItsViewerShowsTheCourseData)
         "#32770",
         [&](HWND box) {
           viewerSays = StaticTexts(box);
-          Click(GetDlgItem(box, IDOK) ? GetDlgItem(box, IDOK) : GetDlgItem(box, IDCANCEL));
+          CloseMessageBox(box);
         },
         "Demo viewer", 90);
 
@@ -153,11 +147,7 @@ TEST_F(ExampleMediumTest, VerySilentRunThenADryRunThatChangesNothing) {
   const fs::path log = dir_.Path() / "install.log";
   {
     WindowDriver viewer(
-        "#32770",
-        [](HWND box) {
-          Click(GetDlgItem(box, IDOK) ? GetDlgItem(box, IDOK) : GetDlgItem(box, IDCANCEL));
-        },
-        "Demo viewer", 90);
+        "#32770", [](HWND box) { CloseMessageBox(box); }, "Demo viewer", 90);
     EXPECT_EQ(RunCdrun("/VERYSILENT /APP=2 \"/LOG=" + log.string() + "\""), 0u);
   }
   const std::string installed = ReadHost(log);

@@ -10,6 +10,7 @@
 #include <map>
 #include <string>
 
+#include "example_build.h"
 #include "program_run.h"
 #include "support/host_files.h"
 #include "support/temp_dir.h"
@@ -88,21 +89,9 @@ int TemporaryCopies() {
   return count;
 }
 
-void CloseViewerBox(HWND box) {
-  Click(GetDlgItem(box, IDOK) ? GetDlgItem(box, IDOK) : GetDlgItem(box, IDCANCEL));
-}
-
 class UninstallEntryTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    fs::copy(ProgramPath(CD_EXAMPLE_SRC), Shared().Path() / "example-src",
-             fs::copy_options::recursive);
-    const std::string description = (Shared().Path() / "example-src/install.otx").string();
-    ASSERT_EQ(RunAndWaitFor("\"" + ProgramPath(CDBUILD_EXE) + "\" \"" + description +
-                                "\" --medium CDRUN_DEMO",
-                            120),
-              0u);
-  }
+  static void SetUpTestSuite() { ASSERT_EQ(BuildExampleMedium(Shared().Path()), 0u); }
 
   static TempDir& Shared() {
     static TempDir dir;
@@ -120,7 +109,7 @@ class UninstallEntryTest : public ::testing::Test {
   static void InstallBoth() {
     const fs::path config = Shared().Path() / "example-medium/run.cfg";
     for (const char* app : {"1", "2"}) {
-      WindowDriver viewer("#32770", &CloseViewerBox, "Demo viewer", 90);
+      WindowDriver viewer("#32770", &CloseMessageBox, "Demo viewer", 90);
       ASSERT_EQ(RunAndWaitFor("\"" + ProgramPath(CDRUN_EXE) + "\" \"" + config.string() +
                                   "\" /VERYSILENT /APP=" + app,
                               120),

@@ -63,6 +63,10 @@ void Click(HWND button) {
   SendMessageA(button, BM_CLICK, 0, 0);
 }
 
+void CloseMessageBox(HWND box) {
+  Click(GetDlgItem(box, IDOK) ? GetDlgItem(box, IDOK) : GetDlgItem(box, IDCANCEL));
+}
+
 bool TextFits(HWND label) {
   const std::string text = WindowText(label);
   HDC dc = GetDC(label);

@@ -36,6 +36,8 @@ std::string StaticTexts(HWND window);
 // The window's rectangle in its parent's client coordinates (screen for top-level windows).
 RECT PlacementOf(HWND hwnd);
 void Click(HWND button);
+// Presses a message box's OK, or its Cancel when it has no OK.
+void CloseMessageBox(HWND box);
 // Whether a label shows its whole text on one line in its own font.
 bool TextFits(HWND label);
 

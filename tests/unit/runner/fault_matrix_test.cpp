@@ -110,13 +110,24 @@ std::string Item(const std::string& kind, const std::string& path, size_t size) 
 
 class FaultMatrixTest : public ::testing::TestWithParam<FaultCase> {
  protected:
-  static void SetUpTestSuite() { RegisterAllClasses(); }
+  static void SetUpTestSuite() {
+    RegisterAllClasses();
+    // The cases' media lie in one folder with a drive letter of its own: a folder each would
+    // take a letter each, and the process has no more than 26.
+    os::WindowsPath(Media().Path().string());
+  }
+  static TempDir& Media() {
+    static TempDir media;
+    return media;
+  }
 
   void SetUp() override {
     target_ = os::HostPath(TFilesManager::GetDirectory(kDirWindowsVok)) + "/FaultMatrix";
     fs::remove_all(target_);
     fs::create_directories(target_);
-    fs::create_directories(medium_.Path() / "FaultMatrix");
+    static int cases = 0;
+    medium_ = Media().Path() / ("case" + std::to_string(++cases));
+    fs::create_directories(medium_ / "FaultMatrix");
     Arrange(GetParam().fault);
     before_ = Outside();
     oldTarget_ = ReadHost(fs::path(target_) / "b.dat");
@@ -127,10 +138,11 @@ class FaultMatrixTest : public ::testing::TestWithParam<FaultCase> {
     if (fs::exists(fs::path(target_) / "b.dat"))
       fs::permissions(fs::path(target_) / "b.dat", fs::perms::owner_all, fs::perm_options::add);
     fs::remove_all(target_);
+    fs::remove_all(medium_);
   }
 
   void Medium(const std::string& name, const std::string& data) {
-    std::ofstream(medium_.Path() / "FaultMatrix" / name, std::ios::binary) << data;
+    std::ofstream(medium_ / "FaultMatrix" / name, std::ios::binary) << data;
   }
 
   // The medium: a.txt, then the file at fault, then c.txt; the disk may hold an old b.dat.
@@ -190,9 +202,9 @@ class FaultMatrixTest : public ::testing::TestWithParam<FaultCase> {
         fs::create_directories(fs::path(target_) / "b.dat" / "inside");
         break;
       case Fault::MissingOnServer:
-        server_ = std::make_unique<HttpServer>(medium_.Path());
+        server_ = std::make_unique<HttpServer>(medium_);
         prefix = "  PrgPrefixPath = '" + server_->Url("") + "'\n";
-        fs::remove(medium_.Path() / "FaultMatrix" / "b.dat");
+        fs::remove(medium_ / "FaultMatrix" / "b.dat");
         break;
       case Fault::RefusedConnection:
         prefix = "  PrgPrefixPath = 'http://127.0.0.1:" + std::to_string(UnusedPort()) + "/'\n";
@@ -204,7 +216,7 @@ class FaultMatrixTest : public ::testing::TestWithParam<FaultCase> {
         "object FilesManager: TFilesManager\n  Viewers = <\n    item\n      Exe = 'none.exe'\n"
         "      DataName = 'A_A1'\n    end>\n" +
         prefix + items + "end\n";
-    std::ofstream(medium_.Path() / "run.cfg", std::ios::binary)
+    std::ofstream(medium_ / "run.cfg", std::ios::binary)
         << (fault == Fault::PackedBomb ? PackedBomb() : config);
   }
 
@@ -213,7 +225,7 @@ class FaultMatrixTest : public ::testing::TestWithParam<FaultCase> {
     std::set<std::string> files;
     for (const std::string& name : FilesUnder(fs::path(target_).parent_path()))
       if (name.rfind("FaultMatrix/", 0) != 0) files.insert("vok/" + name);
-    for (const std::string& name : FilesUnder(medium_.Path())) files.insert("medium/" + name);
+    for (const std::string& name : FilesUnder(medium_)) files.insert("medium/" + name);
     return files;
   }
 
@@ -233,7 +245,7 @@ class FaultMatrixTest : public ::testing::TestWithParam<FaultCase> {
                     if (const std::string refusal = check(path); !refusal.empty())
                       throw Exception(refusal);
                   });
-    const std::string config = os::WindowsPath((medium_.Path() / "run.cfg").string());
+    const std::string config = os::WindowsPath((medium_ / "run.cfg").string());
     if (GetParam().fault == Fault::FileInUse) {
       inUse_ = os::OpenFile(TFilesManager::GetDirectory(kDirWindowsVok) + "FaultMatrix\\b.dat",
                             os::OpenMode::Read, os::ShareMode::DenyWrite);
@@ -245,7 +257,7 @@ class FaultMatrixTest : public ::testing::TestWithParam<FaultCase> {
     return RunAndReport(runner, config, show);
   }
 
-  TempDir medium_;
+  fs::path medium_;
   std::string target_;
   std::unique_ptr<HttpServer> server_;
   std::unique_ptr<os::File> inUse_;

@@ -60,11 +60,12 @@ class ConsoleRunnerTest : public ::testing::Test {
 
   void TearDown() override { setenv("CDRUN_ROOT", previousRoot_.c_str(), 1); }
 
-  // cdrun on the example medium with the answers as its standard input; on a terminal, the
-  // answers are typed into one (script gives it a pseudo-terminal).
+  // cdrun on the example medium with the answers as its standard input, every component
+  // chosen after them; on a terminal, the answers are typed into one (script gives it a
+  // pseudo-terminal).
   ToolRun Cdrun(const std::string& answers, bool terminal = false) {
     const fs::path input = dir_.Path() / ("answers" + std::to_string(++runs_) + ".txt");
-    std::ofstream(input, std::ios::binary) << answers;
+    std::ofstream(input, std::ios::binary) << answers << kChooseAllComponents;
     const fs::path config = Shared().Path() / "example-medium/run.cfg";
     const std::string command = "\"" + std::string(CD_CDRUN) + "\" \"" + config.string() + "\"";
     const fs::path log = dir_.Path() / ("cdrun" + std::to_string(runs_) + ".log");
@@ -72,11 +73,14 @@ class ConsoleRunnerTest : public ::testing::Test {
     return RunTool(CD_CDRUN, "\"" + config.string() + "\"", log, input);
   }
 
-  // cdrun on the example medium with switches and nothing on standard input.
-  ToolRun CdrunWith(const std::string& switches,
-                    const fs::path& config = Shared().Path() / "example-medium/run.cfg") {
+  // cdrun on a medium with switches and nothing on standard input; on the example medium every
+  // component is chosen.
+  ToolRun CdrunWith(const std::string& switches, const fs::path& medium = {}) {
     const fs::path log = dir_.Path() / ("cdrun" + std::to_string(++runs_) + ".log");
-    return RunTool(CD_CDRUN, "\"" + config.string() + "\" " + switches, log, "/dev/null");
+    const fs::path config = (medium.empty() ? Shared().Path() / "example-medium" : medium);
+    const std::string all = medium.empty() ? std::string(" ") + kAllComponents : "";
+    return RunTool(CD_CDRUN, "\"" + (config / "run.cfg").string() + "\" " + switches + all, log,
+                   "/dev/null");
   }
 
   // The host file of a drive path on the test's drive map.
@@ -312,8 +316,7 @@ TEST_F(ConsoleRunnerTest, MediaPlayerSetupEndsWithRestartNeeded) {
          "  end\n"
          "end\n";
   const fs::path log = dir_.Path() / "player.log";
-  const ToolRun silent =
-      CdrunWith("--very-silent --log=\"" + log.string() + "\"", medium / "run.cfg");
+  const ToolRun silent = CdrunWith("--very-silent --log=\"" + log.string() + "\"", medium);
   EXPECT_EQ(silent.status, 3) << silent.output;
   EXPECT_NE(silent.output.find("MediaPlayer was just installed"), std::string::npos)
       << silent.output;
@@ -321,7 +324,7 @@ TEST_F(ConsoleRunnerTest, MediaPlayerSetupEndsWithRestartNeeded) {
             std::string::npos)
       << ReadHost(log);
   fs::remove_all(drives_ / "drive_c");
-  const ToolRun quiet = CdrunWith("--no-restart", medium / "run.cfg");
+  const ToolRun quiet = CdrunWith("--no-restart", medium);
   EXPECT_EQ(quiet.status, 3) << quiet.output;
   EXPECT_EQ(quiet.output.find("was just installed"), std::string::npos) << quiet.output;
 }

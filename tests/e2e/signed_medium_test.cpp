@@ -41,7 +41,7 @@ class SignedMediumTest : public ::testing::Test {
   }
   ToolRun Cdrun(const std::string& options) {
     const fs::path input = root_.Path() / "answers.txt";
-    std::ofstream(input) << "1\n\n";
+    std::ofstream(input) << "1\n\n" << kChooseAllComponents;
     return RunTool(CD_CDRUN, options + " \"" + (medium_ / "run.cfg").string() + "\"",
                    root_.Path() / ("cdrun" + std::to_string(++runs_) + ".log"), input);
   }

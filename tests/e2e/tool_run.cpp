@@ -3,8 +3,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 namespace cd::test {
 
@@ -25,17 +23,9 @@ ToolRun RunTool(const std::filesystem::path& program, const std::string& argumen
   return {status, output};
 }
 
-ToolRun BuildExample(const std::filesystem::path& folder,
-                     const std::function<void(std::string&)>& edit) {
+ToolRun BuildExample(const std::filesystem::path& folder) {
   const std::filesystem::path src = folder / "example-src";
   std::filesystem::copy(CD_EXAMPLE_SRC, src, std::filesystem::copy_options::recursive);
-  if (edit) {
-    std::stringstream text;
-    text << std::ifstream(src / "install.otx", std::ios::binary).rdbuf();
-    std::string description = text.str();
-    edit(description);
-    std::ofstream(src / "install.otx", std::ios::binary) << description;
-  }
   return RunTool(CD_CDBUILD, "\"" + (src / "install.otx").string() + "\" --medium CDRUN_DEMO",
                  folder / "cdbuild.log");
 }

@@ -2,12 +2,16 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
 #include <string>
 
 #include "support/host_files.h"
 
 namespace cd::test {
+
+// The example's components all chosen: on the console chooser the first available row moved
+// three times (Program, Courses, Help), then Enter; on the command line by name.
+inline constexpr const char* kChooseAllComponents = "> 1\n> 1\n> 1\n\n";
+inline constexpr const char* kAllComponents = "--components=Program,Courses,Help";
 
 struct ToolRun {
   int status;          // exit status; -1 when the program did not exit normally
@@ -20,9 +24,7 @@ ToolRun RunTool(const std::filesystem::path& program, const std::string& argumen
                 const std::filesystem::path& log, const std::filesystem::path& input = {});
 
 // Copies the example sources to folder/"example-src" and builds its medium CDRUN_DEMO with
-// cdbuild (the log in folder/"cdbuild.log"); edit, when given, changes the description's text
-// before the build.
-ToolRun BuildExample(const std::filesystem::path& folder,
-                     const std::function<void(std::string&)>& edit = {});
+// cdbuild (the log in folder/"cdbuild.log").
+ToolRun BuildExample(const std::filesystem::path& folder);
 
 }  // namespace cd::test

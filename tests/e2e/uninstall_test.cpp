@@ -56,17 +56,18 @@ class UninstallTest : public ::testing::Test {
   TempDir dir_;
   const fs::path drives_ = dir_.Path() / "drives";
   const fs::path vok_ = drives_ / "drive_c/windows/Vok";
+  const std::string all_ = kAllComponents;
   std::string previousRoot_;
   int runs_ = 0;
 };
 
 TEST_F(UninstallTest, TwoApplicationsSharingTheViewerAreRemovedOneAfterTheOther) {
   // A dry run mounts the medium's and the program's folders as drives, and changes nothing.
-  ASSERT_EQ(Cdrun("--dry-run --very-silent --app=1").status, 0);
+  ASSERT_EQ(Cdrun("--dry-run --very-silent --app=1 " + all_).status, 0);
   const auto before = Listing(drives_);
-  ASSERT_EQ(Cdrun("--very-silent --app=1").status, 0);
+  ASSERT_EQ(Cdrun("--very-silent --app=1 " + all_).status, 0);
   WaitForViewer();
-  ASSERT_EQ(Cdrun("--very-silent --app=2").status, 0);
+  ASSERT_EQ(Cdrun("--very-silent --app=2 " + all_).status, 0);
   WaitForViewer();
   EXPECT_TRUE(fs::exists(vok_ / "English_A7/InstallRecord.otx"));
   EXPECT_TRUE(fs::exists(vok_ / "German_A8/cdrun.exe"));
@@ -106,7 +107,7 @@ TEST_F(UninstallTest, TwoApplicationsSharingTheViewerAreRemovedOneAfterTheOther)
             std::string::npos)
       << ReadHost(log);
   EXPECT_NE(ReadHost(log).find(" end outcome=\"done\" exit_code=0 "), std::string::npos);
-  ASSERT_EQ(Cdrun("--very-silent --app=2").status, 0);
+  ASSERT_EQ(Cdrun("--very-silent --app=2 " + all_).status, 0);
   EXPECT_NE(WaitForViewer().find("Demo viewer: started with the course data \"German_A8\""),
             std::string::npos);
 

@@ -14,7 +14,6 @@
 
 #include "example_build.h"
 #include "program_run.h"
-#include "support/example_components.h"
 #include "support/host_files.h"
 #include "support/temp_dir.h"
 #include "window_driver.h"
@@ -24,57 +23,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kRowHeight = 13;
-
-// A press and release on the text of row (counted from 0) of an outline window.
-void ClickRow(HWND outline, int row) {
-  const LPARAM at = MAKELPARAM(60, row * kRowHeight + kRowHeight / 2);
-  SendMessageA(outline, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  SendMessageA(outline, WM_LBUTTONUP, 0, at);
-}
-
 // A double click is one press that moves the node; the second comes as a double click, which
 // only opens or closes the branch then current.
 void DoubleClickRow(HWND outline, int row) {
   ClickRow(outline, row);
-  const LPARAM at = MAKELPARAM(60, row * kRowHeight + kRowHeight / 2);
-  SendMessageA(outline, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-  SendMessageA(outline, WM_LBUTTONUP, 0, at);
+  SendMessageA(outline, WM_LBUTTONDBLCLK, MK_LBUTTON, OutlineRowPoint(row));
+  SendMessageA(outline, WM_LBUTTONUP, 0, OutlineRowPoint(row));
 }
 
 void Key(HWND outline, WPARAM key) {
   SendMessageA(outline, WM_KEYDOWN, key, 0);
-}
-
-struct ChildSearch {
-  const char* cls;
-  std::string text;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchChild(HWND child, LPARAM param) {
-  auto& search = *reinterpret_cast<ChildSearch*>(param);
-  char name[64] = {};
-  GetClassNameA(child, name, sizeof name);
-  if (lstrcmpiA(name, search.cls) == 0 && WindowText(child) == search.text) search.found = child;
-  return search.found ? FALSE : TRUE;
-}
-
-HWND ChildWithText(HWND parent, const char* cls, const std::string& text) {
-  ChildSearch search{cls, text};
-  EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-// The two outline windows of the chooser, the available side (the left one) first.
-std::vector<HWND> Sides(HWND form) {
-  std::vector<HWND> sides;
-  for (HWND o = FindWindowExA(form, nullptr, "TObjectOutline", nullptr); o;
-       o = FindWindowExA(form, o, "TObjectOutline", nullptr))
-    sides.push_back(o);
-  if (sides.size() == 2 && PlacementOf(sides[0]).left > PlacementOf(sides[1]).left)
-    std::swap(sides[0], sides[1]);
-  return sides;
 }
 
 // Presses button without waiting (its handler may show a message box), then answers the box,
@@ -91,14 +49,7 @@ void PressAndExpectMessage(HWND form, HWND button, const std::string& text) {
 
 class ComponentChoiceTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    ASSERT_EQ(BuildExampleMedium(Shared().Path(),
-                                 [](std::string& text) {
-                                   text.insert(text.find("  object TFileListManager") - 6,
-                                               kExampleComponents);
-                                 }),
-              0u);
-  }
+  static void SetUpTestSuite() { ASSERT_EQ(BuildExampleMedium(Shared().Path()), 0u); }
   static TempDir& Shared() {
     static TempDir dir;
     return dir;
@@ -139,7 +90,7 @@ TEST_F(ComponentChoiceTest, MovesBothWaysThenOkInstallsTheChosenComponents) {
         "TSelInstForm",
         [&](HWND form) {
           chooserShown = WindowText(form) == "Select components to install or upgrade";
-          const std::vector<HWND> sides = Sides(form);
+          const std::vector<HWND> sides = ChooserSides(form);
           ASSERT_EQ(sides.size(), 2u);
           HWND moveFrom = ChildWithText(form, "Button", ">");
           HWND moveTo = ChildWithText(form, "Button", "<");
@@ -177,7 +128,7 @@ TEST_F(ComponentChoiceTest, CancelInstallsNothingAndStartsNothing) {
     drivers.push_back(std::make_unique<WindowDriver>(
         "TSelInstForm",
         [](HWND form) {
-          ClickRow(Sides(form).at(0), 1);  // Courses over, then Cancel
+          ClickRow(ChooserSides(form).at(0), 1);  // Courses over, then Cancel
           Click(ChildWithText(form, "Button", "Cancel"));
         },
         nullptr, 60));

@@ -1,24 +1,15 @@
 // Building the example medium for the program tests.
 #include "example_build.h"
 
-#include <fstream>
-
 #include "program_run.h"
-#include "support/host_files.h"
 
 namespace cd::test {
 
-DWORD BuildExampleMedium(const std::filesystem::path& folder,
-                         const std::function<void(std::string&)>& edit) {
+DWORD BuildExampleMedium(const std::filesystem::path& folder) {
   const std::filesystem::path sources = folder / "example-src";
   std::filesystem::copy(ProgramPath(CD_EXAMPLE_SRC), sources,
                         std::filesystem::copy_options::recursive);
   const std::filesystem::path description = sources / "install.otx";
-  if (edit) {
-    std::string text = ReadHost(description);
-    edit(text);
-    std::ofstream(description, std::ios::binary) << text;
-  }
   return RunAndWaitFor(
       "\"" + ProgramPath(CDBUILD_EXE) + "\" \"" + description.string() + "\" --medium CDRUN_DEMO",
       120);

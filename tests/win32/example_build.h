@@ -4,14 +4,14 @@
 #include <windows.h>
 
 #include <filesystem>
-#include <functional>
-#include <string>
 
 namespace cd::test {
 
-// Copies the example's sources to folder/"example-src", lets edit change their description,
-// and builds the medium they describe; cdbuild's exit code (-1 when it did not end in time).
-DWORD BuildExampleMedium(const std::filesystem::path& folder,
-                         const std::function<void(std::string&)>& edit = {});
+// Every component of the example chosen, for a silent run.
+inline constexpr const char* kAllComponents = "/COMPONENTS=Program,Courses,Help";
+
+// Copies the example's sources to folder/"example-src" and builds the medium they describe;
+// cdbuild's exit code (-1 when it did not end in time).
+DWORD BuildExampleMedium(const std::filesystem::path& folder);
 
 }  // namespace cd::test

@@ -93,6 +93,16 @@ TEST_F(ExampleMediumTest, ChosenCourseIsInstalledAndItsViewerShowsTheCourseData)
           Click(GetDlgItem(form, IDOK));
         },
         nullptr, 60);
+    // Every component over, the first row of the available side at a time.
+    WindowDriver components(
+        "TSelInstForm",
+        [](HWND form) {
+          const std::vector<HWND> sides = ChooserSides(form);
+          ASSERT_EQ(sides.size(), 2u);
+          for (int i = 0; i < 3; ++i) ClickRow(sides[0], 0);
+          Click(ChildWithText(form, "Button", "OK"));
+        },
+        nullptr, 60);
     // The progress window is only watched: a driver would close it.
     std::atomic<bool> progressShown = false;
     std::thread progress([&] {
@@ -111,6 +121,7 @@ TEST_F(ExampleMediumTest, ChosenCourseIsInstalledAndItsViewerShowsTheCourseData)
     progress.join();
     EXPECT_TRUE(choice.Found());
     EXPECT_TRUE(destination.Found());
+    EXPECT_TRUE(components.Found());
     EXPECT_TRUE(progressShown);
   }  // waits for the viewer's window
   EXPECT_NE(viewerSays.find("German_A8"), std::string::npos) << viewerSays;
@@ -148,7 +159,7 @@ TEST_F(ExampleMediumTest, VerySilentRunThenADryRunThatChangesNothing) {
   {
     WindowDriver viewer(
         "#32770", [](HWND box) { CloseMessageBox(box); }, "Demo viewer", 90);
-    EXPECT_EQ(RunCdrun("/VERYSILENT /APP=2 \"/LOG=" + log.string() + "\""), 0u);
+    EXPECT_EQ(RunCdrun("/VERYSILENT /APP=2 \"/LOG=" + log.string() + "\" " + kAllComponents), 0u);
   }
   const std::string installed = ReadHost(log);
   EXPECT_NE(installed.find(" copy item=\"Courses\\German\\lesson1.txt\" "
@@ -159,7 +170,8 @@ TEST_F(ExampleMediumTest, VerySilentRunThenADryRunThatChangesNothing) {
 
   fs::remove("C:\\VokData\\Courses\\English\\lesson2.txt");
   const std::string before = Snapshot();
-  EXPECT_EQ(RunCdrun("/DryRun /VerySilent /App=2 /LogFormat=json \"/Log=" + log.string() + "\""),
+  EXPECT_EQ(RunCdrun("/DryRun /VerySilent /App=2 /LogFormat=json \"/Log=" + log.string() + "\" " +
+                     kAllComponents),
             0u);
   EXPECT_EQ(WaitForWindow("#32770", "Demo viewer", 3), nullptr);
   EXPECT_EQ(Snapshot(), before);

@@ -111,7 +111,7 @@ class UninstallEntryTest : public ::testing::Test {
     for (const char* app : {"1", "2"}) {
       WindowDriver viewer("#32770", &CloseMessageBox, "Demo viewer", 90);
       ASSERT_EQ(RunAndWaitFor("\"" + ProgramPath(CDRUN_EXE) + "\" \"" + config.string() +
-                                  "\" /VERYSILENT /APP=" + app,
+                                  "\" /VERYSILENT /APP=" + app + " " + kAllComponents,
                               120),
                 0u);
     }

@@ -80,4 +80,47 @@ bool TextFits(HWND label) {
   return size.cx <= client.right;
 }
 
+namespace {
+
+struct ChildSearch {
+  const char* cls;
+  std::string text;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchChild(HWND child, LPARAM param) {
+  auto& search = *reinterpret_cast<ChildSearch*>(param);
+  char name[64] = {};
+  GetClassNameA(child, name, sizeof name);
+  if (lstrcmpiA(name, search.cls) == 0 && WindowText(child) == search.text) search.found = child;
+  return search.found ? FALSE : TRUE;
+}
+
+}  // namespace
+
+HWND ChildWithText(HWND parent, const char* cls, const std::string& text) {
+  ChildSearch search{cls, text};
+  EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+LPARAM OutlineRowPoint(int row) {
+  return MAKELPARAM(60, row * kOutlineRowHeight + kOutlineRowHeight / 2);
+}
+
+void ClickRow(HWND outline, int row) {
+  SendMessageA(outline, WM_LBUTTONDOWN, MK_LBUTTON, OutlineRowPoint(row));
+  SendMessageA(outline, WM_LBUTTONUP, 0, OutlineRowPoint(row));
+}
+
+std::vector<HWND> ChooserSides(HWND form) {
+  std::vector<HWND> sides;
+  for (HWND o = FindWindowExA(form, nullptr, "TObjectOutline", nullptr); o;
+       o = FindWindowExA(form, o, "TObjectOutline", nullptr))
+    sides.push_back(o);
+  if (sides.size() == 2 && PlacementOf(sides[0]).left > PlacementOf(sides[1]).left)
+    std::swap(sides[0], sides[1]);
+  return sides;
+}
+
 }  // namespace cd::test

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace cd::test {
 
@@ -40,5 +41,16 @@ void Click(HWND button);
 void CloseMessageBox(HWND box);
 // Whether a label shows its whole text on one line in its own font.
 bool TextFits(HWND label);
+
+// The first descendant of parent of class cls whose text is text; nullptr if none.
+HWND ChildWithText(HWND parent, const char* cls, const std::string& text);
+
+// Outline windows draw rows of this height; a click lands on the text of a row.
+inline constexpr int kOutlineRowHeight = 13;
+LPARAM OutlineRowPoint(int row);
+// A press and release on the text of row (counted from 0) of an outline window.
+void ClickRow(HWND outline, int row);
+// The two outline windows of the component chooser, the available side (the left one) first.
+std::vector<HWND> ChooserSides(HWND form);
 
 }  // namespace cd::test

@@ -1,8 +1,11 @@
 // Update run speed from a local medium against `cp -r`: 2,000 files of about 300 MB in all, half
 // of them packed, installed by the engine onto an empty disk folder; the stored half alone
-// against `cp -r` of the same files. "--scale" times PrepareUpdate, CheckList and KeepListed
+// against `cp -r` of the same files, the packed half alone against what `cdpack unpack` does for
+// each of them (without its process start). "--scale" times PrepareUpdate, CheckList and KeepListed
 // on 100,000 file items. "--memory" installs one 1 GiB packed file and one 1 GiB stored file
 // and reports the peak resident memory over what was there before each.
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -21,7 +24,9 @@
 #include "install/files_manager.h"
 #include "platform/drive_map.h"
 #include "platform/paths.h"
+#include "platform/replace_file.h"
 #include "streams/file_stream.h"
+#include "streams/open_file_stream.h"
 #include "streams/packed_stream.h"
 #include "support/temp_dir.h"
 
@@ -78,11 +83,31 @@ std::vector<int32_t> MakeMedium(const fs::path& medium) {
   return packedSizes;
 }
 
+// CPU time of this process and of its waited-for children (cp), user and system.
+double CpuSeconds() {
+  double total = 0;
+  for (int who : {RUSAGE_SELF, RUSAGE_CHILDREN}) {
+    rusage usage{};
+    getrusage(who, &usage);
+    for (const timeval& t : {usage.ru_utime, usage.ru_stime})
+      total += static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+  }
+  return total;
+}
+
+// The CPU time of the last Seconds call: on a machine shared with other work it varies far less
+// than the wall time.
+double lastCpu = 0;
+
 template <typename Fn>
 double Seconds(Fn&& run) {
+  const double cpuStart = CpuSeconds();
   const auto start = std::chrono::steady_clock::now();
   run();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const double wall =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  lastCpu = CpuSeconds() - cpuStart;
+  return wall;
 }
 
 std::unique_ptr<cd::TFilesManager> MakeManager(const fs::path& medium, const fs::path& disk) {
@@ -100,9 +125,13 @@ void AddItem(cd::TFilesManager& manager, const std::string& name, int32_t size) 
   item->SetTime(kTime);
 }
 
-// One update run onto an empty disk folder: the stored files, and the packed ones when asked.
-double EngineInstall(const fs::path& medium, const fs::path& disk,
-                     const std::vector<int32_t>* packedSizes) {
+enum class Files { Stored, Packed, Both };
+
+// One update run onto an empty disk folder: the stored files, the packed ones or both (the
+// packed ones need their medium sizes).
+double EngineInstall(const fs::path& medium, const fs::path& disk, Files files,
+                     const std::vector<int32_t>& packedSizes) {
+  const bool stored = files != Files::Packed, packed = files != Files::Stored;
   fs::remove_all(disk);
   fs::create_directories(disk);
   // A user's disk folder has been there a while when a run starts. One made this instant
@@ -111,8 +140,8 @@ double EngineInstall(const fs::path& medium, const fs::path& disk,
   std::this_thread::sleep_for(std::chrono::milliseconds(100));
   auto manager = MakeManager(medium, disk);
   for (int i = 0; i < kFiles / 2; ++i) {
-    AddItem(*manager, StoredName(i), static_cast<int32_t>(kFileSize));
-    if (packedSizes) AddItem(*manager, PackedFileName(i), (*packedSizes)[i]);
+    if (stored) AddItem(*manager, StoredName(i), static_cast<int32_t>(kFileSize));
+    if (packed) AddItem(*manager, PackedFileName(i), packedSizes[i]);
   }
   cd::bench::CountingCallback callback;
   const double seconds = Seconds([&] {
@@ -120,12 +149,64 @@ double EngineInstall(const fs::path& medium, const fs::path& disk,
     manager->Update(&callback);
   });
   for (int i = 0; i < kFiles / 2; ++i) {
-    if (fs::file_size(HostName(disk, StoredName(i))) != kFileSize ||
-        (packedSizes && fs::file_size(HostName(disk, PackedFileName(i))) != kFileSize))
+    if ((stored && fs::file_size(HostName(disk, StoredName(i))) != kFileSize) ||
+        (packed && fs::file_size(HostName(disk, PackedFileName(i))) != kFileSize))
       throw std::runtime_error("short install of file " + std::to_string(i));
   }
   return seconds;
 }
+
+// What `cdpack unpack` does for each packed file, in this process: the medium file opened, its
+// signature read, and its contents unpacked into a new file beside the target that replaces it.
+double UnpackLikeCdpack(const fs::path& medium, const fs::path& disk) {
+  fs::remove_all(disk);
+  fs::create_directories(disk / "packed");
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  return Seconds([&] {
+    for (int i = 0; i < kFiles / 2; ++i) {
+      cd::TFileStream input(cd::os::WindowsPath(HostName(medium, PackedFileName(i)).string()),
+                            cd::os::OpenMode::Read, cd::os::ShareMode::DenyWrite);
+      cd::os::ReplacementFile output(
+          cd::os::WindowsPath(HostName(disk, PackedFileName(i)).string()));
+      cd::TOpenFileStream stream(output.File());
+      if (!cd::IsPacked(input)) throw std::runtime_error("a packed file is not packed");
+      cd::UnpackStream(input, stream);
+      output.Commit();
+    }
+  });
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+struct Rounds {
+  std::vector<double> engine, other, engineCpu, otherCpu;
+  void Add(double engineWall, double engineCpuTime, double otherWall) {
+    engine.push_back(engineWall);
+    engineCpu.push_back(engineCpuTime);
+    other.push_back(otherWall);
+    otherCpu.push_back(lastCpu);
+  }
+  void Print(const char* what, const char* otherName, size_t bytes) const {
+    const double best = *std::min_element(engine.begin(), engine.end());
+    const double bestOther = *std::min_element(other.begin(), other.end());
+    std::vector<double> ratios;
+    std::vector<double> cpuRatios;
+    for (size_t i = 0; i < engine.size(); ++i) {
+      ratios.push_back(other[i] / engine[i]);
+      cpuRatios.push_back(otherCpu[i] / engineCpu[i]);
+    }
+    std::printf(
+        "%s:\n  wall: engine best %.3f s = %.1f MB/s, median %.3f s; %s best %.3f s, median "
+        "%.3f s; %s / engine: best %.2fx, median of the rounds %.2fx\n"
+        "  CPU:  engine median %.3f s, %s median %.3f s; %s / engine: median of the rounds %.2fx\n",
+        what, best, Megabytes(bytes) / best, Median(engine), otherName, bestOther, Median(other),
+        otherName, bestOther / best, Median(ratios), Median(engineCpu), otherName, Median(otherCpu),
+        otherName, Median(cpuRatios));
+  }
+};
 
 double CopyTree(const fs::path& from, const fs::path& to) {
   fs::remove_all(to);
@@ -142,25 +223,24 @@ int Compare() {
   size_t packedBytes = 0;
   for (int32_t size : packedSizes) packedBytes += static_cast<size_t>(size);
   const size_t storedBytes = kFiles / 2 * kFileSize;
-  double stored = 1e9, whole = 1e9, cpStored = 1e9, cpWhole = 1e9;
+  const fs::path disk = root.Path() / "disk";
+  Rounds stored, packed, whole;
   for (int round = 0; round < kRounds; ++round) {
-    stored = std::min(stored, EngineInstall(medium, root.Path() / "disk", nullptr));
-    cpStored = std::min(cpStored, CopyTree(medium / "stored", root.Path() / "cp-stored"));
-    whole = std::min(whole, EngineInstall(medium, root.Path() / "disk", &packedSizes));
-    cpWhole = std::min(cpWhole, CopyTree(medium, root.Path() / "cp-whole"));
+    double wall = EngineInstall(medium, disk, Files::Stored, packedSizes), cpu = lastCpu;
+    stored.Add(wall, cpu, CopyTree(medium / "stored", root.Path() / "cp-stored"));
+    wall = EngineInstall(medium, disk, Files::Packed, packedSizes), cpu = lastCpu;
+    packed.Add(wall, cpu, UnpackLikeCdpack(medium, root.Path() / "unpacked"));
+    wall = EngineInstall(medium, disk, Files::Both, packedSizes), cpu = lastCpu;
+    whole.Add(wall, cpu, CopyTree(medium, root.Path() / "cp-whole"));
   }
   std::printf(
       "%d files: %d stored (%.1f MB), %d packed (%.1f MB on the medium, %.1f MB "
-      "unpacked); best of %d rounds\n",
+      "unpacked); %d rounds\n",
       kFiles, kFiles / 2, Megabytes(storedBytes), kFiles / 2, Megabytes(packedBytes),
       Megabytes(storedBytes), kRounds);
-  std::printf("stored files: engine %.2f s = %.1f MB/s, cp -r %.2f s = %.1f MB/s: %.2fx cp\n",
-              stored, Megabytes(storedBytes) / stored, cpStored, Megabytes(storedBytes) / cpStored,
-              cpStored / stored);
-  std::printf(
-      "whole tree:   engine %.2f s = %.1f MB/s written, cp -r %.2f s (copies the "
-      "packed files as they are): %.2fx cp\n",
-      whole, Megabytes(2 * storedBytes) / whole, cpWhole, cpWhole / whole);
+  stored.Print("stored files", "cp -r", storedBytes);
+  packed.Print("packed files", "unpack", storedBytes);
+  whole.Print("whole tree (cp -r copies the packed files as they are)", "cp -r", 2 * storedBytes);
   return 0;
 }
 
@@ -281,13 +361,14 @@ int main(int argc, char** argv) {
   const bool scale = argc == 2 && std::strcmp(argv[1], "--scale") == 0;
   const bool memory = argc == 2 && std::strcmp(argv[1], "--memory") == 0;
   if (argc > 1 && !scale && !memory) {
-    std::fprintf(stderr,
-                 "usage: %s [--scale|--memory]\nInstalls %d files (%.0f MB, half packed) from a local "
-                 "medium through the installation engine and copies them with cp -r, and prints "
-                 "the speeds (best of %d rounds).\n--scale times PrepareUpdate, CheckList and "
-                 "KeepListed on %d file items.\n--memory installs a 1 GiB packed and a 1 GiB stored "
-                 "file and reports the peak resident memory of each.\n",
-                 argv[0], kFiles, Megabytes(kFiles * kFileSize), kRounds, kScaleItems);
+    std::fprintf(
+        stderr,
+        "usage: %s [--scale|--memory]\nInstalls %d files (%.0f MB, half packed) from a local "
+        "medium through the installation engine and copies them with cp -r, and prints "
+        "the speeds (best and median of %d rounds).\n--scale times PrepareUpdate, CheckList and "
+        "KeepListed on %d file items.\n--memory installs a 1 GiB packed and a 1 GiB stored "
+        "file and reports the peak resident memory of each.\n",
+        argv[0], kFiles, Megabytes(kFiles * kFileSize), kRounds, kScaleItems);
     return std::strcmp(argv[1], "--help") == 0 ? 0 : 2;
   }
   try {

@@ -150,6 +150,7 @@ void TDatumValue::DoUserInstall(TInstallPhase phase) {
   std::unique_ptr<TStream> source = OpenMediumSource(totals, progress);
   const bool packed = IsPacked(*source);
   std::string target;
+  int64_t written = 0;  // the new file's size, for the log without asking the system
   try {
     target = GetFileName(kFileTarget);
     if (HasFlag(fg_ErrorIfExists) && os::FileExists(target))
@@ -168,6 +169,7 @@ void TDatumValue::DoUserInstall(TInstallPhase phase) {
         while (source->CopyInto(out, kCopyBlock) == kCopyBlock) {
         }
       }
+      written = out.Seek(0, 1);
       check.Verify();
     });
   } catch (const EPKWareError& failure) {
@@ -188,7 +190,7 @@ void TDatumValue::DoUserInstall(TInstallPhase phase) {
   LogEvent(TLogEvent("copy")
                .Str("item", Path())
                .Str("target", target)
-               .Int("bytes", os::FileSize(target))
+               .Int("bytes", written)
                .Bool("unpacked", packed)
                .Int("ms", std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count()));
 }

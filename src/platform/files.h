@@ -22,6 +22,9 @@ class File {
   virtual int64_t Seek(int64_t offset, int origin) = 0;  // origin 0 begin, 1 current, 2 end
   virtual void Truncate() = 0;                           // cuts the file at the position
   virtual int64_t Size() = 0;
+  // The size the file had when it was opened, where the platform learnt it then; otherwise
+  // Size(). For a reader that takes a file's size once, right after opening it.
+  virtual int64_t OpenedSize() { return Size(); }
   // Reads up to count bytes at offset without moving the position; returns how many.
   virtual int64_t ReadAt(int64_t offset, void* buffer, int64_t count) = 0;
   // Sets the date (packed DOS date-time of local time); false, with the date unchanged, when

@@ -56,7 +56,7 @@ ReplacementFile::ReplacementFile(const std::string& target, bool makeFolder) : t
     }
   }
   if (!file_) throw Exception("Cannot write file \"" + target + "\": no free temporary name");
-  claim_.emplace(temporary_);
+  claim_.emplace(temporary_, file_.get());
 }
 
 ReplacementFile::~ReplacementFile() {

@@ -4,15 +4,18 @@
 
 #include <string>
 
+#include "platform/files.h"
+
 namespace cd::os {
 
 // A temporary file that this process has just created and is writing, claimed while the object
 // lives: an interrupt of the run removes it (EndRunOnInterrupt), and another run that sweeps
 // leftovers (RemoveLeftover) leaves it alone. Never fails: an unclaimed file is only left
-// behind by an interrupt, for the next run's sweep.
+// behind by an interrupt, for the next run's sweep. Given the file as this process holds it open,
+// the claim is taken through that opening instead of opening the file again by name.
 class TemporaryFileClaim {
  public:
-  explicit TemporaryFileClaim(const std::string& hostPath);
+  explicit TemporaryFileClaim(const std::string& hostPath, File* open = nullptr);
   ~TemporaryFileClaim();
   TemporaryFileClaim(const TemporaryFileClaim&) = delete;
   TemporaryFileClaim& operator=(const TemporaryFileClaim&) = delete;

@@ -22,6 +22,7 @@ class TFileStream : public TStream {
   // Moves the end of the file to newSize; the position stays unless it was beyond.
   void SetSize(int64_t newSize) override;
   int64_t Size() override { return file_->Size(); }
+  int64_t OpenedSize() { return file_->OpenedSize(); }
   int64_t Peek(void* buffer, int64_t count) override {
     return count <= 0 ? 0 : file_->ReadAt(position_, buffer, count);
   }

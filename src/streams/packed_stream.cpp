@@ -29,8 +29,11 @@ struct TCodecStreams {
   TStream& dest;
   std::exception_ptr writeError = nullptr;
   std::vector<uint8_t> pending = {};
-  std::vector<uint8_t> input = {};
+  // Sized once: resizing it to each read's count would fill it with zeros again before every
+  // read (64 KiB of stores for each block).
+  std::vector<uint8_t> input = std::vector<uint8_t>(kInputBlock);
   size_t inputPos = 0;
+  size_t inputEnd = 0;
 
   void Flush() {
     if (writeError || pending.empty()) return;
@@ -48,18 +51,17 @@ uint32_t ReadFromSource(uint8_t* buffer, uint32_t& size, void* param) {
   // After a failed write the input ends, so the codec stops soon instead of working through
   // the rest of a stream whose output goes nowhere.
   if (streams.writeError) return 0;
-  if (streams.inputPos == streams.input.size()) {
-    streams.input.resize(kInputBlock);
+  if (streams.inputPos == streams.inputEnd) {
     int64_t got = 0;
     try {
       got = streams.source.Read(streams.input.data(), kInputBlock);
     } catch (const std::exception&) {
       got = 0;  // a failed read ends the input
     }
-    streams.input.resize(got > 0 ? static_cast<size_t>(got) : 0);
+    streams.inputEnd = got > 0 ? static_cast<size_t>(got) : 0;
     streams.inputPos = 0;
   }
-  const size_t n = std::min<size_t>(size, streams.input.size() - streams.inputPos);
+  const size_t n = std::min<size_t>(size, streams.inputEnd - streams.inputPos);
   std::memcpy(buffer, streams.input.data() + streams.inputPos, n);
   streams.inputPos += n;
   return static_cast<uint32_t>(n);

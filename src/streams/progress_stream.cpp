@@ -13,18 +13,21 @@ constexpr int64_t kReportStep = 2000;
 TProgressStream::TProgressStream(TStream& inner, TSetupTotals* totals, TReadProgressProc progress)
     : inner_(&inner), totals_(totals), progress_(std::move(progress)), size_(inner.Size()) {}
 
-TProgressStream::TProgressStream(std::unique_ptr<TStream> owned, TSetupTotals* totals,
+TProgressStream::TProgressStream(std::unique_ptr<TStream> owned, int64_t size, TSetupTotals* totals,
                                  TReadProgressProc progress)
-    : TProgressStream(*owned, totals, std::move(progress)) {
-  owned_ = std::move(owned);
-}
+    : owned_(std::move(owned)),
+      inner_(owned_.get()),
+      totals_(totals),
+      progress_(std::move(progress)),
+      size_(size) {}
 
 std::unique_ptr<TProgressStream> TProgressStream::CreateFromFile(const std::string& name,
                                                                  TSetupTotals* totals,
                                                                  TReadProgressProc progress) {
   auto file = std::make_unique<TFileStream>(name, os::OpenMode::Read, os::ShareMode::DenyNone);
+  const int64_t size = file->OpenedSize();  // known from opening it, without asking again
   return std::unique_ptr<TProgressStream>(
-      new TProgressStream(std::move(file), totals, std::move(progress)));
+      new TProgressStream(std::move(file), size, totals, std::move(progress)));
 }
 
 int64_t TProgressStream::Read(void* buffer, int64_t count) {

@@ -35,7 +35,8 @@ class TProgressStream : public TStream {
   int64_t CopyInto(os::File& target, int64_t count) override;
 
  private:
-  TProgressStream(std::unique_ptr<TStream> owned, TSetupTotals* totals, TReadProgressProc progress);
+  TProgressStream(std::unique_ptr<TStream> owned, int64_t size, TSetupTotals* totals,
+                  TReadProgressProc progress);
   void Report();
 
   std::unique_ptr<TStream> owned_;  // set when the progress stream opened inner itself

@@ -129,8 +129,10 @@ std::unique_ptr<PosixFile> PosixFile::Adopt(const std::string& name, const std::
              "The process cannot access the file because it is being used by another process");
   }
   if (mode == OpenMode::Create || mode == OpenMode::CreateNew) NoteEntryAdded(host);
-  std::unique_ptr<PosixFile> file(new PosixFile(name, fd, token, S_ISREG(st.st_mode)));
-  if (mode == OpenMode::Create && ftruncate(fd, 0) != 0) file->Fail("truncate");
+  const bool truncated = mode == OpenMode::Create;
+  std::unique_ptr<PosixFile> file(
+      new PosixFile(name, fd, token, S_ISREG(st.st_mode), truncated ? 0 : st.st_size));
+  if (truncated && ftruncate(fd, 0) != 0) file->Fail("truncate");
   return file;
 }
 
@@ -144,7 +146,7 @@ std::unique_ptr<PosixFile> PosixFile::OpenNameless(const std::string& dir) {
     if (fd >= 0) unlink(pattern.c_str());
   }
   if (fd < 0) FailOpen("temporary file in " + dir, SystemReason(errno));
-  return std::unique_ptr<PosixFile>(new PosixFile("temporary file in " + dir, fd, 0, true));
+  return std::unique_ptr<PosixFile>(new PosixFile("temporary file in " + dir, fd, 0, true, 0));
 }
 
 PosixFile::~PosixFile() {

@@ -30,14 +30,20 @@ class PosixFile : public File {
   int64_t Seek(int64_t offset, int origin) override;
   void Truncate() override;
   int64_t Size() override;
+  int64_t OpenedSize() override { return openedSize_; }
   int64_t ReadAt(int64_t offset, void* buffer, int64_t count) override;
   bool SetDate(int32_t dosDateTime) override;
   // Between two regular files the system copies the bytes itself, without a buffer here.
   int64_t CopyFrom(File& source, int64_t count) override;
+  int Descriptor() const { return fd_; }
 
  private:
-  PosixFile(std::string name, int fd, uint64_t shareToken, bool regular)
-      : name_(std::move(name)), fd_(fd), shareToken_(shareToken), regular_(regular) {}
+  PosixFile(std::string name, int fd, uint64_t shareToken, bool regular, int64_t openedSize)
+      : name_(std::move(name)),
+        fd_(fd),
+        shareToken_(shareToken),
+        regular_(regular),
+        openedSize_(openedSize) {}
   // Takes an open descriptor: checks it is no folder and registers the share claim.
   static std::unique_ptr<PosixFile> Adopt(const std::string& name, const std::string& host, int fd,
                                           OpenMode mode, ShareMode share);
@@ -47,6 +53,7 @@ class PosixFile : public File {
   int fd_;
   uint64_t shareToken_;
   bool regular_;
+  int64_t openedSize_;  // from the look at the opened file that its share claim needs
 };
 
 // The system's text for an errno value.

@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "platform/posix/folder_names.h"
+#include "platform/posix/posix_file.h"
 #include "platform/posix/share_table.h"
 
 namespace cd::os {
@@ -72,9 +73,14 @@ void Answer(int signal) {
 
 // The lock is an flock on a descriptor of its own, which another run's sweep cannot take while
 // this one holds it. Only in the moment between the file's creation and its claim could such a
-// sweep take it, which needs both runs' first write into one folder at the same instant.
-TemporaryFileClaim::TemporaryFileClaim(const std::string& hostPath) : slot_(TakeSlot(hostPath)) {
-  lock_ = open(hostPath.c_str(), O_RDONLY | O_CLOEXEC);
+// sweep take it, which needs both runs' first write into one folder at the same instant. A
+// descriptor duplicated from the open file shares its opening, and so its lock, and keeps both
+// after the file itself is closed; it needs no search for the name.
+TemporaryFileClaim::TemporaryFileClaim(const std::string& hostPath, File* open)
+    : slot_(TakeSlot(hostPath)) {
+  auto* posixFile = dynamic_cast<posix::PosixFile*>(open);
+  lock_ = posixFile ? fcntl(posixFile->Descriptor(), F_DUPFD_CLOEXEC, 0)
+                    : ::open(hostPath.c_str(), O_RDONLY | O_CLOEXEC);
   if (lock_ >= 0 && flock(lock_, LOCK_EX | LOCK_NB) != 0) {
     close(lock_);
     lock_ = -1;

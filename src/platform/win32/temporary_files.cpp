@@ -6,7 +6,7 @@
 
 namespace cd::os {
 
-TemporaryFileClaim::TemporaryFileClaim(const std::string&) {}
+TemporaryFileClaim::TemporaryFileClaim(const std::string&, File*) {}
 
 TemporaryFileClaim::~TemporaryFileClaim() = default;
 

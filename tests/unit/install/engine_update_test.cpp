@@ -4,17 +4,21 @@
 #include <algorithm>
 #include <filesystem>
 #include <iterator>
+#include <map>
 #include <vector>
 
 #include "base/exceptions.h"
 #include "engine_fixture.h"
 #include "install/datum_value.h"
+#include "install/hooks.h"
+#include "install/log_event.h"
 #include "install/packed_name.h"
 #include "install/version_value.h"
 #include "platform/files.h"
 #include "streams/file_stream.h"
 #include "streams/memory_stream.h"
 #include "streams/packed_stream.h"
+#include "support/hook_guard.h"
 #include "support/message_of.h"
 #include "support/packed_data.h"
 
@@ -43,8 +47,15 @@ TEST_F(UpdateTest, CopiesPlainAndPackedFilesWithTheirDates) {
   const std::string big = Text(50000);
   Datum("small.txt", "tiny");
   Datum("lib\\big.dll", Packed(big));
+  std::map<std::string, std::string> copied;  // item -> bytes of its copy event
+  HookGuard log(OnLogEvent(), [&](const TLogEvent& event) {
+    if (event.Name() == "copy") copied[event.Value("item")] = event.Value("bytes");
+  });
   manager_->PrepareUpdate(&callback_);
   manager_->Update(&callback_);
+
+  const std::map<std::string, std::string> sizes = {{"small.txt", "4"}, {"lib\\big.dll", "50000"}};
+  EXPECT_EQ(copied, sizes);
 
   EXPECT_EQ(EngineFixture::ReadFile(fx_.DiskFile("small.txt")), "tiny");
   EXPECT_EQ(EngineFixture::ReadFile(fx_.DiskFile("lib/big.dll")), big);

@@ -100,6 +100,21 @@ TEST(ReplaceFile, TheFirstReplacementInAFolderRemovesLeftoversAndNothingElse) {
   EXPECT_TRUE(FileExists(t.Name(kLeftoverNames[0])));
 }
 
+#ifndef _WIN32
+// A claim taken through the open file holds after the file is closed, until its rename.
+TEST(ReplaceFile, AClaimThroughTheOpenFileOutlivesTheFile) {
+  test::WinTempDir t;
+  const std::string name = t.Name("app.dll.~00000003.tmp");
+  auto file = OpenFile(name, OpenMode::CreateNew, ShareMode::Exclusive);
+  {
+    TemporaryFileClaim claim(HostPath(name), file.get());
+    file.reset();
+    EXPECT_FALSE(RemoveLeftover(HostPath(name)));
+  }
+  EXPECT_TRUE(RemoveLeftover(HostPath(name)));
+}
+#endif
+
 TEST(ReplaceFile, AMissingFolderIsMadeOnlyWhenAsked) {
   test::WinTempDir t;
   const std::string target = t.Name("New\\Deeper\\x.txt");

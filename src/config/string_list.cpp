@@ -59,6 +59,9 @@ std::string ExtractQuoted(std::string_view text, size_t& pos) {
 int CompareNoCase(std::string_view a, std::string_view b) {
   const size_t n = std::min(a.size(), b.size());
   for (size_t i = 0; i < n; ++i) {
+    // Names compared in a sorted list mostly share a long beginning: equal bytes need no
+    // case conversion.
+    if (a[i] == b[i]) continue;
     const int x = std::toupper(static_cast<unsigned char>(a[i]));
     const int y = std::toupper(static_cast<unsigned char>(b[i]));
     if (x != y) return x < y ? -1 : 1;

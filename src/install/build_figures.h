@@ -3,6 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+
+#include "platform/sha256.h"
 
 namespace cd {
 
@@ -11,6 +14,9 @@ struct TBuildFigures {
   int64_t destBytes = 0;       // the size of the file on the distribution
   bool destPacked = false;     // the file on the distribution holds packed data
   int packedForSignature = 0;  // files packed only because they begin with the signature
+  // The SHA-256 of the file on the distribution, taken as it was written; none for a member
+  // of a group, whose bytes go into the group's file.
+  std::optional<os::Sha256Digest> destDigest;
 };
 
 }  // namespace cd

@@ -80,7 +80,8 @@ const TClassInfo& TDatumValue::StaticClass() {
 // would otherwise be taken for packed data at installation.
 std::string TDatumValue::EmbeddedData() const {
   TFileStream source(GetFileName(kFileBuildSource), os::OpenMode::Read, os::ShareMode::DenyNone);
-  figures_ = TBuildFigures{source.Size()};
+  figures_ = TBuildFigures();
+  figures_.sourceBytes = source.Size();
   if (DataWouldReadBackAsPacked(source)) {
     figures_.packedForSignature = 1;
     TMemoryStream packed;

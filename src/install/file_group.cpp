@@ -15,6 +15,7 @@
 #include "install/medium_check.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "streams/digesting_stream.h"
 #include "streams/memory_stream.h"
 #include "streams/packed_stream.h"
 #include "streams/replacing_file_stream.h"
@@ -78,18 +79,22 @@ void TFileGroup::PackFile(unsigned jobs) {
     TObjectWriter(binary).WriteRoot(*this);
   }
   prepared.clear();
+  int64_t size = 0;
   {
     // Written beside its final name and put in place when complete, as a single file is.
-    TReplacingFileStream out(dest);
+    TReplacingFileStream file(dest);
+    TDigestingStream out(file);
     TMemoryStream buffer(std::move(binary));
     figures_ = MembersFigures(*this);
     if (HasFlag(fg_GroupNotCompress))
       out.CopyFrom(buffer, 0);
     else
       figures_.destPacked = PackStream(buffer, out);
-    out.Commit();
+    size = file.Size();
+    figures_.destDigest = out.Digest();
+    file.Commit();
   }
-  RecordDestSize(dest);
+  RecordDestSize(dest, size);
 }
 
 void TFileGroup::DoUserInstall(TInstallPhase phase) {

@@ -14,6 +14,7 @@
 #include "install/packed_name.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "streams/digesting_stream.h"
 #include "streams/file_stream.h"
 #include "streams/packed_stream.h"
 #include "streams/progress_stream.h"
@@ -141,10 +142,14 @@ std::string TFileItem::GetFileName(TFileNameKind kind) const {
 void TFileItem::PackFile(unsigned) {
   const std::string dest = GetFileName(kFileBuildDest);
   os::ForceDirectories(os::ExtractFilePath(dest));
+  int64_t size = 0;
   {
     TFileStream in(GetFileName(kFileBuildSource), os::OpenMode::Read, os::ShareMode::DenyNone);
-    TReplacingFileStream out(dest);
-    figures_ = TBuildFigures{in.Size()};
+    TReplacingFileStream file(dest);
+    // The medium's sums take the digest of the bytes as they are written.
+    TDigestingStream out(file);
+    figures_ = TBuildFigures();
+    figures_.sourceBytes = in.Size();
     if (WouldReadBackAsPacked(in)) {
       PackStreamAlways(in, out);
       figures_.destPacked = true;
@@ -154,15 +159,16 @@ void TFileItem::PackFile(unsigned) {
     } else {
       figures_.destPacked = PackStream(in, out);
     }
-    out.Commit();
+    size = file.Size();
+    figures_.destDigest = out.Digest();
+    file.Commit();
   }
-  RecordDestSize(dest);
+  RecordDestSize(dest, size);
 }
 
 // DestSize keeps sizes below 4 GB (read back through DestBytes); a larger file would be
 // recorded as a wrong size, so it is refused.
-void TFileItem::RecordDestSize(const std::string& dest) {
-  const int64_t size = os::FileSize(dest);
+void TFileItem::RecordDestSize(const std::string& dest, int64_t size) {
   if (size > static_cast<int64_t>(UINT32_MAX)) {
     throw Exception(
         Format("%s.PackFile: File \"%s\" is larger than 4 GB (%d bytes), more than "

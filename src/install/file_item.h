@@ -89,9 +89,9 @@ class TFileItem : public TEItem {
   // stored limit) and record its size there. jobs: the threads the item may use for its
   // parts (a group packs its members on them).
   virtual void PackFile(unsigned jobs);
-  // Build time: DestSize := the size of dest, the file just put onto the distribution (also
-  // kept in its figures).
-  void RecordDestSize(const std::string& dest);
+  // Build time: DestSize := size, the size of dest, the file just put onto the distribution
+  // (also kept in its figures).
+  void RecordDestSize(const std::string& dest, int64_t size);
   // Build time: what PackFile found (zeros before it has run).
   const TBuildFigures& Figures() const { return figures_; }
   // Build time: whether the source (from its position) would go onto the medium unchanged

@@ -99,7 +99,7 @@ void TInstallManager::Execute() {
 
   CheckOutputFolder(DestPrgPath(), SourcePrgPath());
   os::ForceDirectories(DestPrgPath());
-  DeleteDirectoryContents(DestPrgPath());
+  DeleteDirectoryContents(DestPrgPath(), jobs_);
 
   TStringList names;
   names.SetSorted(true);

@@ -1,6 +1,7 @@
 // The sums file of a built medium: each file hashed as it lies in the output folder.
 #include "runner/medium_sums_writer.h"
 
+#include <optional>
 #include <vector>
 
 #include "base/exceptions.h"
@@ -34,17 +35,35 @@ void WriteMediumSums(const TFilesManager& files, const std::string& configFileNa
   TMediumSums listed;
   listed.Add(configName, {});
   std::vector<std::string> paths;
-  std::vector<std::string> names;
+  std::vector<const TFileItem*> items;
+  bool shared = false;
   for (const TFileItem* item : files.FileItems()) {
     const std::string path = MediumSumsPath(*item);
-    if (listed.Find(path)) continue;
+    if (listed.Find(path)) {
+      shared = true;
+      continue;
+    }
     listed.Add(path, {});
     paths.push_back(path);
-    names.push_back(item->GetFileName(kFileBuildDest));
+    items.push_back(item);
   }
-  std::vector<os::Sha256Digest> digests(names.size());
+  // The digest taken while the file was written serves unless another item wrote the same
+  // file, which may have been the later one: then every file is read again.
+  std::vector<os::Sha256Digest> digests(items.size());
+  std::vector<size_t> unread;
+  for (size_t i = 0; i < items.size(); ++i) {
+    const std::optional<os::Sha256Digest>& written = items[i]->Figures().destDigest;
+    if (written && !shared)
+      digests[i] = *written;
+    else
+      unread.push_back(i);
+  }
   ParallelEach(
-      names.size(), jobs, [&](size_t i) { digests[i] = FileDigest(names[i]); }, [](size_t) {});
+      unread.size(), jobs,
+      [&](size_t k) {
+        digests[unread[k]] = FileDigest(items[unread[k]]->GetFileName(kFileBuildDest));
+      },
+      [](size_t) {});
   TMediumSums sums;
   sums.Add(configName, FileDigest(configFileName));
   for (size_t i = 0; i < paths.size(); ++i) sums.Add(paths[i], digests[i]);

@@ -10,7 +10,8 @@ class TFilesManager;
 // Writes "SHA256SUMS" beside configFileName: a line for the configuration and one for each
 // file item's file on the medium, the path relative to the configuration's folder as cdrun
 // looks it up (PrgSubpath and the name on the medium). A signature left by an earlier build
-// is removed, since it would no longer match. The files are hashed on up to jobs threads.
+// is removed, since it would no longer match. An item's file is taken by the digest its
+// packing recorded; files without one are hashed on up to jobs threads.
 void WriteMediumSums(const TFilesManager& files, const std::string& configFileName,
                      unsigned jobs = 1);
 

@@ -22,9 +22,11 @@
 #include "media/run_cdrom.h"
 #include "media/run_viewer.h"
 #include "platform/files.h"
+#include "platform/sha256.h"
 #include "support/hook_guard.h"
 #include "support/message_of.h"
 #include "support/packed_data.h"
+#include "util/medium_sums.h"
 
 namespace cd {
 namespace {
@@ -140,6 +142,29 @@ TEST_F(InstallManagerBuildTest, BuildsTheChosenMediumFileByFile) {
   EXPECT_EQ(entry(1)->Exe(), "Viewer\\view.exe");
   EXPECT_EQ(read->PrgSubpath(), "prg\\");
   EXPECT_EQ(read->RunData().InstallLang(), "EN");
+}
+
+// The sums list every file as it lies on the medium: a packed, a stored and a group file by
+// the digest taken as each was written, and a file that two items write (the later one wins)
+// by its bytes.
+TEST_F(InstallManagerBuildTest, SumsListEachFileAsItLiesOnTheMedium) {
+  Describe();
+  AddDatum("First\\a.txt=Same\\same.txt", Repeated("first ", 400));
+  AddDatum("Second\\b.txt=Same\\same.txt", Repeated("second ", 400));
+  TRunCDRom* medium = AddMedium(
+      "DISC2",
+      {"viewer\\view.exe", "@Docs", "First\\a.txt=Same\\same.txt", "Second\\b.txt=Same\\same.txt"});
+  medium->Instances().Add(3);
+  Build(medium);
+  const TMediumSums sums = TMediumSums::Parse(ReadHost(OutFile("SHA256SUMS")), "SHA256SUMS");
+  EXPECT_EQ(ReadHost(OutFile("prg/Same/same.txt")), Repeated("second ", 400));
+  for (const char* name :
+       {"run.cfg", "prg/Viewer/view.ex_", "prg/Help/small.txt", "prg/Docs/manual.txt",
+        "prg/VokMnger/Bookcard/bookcard.grp", "prg/Same/same.txt"}) {
+    const std::string* listed = sums.Find(name);
+    ASSERT_NE(listed, nullptr) << name;
+    EXPECT_EQ(*listed, os::DigestHex(os::Sha256Of(ReadHost(OutFile(name))))) << name;
+  }
 }
 
 TEST_F(InstallManagerBuildTest, MediumOverridesPathsAndSubpath) {

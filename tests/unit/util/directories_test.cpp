@@ -23,13 +23,20 @@ class Directories : public testing::Test {
   test::TempDir dir_;
 };
 
+// On one thread and on several, which take the folder's entries side by side.
 TEST_F(Directories, DeleteDirectoryContentsKeepsTheFolderItself) {
-  os::ForceDirectories(Base() + "T\\x\\y\\");
-  StringToFile("1", Base() + "T\\top.txt");
-  StringToFile("2", Base() + "T\\x\\y\\deep.txt");
-  DeleteDirectoryContents(Base() + "T\\");
-  EXPECT_TRUE(fs::is_directory(dir_.Path() / "T"));
-  EXPECT_TRUE(fs::is_empty(dir_.Path() / "T"));
+  for (unsigned jobs : {1u, 4u}) {
+    os::ForceDirectories(Base() + "T\\x\\y\\");
+    StringToFile("1", Base() + "T\\top.txt");
+    StringToFile("2", Base() + "T\\x\\y\\deep.txt");
+    for (const std::string folder : {"a", "b", "c"}) {
+      os::ForceDirectories(Base() + "T\\" + folder + "\\");
+      StringToFile(folder, Base() + "T\\" + folder + "\\in.txt");
+    }
+    DeleteDirectoryContents(Base() + "T\\", jobs);
+    EXPECT_TRUE(fs::is_directory(dir_.Path() / "T"));
+    EXPECT_TRUE(fs::is_empty(dir_.Path() / "T")) << jobs;
+  }
 }
 
 TEST_F(Directories, DeleteDirectoryTreeRemovesEverything) {

@@ -30,7 +30,7 @@ TEST(FileProperties, SizeByNameFindsFilesFoldersAndPatterns) {
   EXPECT_EQ(GetFileSizeByName(folder + "\\*.none"), -1);
 }
 
-TEST(FileProperties, DatesRoundTripAndMissingFilesGiveMinusOne) {
+TEST(FileProperties, DatesRoundTripAndMissingFilesAndFoldersGiveMinusOne) {
   test::TempDir dir;
   const std::string path = dir.File("dated.txt");
   StringToFile("x", path);
@@ -38,6 +38,8 @@ TEST(FileProperties, DatesRoundTripAndMissingFilesGiveMinusOne) {
   SetFileDate(path, stamp);
   EXPECT_EQ(GetFileDate(path), stamp);
   EXPECT_EQ(GetFileDate(dir.File("missing.txt")), -1);
+  os::ForceDirectories(dir.File("folder"));
+  EXPECT_EQ(GetFileDate(dir.File("folder")), -1);  // a folder is no file
   SetFileDate(dir.File("missing.txt"), stamp);  // silently nothing
   EXPECT_FALSE(os::FileExists(dir.File("missing.txt")));
 }

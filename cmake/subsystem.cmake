@@ -30,7 +30,7 @@ function(cd_unit_tests folder)
   # CDRUN_ROOT keeps the POSIX drive map of the tests (drive C: and the rest) in the build.
   set_tests_properties(${folder} PROPERTIES ENVIRONMENT
                        "CD_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}/data;CDRUN_ROOT=${CMAKE_BINARY_DIR}/cdrun-root"
-                       TIMEOUT 600)
+                       TIMEOUT 300)
 endfunction()
 
 # cd_fuzzer(name source DEPS lib...) : libFuzzer target fuzz_<name>

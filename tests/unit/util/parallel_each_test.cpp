@@ -6,7 +6,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <latch>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -52,8 +51,9 @@ TEST(ParallelEach, OneJobRunsInOrderAndStopsAtTheFirstFailure) {
 
 TEST(ParallelEach, TheLowestFailedPieceIsRaisedAndNoPieceStartsAfterIt) {
   // Four pieces that have all started before any fails: the lowest index wins, whatever
-  // order they fail in, and none of the later pieces starts.
-  std::latch started(4);
+  // order they fail in, and none of the later pieces starts. The pieces meet by spinning on a
+  // counter: std::latch can miss its wake-up in the MinGW runtime's atomic wait and hang.
+  std::atomic<int> started{0};
   std::atomic<int> ran{0};
   try {
     ParallelEach(
@@ -61,7 +61,8 @@ TEST(ParallelEach, TheLowestFailedPieceIsRaisedAndNoPieceStartsAfterIt) {
         [&](size_t i) {
           ++ran;
           if (i < 4) {
-            started.arrive_and_wait();
+            ++started;
+            while (started.load() < 4) std::this_thread::yield();
             throw std::runtime_error("piece " + std::to_string(i));
           }
         },

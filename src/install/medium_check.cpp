@@ -25,7 +25,7 @@ TMediumCheck::TMediumCheck(const TFileItem& item, std::unique_ptr<TStream>& sour
   if (!sums) return;
   fileName_ = item.GetFileName(kFileMediumSource);
   expected_ = sums->Require(MediumSumsPath(item), fileName_);
-  auto hashing = std::make_unique<THashingStream>(std::move(source));
+  auto hashing = std::make_unique<THashingStream>(std::move(source), item.IsLocalSource());
   hashing_ = hashing.get();
   source = std::move(hashing);
 }

@@ -4,11 +4,12 @@
 #include <algorithm>
 
 #include "base/exceptions.h"
+#include "platform/files.h"
 
 namespace cd {
 
-THashingStream::THashingStream(std::unique_ptr<TStream> inner)
-    : inner_(std::move(inner)), position_(inner_->Position()) {}
+THashingStream::THashingStream(std::unique_ptr<TStream> inner, bool inBackground)
+    : inner_(std::move(inner)), inBackground_(inBackground), position_(inner_->Position()) {}
 
 int64_t THashingStream::Read(void* buffer, int64_t count) {
   // A seek may have skipped bytes: they are read once to keep the digest in order.
@@ -18,11 +19,35 @@ int64_t THashingStream::Read(void* buffer, int64_t count) {
   const int64_t end = position_ + n;
   if (end > hashed_ && hashed_ >= position_) {
     const int64_t skip = hashed_ - position_;
-    hasher_.Update(static_cast<const char*>(buffer) + skip, static_cast<size_t>(n - skip));
+    Hash(static_cast<const char*>(buffer) + skip, static_cast<size_t>(n - skip));
     hashed_ = end;
   }
   position_ = end;
   return n;
+}
+
+int64_t THashingStream::CopyInto(os::File& target, int64_t count) {
+  // A stream of one block would wait for the worker about as long as hashing it takes.
+  if (inBackground_ && !background_ && hashed_ == 0 && position_ == 0 &&
+      inner_->Size() > static_cast<int64_t>(TBackgroundSha256::kBlockSize))
+    background_ = std::make_unique<TBackgroundSha256>();
+  if (!background_ || position_ != hashed_) return TStream::CopyInto(target, count);
+  int64_t done = 0;
+  while (done < count) {
+    size_t room = 0;
+    char* block = background_->Reserve(room);
+    const int64_t n =
+        inner_->Read(block, std::min<int64_t>(static_cast<int64_t>(room), count - done));
+    if (n <= 0) break;
+    // The block is the worker's once committed, so it is written first; should the write
+    // fail, the digest reads these bytes again.
+    position_ += n;
+    target.Write(block, n);
+    background_->Commit(static_cast<size_t>(n));
+    hashed_ = position_;
+    done += n;
+  }
+  return done;
 }
 
 int64_t THashingStream::Write(const void*, int64_t) {
@@ -42,15 +67,23 @@ void THashingStream::HashUpTo(int64_t end) {
         end < 0 ? int64_t{sizeof buffer} : std::min<int64_t>(sizeof buffer, end - hashed_);
     const int64_t n = inner_->Read(buffer, want);
     if (n <= 0) break;
-    hasher_.Update(buffer, static_cast<size_t>(n));
+    Hash(buffer, static_cast<size_t>(n));
     hashed_ += n;
   }
   inner_->SetPosition(position_);
 }
 
+void THashingStream::Hash(const void* data, size_t size) {
+  if (background_) {
+    background_->Update(data, size);
+  } else {
+    hasher_.Update(data, size);
+  }
+}
+
 os::Sha256Digest THashingStream::Digest() {
   HashUpTo(-1);
-  return hasher_.Finish();
+  return background_ ? background_->Finish() : hasher_.Finish();
 }
 
 }  // namespace cd

@@ -1,12 +1,18 @@
 // THashingStream: reads another stream and takes every byte into a SHA-256 digest once and in
 // order, the first time a read passes it, so that a copy or an unpacking through it hashes
-// the bytes as it reads them and a file is not read a second time for its digest.
+// the bytes as it reads them and a file is not read a second time for its digest. Where the
+// background is allowed, a stream larger than a block that is copied into a file from its
+// start is hashed on the hash worker thread while the copy goes on: each block is read
+// straight into the worker's memory and written from there. Other readings hash on the
+// caller's thread: an unpacking's blocks are small and would wait for the worker as long as
+// they take to hash.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 
 #include "platform/sha256.h"
+#include "streams/background_sha256.h"
 #include "streams/stream.h"
 
 namespace cd {
@@ -14,13 +20,14 @@ namespace cd {
 class THashingStream : public TStream {
  public:
   // Takes over inner at its position; its bytes are hashed from its start (those before the
-  // position when the first read comes).
-  explicit THashingStream(std::unique_ptr<TStream> inner);
+  // position when the first read comes); inBackground allows the hash worker for copies.
+  explicit THashingStream(std::unique_ptr<TStream> inner, bool inBackground = false);
 
   int64_t Read(void* buffer, int64_t count) override;
   int64_t Write(const void*, int64_t) override;
   int64_t Seek(int64_t offset, TSeekOrigin origin) override;
   int64_t Size() override { return inner_->Size(); }
+  int64_t CopyInto(os::File& target, int64_t count) override;
 
   // The digest of the whole stream: what no read has passed yet is read (and hashed) first;
   // the position stays where it was. Called once, at the end of the reading.
@@ -30,9 +37,12 @@ class THashingStream : public TStream {
   // Hashes the bytes from hashed_ up to end (to the end of the stream when end is negative),
   // reading them and going back to position_ afterwards.
   void HashUpTo(int64_t end);
+  void Hash(const void* data, size_t size);
 
   std::unique_ptr<TStream> inner_;
   os::Sha256 hasher_;
+  const bool inBackground_;
+  std::unique_ptr<TBackgroundSha256> background_;  // instead of hasher_ when set
   int64_t position_ = 0;
   int64_t hashed_ = 0;  // the bytes before this offset are in the digest
 };

@@ -1,21 +1,34 @@
 // The hashing stream gives the digest of the whole stream however it was read: in odd pieces,
-// with peeks and seeks back, with bytes skipped by a seek, or not read to the end.
+// with peeks and seeks back, with bytes skipped by a seek, copied into a file, or not read to
+// the end; hashed on the caller's thread or in the background.
 #include "streams/hashing_stream.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <thread>
+#include <vector>
 
 #include "base/exceptions.h"
+#include "platform/files.h"
 #include "streams/memory_stream.h"
+#include "support/temp_dir.h"
 
 namespace cd {
 namespace {
 
-TEST(HashingStreamTest, DigestOfTheWholeStreamWhateverTheReading) {
+std::string Numbered(int size) {
   std::string data;
-  for (int i = 0; i < 200000; ++i) data += static_cast<char>(i * 7 % 251);
+  for (int i = 0; i < size; ++i) data += static_cast<char>(i * 7 % 251);
+  return data;
+}
+
+TEST(HashingStreamTest, DigestOfTheWholeStreamWhateverTheReading) {
+  const std::string data = Numbered(200000);
   const std::string expected = os::DigestHex(os::Sha256Of(data));
+  test::TempDir dir;
+  auto copy = os::OpenFile(dir.File("copy.bin"), os::OpenMode::Create, os::ShareMode::Exclusive);
   const std::function<void(THashingStream&)> readings[] = {
       [](THashingStream&) {},  // nothing read: Digest reads it all
       [](THashingStream& s) {  // odd pieces to the end
@@ -36,14 +49,59 @@ TEST(HashingStreamTest, DigestOfTheWholeStreamWhateverTheReading) {
         s.SetPosition(150000);
         s.Read(buffer, 100);
       },
+      [&](THashingStream& s) {  // a read, then copies into a file in pieces to the end
+        char buffer[333];
+        s.Read(buffer, sizeof buffer);
+        while (s.CopyInto(*copy, 61440) == 61440) {
+        }
+      },
+      [&](THashingStream& s) {  // a copy after a seek back and one after a seek forward
+        s.CopyInto(*copy, 70000);
+        s.SetPosition(10);
+        s.CopyInto(*copy, 100);
+        s.SetPosition(190000);
+        s.CopyInto(*copy, 5000);
+      },
   };
-  for (const auto& read : readings) {
-    THashingStream stream(std::make_unique<TMemoryStream>(data));
-    read(stream);
-    const int64_t position = stream.Position();
-    EXPECT_EQ(os::DigestHex(stream.Digest()), expected);
-    EXPECT_EQ(stream.Position(), position);
+  for (const bool background : {false, true}) {
+    for (const auto& read : readings) {
+      THashingStream stream(std::make_unique<TMemoryStream>(data), background);
+      read(stream);
+      const int64_t position = stream.Position();
+      EXPECT_EQ(os::DigestHex(stream.Digest()), expected) << "background " << background;
+      EXPECT_EQ(stream.Position(), position);
+    }
   }
+  copy->Seek(0, 0);
+  copy->Truncate();
+  THashingStream stream(std::make_unique<TMemoryStream>(data), true);
+  EXPECT_EQ(stream.CopyInto(*copy, 300000), 200000);
+  copy.reset();
+  EXPECT_EQ(os::ReadWholeFile(dir.File("copy.bin")), data);
+}
+
+// Digests in the background on several threads at once, two alive on each, share the worker
+// without waiting for each other's blocks.
+TEST(HashingStreamTest, BackgroundDigestsOnManyThreadsAtOnce) {
+  const std::string data = Numbered(1 << 20);
+  const std::string expected = os::DigestHex(os::Sha256Of(data));
+  test::TempDir dir;
+  std::vector<std::thread> threads;
+  std::vector<std::string> digests(8);
+  for (size_t t = 0; t < 4; ++t) {
+    threads.emplace_back([&, t] {
+      auto copy = os::OpenFile(dir.File("copy" + std::to_string(t)), os::OpenMode::Create,
+                               os::ShareMode::Exclusive);
+      THashingStream first(std::make_unique<TMemoryStream>(data), true);
+      THashingStream second(std::make_unique<TMemoryStream>(data), true);
+      while (first.CopyInto(*copy, 40000) > 0 && second.CopyInto(*copy, 40000) > 0) {
+      }
+      digests[2 * t] = os::DigestHex(first.Digest());
+      digests[2 * t + 1] = os::DigestHex(second.Digest());
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+  EXPECT_EQ(digests, std::vector<std::string>(8, expected));
 }
 
 TEST(HashingStreamTest, StartsWhereTheStreamStandsAndIsReadOnly) {

@@ -1,8 +1,9 @@
-// A medium built with its sums and run: verified end to end; a changed byte in a stored file,
-// a packed file, a group file or the configuration, a truncated file and a missing line each
-// fail the run naming the file and leave the installed files as they were; a medium without
-// sums installs as before; IgnoreUserInstallError lets the run go on; with the publisher's
-// key, signed sums are required and checked before the configuration is read.
+// A medium built with its sums and run: verified end to end; a changed byte in a stored file
+// (large enough to be hashed on the worker thread while it is copied), a packed file, a group
+// file or the configuration, a truncated file and a missing line each fail the run naming the
+// file and leave the installed files as they were; a medium without sums installs as before;
+// IgnoreUserInstallError lets the run go on; with the publisher's key, signed sums are
+// required and checked before the configuration is read.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -51,14 +52,14 @@ const DamageCase kDamages[] = {
 };
 
 const char* const kInstalled[] = {"stored.txt", "packed.txt", "a.txt", "b.txt"};
-const std::string kContents[] = {"a stored file", Repeated("a packed file ", 6000),
-                                 Repeated("Verified\\a.txt", 3000),
-                                 Repeated("Verified\\b.txt", 3000)};
+const std::string kContents[] = {
+    Repeated("a stored file ", 200000), Repeated("a packed file ", 6000),
+    Repeated("Verified\\a.txt", 3000), Repeated("Verified\\b.txt", 3000)};
 
 class VerifiedMediumTest : public ::testing::Test, public test::InstallManagerFixture {
  protected:
   void SetUp() override {
-    AddDatum("Verified\\stored.txt", kContents[0]);
+    AddDatum("Verified\\stored.txt", kContents[0])->SetFlags(SetBit(fg_SingleNotCompress));
     AddDatum("Verified\\packed.txt", kContents[1]);
     auto* group = new TFileGroup(&Files(), "Verified\\help.grp");
     for (int i : {2, 3}) {
@@ -97,7 +98,7 @@ class VerifiedMediumTest : public ::testing::Test, public test::InstallManagerFi
     const std::string sums = OutFile("SHA256SUMS");
     switch (damage) {
       case Damage::Stored:
-        ChangeByte(OutFile("prg/Verified/stored.txt"), 3);
+        ChangeByte(OutFile("prg/Verified/stored.txt"), 150000);
         break;
       case Damage::Packed:
         ChangeByte(OutFile("prg/Verified/packed.txt"),
@@ -152,6 +153,7 @@ class VerifiedMediumDamageTest : public VerifiedMediumTest,
                                  public ::testing::WithParamInterface<DamageCase> {};
 
 TEST_P(VerifiedMediumDamageTest, FailsNamingTheFileAndLeavesTheInstalledFiles) {
+  ASSERT_EQ(fs::file_size(OutFile("prg/Verified/stored.txt")), kContents[0].size());  // stored
   Apply(GetParam().damage);
   const TRunOutcome outcome = Run();
   if (GetParam().shown) {

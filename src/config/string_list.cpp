@@ -78,6 +78,16 @@ int AddSorted(std::vector<std::string>& items, const std::string& value) {
   return static_cast<int>(items.insert(it, value) - items.begin());
 }
 
+// Brings items into order as adding each in turn to a sorted list would: an entry equal to an
+// earlier one without regard to case is dropped.
+void SortKeepingFirst(std::vector<std::string>& items) {
+  std::stable_sort(items.begin(), items.end(),
+                   [](const auto& a, const auto& b) { return CompareNoCase(a, b) < 0; });
+  items.erase(std::unique(items.begin(), items.end(),
+                          [](const auto& a, const auto& b) { return CompareNoCase(a, b) == 0; }),
+              items.end());
+}
+
 }  // namespace
 
 int TStringList::IndexOfName(std::string_view name) const {
@@ -105,11 +115,7 @@ void TStringList::SetValue(const std::string& name, const std::string& value) {
 }
 
 void TStringList::SetSorted(bool sorted) {
-  if (sorted && !sorted_) {
-    std::vector<std::string> old = std::move(items_);
-    items_.clear();
-    for (const auto& s : old) AddSorted(items_, s);
-  }
+  if (sorted && !sorted_) SortKeepingFirst(items_);
   sorted_ = sorted;
 }
 
@@ -138,6 +144,11 @@ int TStringList::Add(const std::string& value) {
   if (sorted_) return AddSorted(items_, value);
   items_.push_back(value);
   return Count() - 1;
+}
+
+void TStringList::AddAll(const std::vector<std::string>& values) {
+  items_.insert(items_.end(), values.begin(), values.end());
+  if (sorted_) SortKeepingFirst(items_);
 }
 
 void TStringList::Insert(int index, const std::string& value) {

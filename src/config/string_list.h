@@ -20,6 +20,9 @@ class TStringList : public TPersistent {
   const std::string& Strings(int index) const;
   void SetString(int index, const std::string& value);
   int Add(const std::string& value);
+  // Adds every value as Add would, in order; a sorted list sorts once instead of inserting
+  // each value in its place.
+  void AddAll(const std::vector<std::string>& values);
   void Insert(int index, const std::string& value);
   void Delete(int index);
   void Clear() { items_.clear(); }

@@ -13,12 +13,14 @@
 namespace cd {
 namespace {
 
-// underWay holds the names of the lists whose expansion is in progress.
+// Collects the names in order; underWay holds the names of the lists whose expansion is in
+// progress.
 void AppendLines(const TFileListManager* manager, const std::string& listName,
-                 const TStringList& lines, TStringList& names, std::vector<std::string>& underWay) {
+                 const TStringList& lines, std::vector<std::string>& names,
+                 std::vector<std::string>& underWay) {
   for (const std::string& line : lines.Items()) {
     if (line.empty() || line[0] != '@') {
-      names.Add(line);
+      names.push_back(line);
       continue;
     }
     const std::string ref = line.substr(1);
@@ -41,14 +43,18 @@ void AppendLines(const TFileListManager* manager, const std::string& listName,
 void Append(const TFileList& list, const TStringList& lines, TStringList& names) {
   auto* manager = dynamic_cast<TFileListManager*>(GetManager(const_cast<TFileList*>(&list)));
   std::vector<std::string> underWay{list.Name()};
-  AppendLines(manager, list.Name(), lines, names, underWay);
+  std::vector<std::string> found;
+  AppendLines(manager, list.Name(), lines, found, underWay);
+  names.AddAll(found);
 }
 
 void AppendFor(const TFileListManager& manager, const std::string& listName,
                const TStringList& lines, TStringList& names) {
   // Not a list of the manager: its name is only for messages and cannot be referenced.
   std::vector<std::string> underWay;
-  AppendLines(&manager, listName, lines, names, underWay);
+  std::vector<std::string> found;
+  AppendLines(&manager, listName, lines, found, underWay);
+  names.AddAll(found);
 }
 
 }  // namespace cd

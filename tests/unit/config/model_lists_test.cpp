@@ -1,6 +1,10 @@
 // String lists, collections, TCollectionEx and TInterfacedCollectionItem.
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+#include <vector>
+
 #include "config/collection_ex.h"
 #include "config/interfaced_collection_item.h"
 #include "support/message_of.h"
@@ -36,6 +40,37 @@ TEST(StringList, TextIndexOfAndIndexErrors) {
   EXPECT_EQ(list.Strings(4), "e");
   EXPECT_EQ(MessageOf([&] { list.Strings(5); }), "List index out of bounds (5)");
   EXPECT_EQ(MessageOf([&] { list.Insert(7, "x"); }), "List index out of bounds (7)");
+}
+
+// A sorted list gets the same entries whether values come one at a time, all at once, or
+// before the list is sorted: in order without regard to case, the first of equal ones kept.
+TEST(StringList, SortedEntriesAreTheSameHoweverTheyArrive) {
+  std::mt19937 rng(5);
+  const char* const pieces[] = {"a", "B", "b", "c\\", "C\\", "ab", "AB", "\\"};
+  for (int round = 0; round < 50; ++round) {
+    std::vector<std::string> values(rng() % 40);
+    for (std::string& value : values)
+      for (unsigned n = rng() % 4; n > 0; --n) value += pieces[rng() % 8];
+    const size_t half = values.size() / 2;
+    TStringList one, all, late;
+    one.SetSorted(true);
+    all.SetSorted(true);
+    for (const std::string& value : values) one.Add(value);
+    all.Add("ab");
+    all.AddAll(std::vector<std::string>(values.begin(), values.begin() + half));
+    all.AddAll(std::vector<std::string>(values.begin() + half, values.end()));
+    for (const std::string& value : values) late.Add(value);
+    late.SetSorted(true);
+    TStringList withAb;
+    withAb.SetSorted(true);
+    withAb.Add("ab");
+    for (const std::string& value : values) withAb.Add(value);
+    EXPECT_EQ(all.Items(), withAb.Items());
+    EXPECT_EQ(late.Items(), one.Items());
+  }
+  TStringList plain;
+  plain.AddAll({"b", "a", "b"});
+  EXPECT_EQ(plain.Items(), (std::vector<std::string>{"b", "a", "b"}));
 }
 
 TEST(Collection, ItemsKnowTheirIndexAndOwner) {

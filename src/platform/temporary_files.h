@@ -21,12 +21,14 @@ class TemporaryFileClaim {
   TemporaryFileClaim& operator=(const TemporaryFileClaim&) = delete;
 
  private:
-  int slot_ = -1;  // POSIX: the entry in the table the interrupt handler reads
-  int lock_ = -1;  // POSIX: the descriptor that holds the claim's lock
+  int slot_ = -1;     // POSIX: the entry in the table the interrupt handler reads
+  int lock_ = -1;     // POSIX: the descriptor that holds the claim's lock
+  std::string name_;  // Windows: the name in this process's table of claims
 };
 
 // Removes a temporary file that an earlier run left behind; false, with the file kept, when a
-// live process claims it (on Windows: has it open) or it cannot be removed.
+// live process claims it (on Windows: this process claims it or another has it open) or it
+// cannot be removed.
 bool RemoveLeftover(const std::string& hostPath);
 
 // POSIX: from now on SIGINT and SIGTERM remove every claimed temporary file and end the process

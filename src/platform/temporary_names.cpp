@@ -49,13 +49,13 @@ bool IsTemporaryName(const std::string& fileName) {
   return true;
 }
 
+// The sweep holds the lock: another thread that is to write into the folder waits until it is
+// done, so that the sweep never meets a temporary file that thread has only just made.
 void SweepLeftoversOnce(const std::string& folder) {
   static std::mutex mutex;
   static std::unordered_set<std::string> swept;
-  {
-    std::lock_guard<std::mutex> lock(mutex);
-    if (!swept.insert(folder).second) return;
-  }
+  std::lock_guard<std::mutex> lock(mutex);
+  if (!swept.insert(folder).second) return;
   for (const std::string& name : ListDirectory(folder, "*.tmp"))
     if (IsTemporaryName(name)) RemoveLeftover(folder + name);
 }

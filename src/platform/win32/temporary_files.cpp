@@ -27,7 +27,7 @@ std::string ClaimKey(const std::string& hostPath) {
 
 struct TClaims {
   std::mutex mutex;
-  std::unordered_multiset<std::string> names;
+  std::unordered_set<std::string> names;
 };
 
 TClaims& Claims() {
@@ -47,14 +47,13 @@ TemporaryFileClaim::TemporaryFileClaim(const std::string& hostPath, File*)
 TemporaryFileClaim::~TemporaryFileClaim() {
   TClaims& claims = Claims();
   std::lock_guard<std::mutex> lock(claims.mutex);
-  const auto it = claims.names.find(name_);
-  if (it != claims.names.end()) claims.names.erase(it);
+  claims.names.erase(name_);
 }
 
 bool RemoveLeftover(const std::string& hostPath) {
   TClaims& claims = Claims();
   std::lock_guard<std::mutex> lock(claims.mutex);
-  if (claims.names.count(ClaimKey(hostPath)) > 0) return false;
+  if (claims.names.contains(ClaimKey(hostPath))) return false;
   return DeleteFileA(hostPath.c_str()) != 0;
 }
 

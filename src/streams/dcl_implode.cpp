@@ -18,8 +18,6 @@ using W = TImplodeWork;
 constexpr uint32_t kCompareNextBelow = 8;
 // From this stored distance on, a next repetition longer by one byte is preferred.
 constexpr uint32_t kFarForOneMore = 129;
-// Length-2 repetitions with a stored distance from here on cost more than two literals.
-constexpr uint32_t kFarForTwo = 256;
 
 // --- construct -------------------------------------------------------------------------------
 
@@ -42,28 +40,26 @@ void BuildCodeTables(W& w) {
 
 // --- bits --------------------------------------------------------------------------------------
 
+// A full block goes out; the one or two bytes that were begun behind it move to the front.
 void FlushFullBuffer(W& w) {
   w.writeBuf(w.out, W::kOutSize, w.param);
   w.out[0] = w.out[W::kOutSize];
-  std::memset(w.out + 1, 0, sizeof w.out - 1);
+  w.out[1] = w.out[W::kOutSize + 1];
+  std::memset(w.out + 2, 0, sizeof w.out - 2);
   w.outBytes -= W::kOutSize;
 }
 
-// Bits go into the current byte from its lowest free bit upwards; bytes behind the current
-// one are always zero.
+// Bits (at most 16) go into the current byte from its lowest free bit upwards and on into the
+// next two; bytes behind the current one are always zero.
 void WriteBits(W& w, uint32_t bits, uint32_t value) {
-  if (bits > 8) {
-    WriteBits(w, 8, value & 0xFF);
-    WriteBits(w, bits - 8, value >> 8);
-    return;
-  }
   const uint32_t shifted = value << w.outBits;
-  w.out[w.outBytes] |= uint8_t(shifted);
+  uint8_t* const at = w.out + w.outBytes;
+  at[0] |= uint8_t(shifted);
+  at[1] = uint8_t(shifted >> 8);
+  at[2] = uint8_t(shifted >> 16);
   w.outBits += bits;
-  if (w.outBits >= 8) {
-    w.outBits -= 8;
-    w.out[++w.outBytes] = uint8_t(shifted >> 8);
-  }
+  w.outBytes += w.outBits >> 3;
+  w.outBits &= 7;
   if (w.outBytes >= W::kOutSize) FlushFullBuffer(w);
 }
 
@@ -104,7 +100,7 @@ uint32_t ReadBlock(W& w, uint32_t at) {
 // --- encode ------------------------------------------------------------------------------------
 
 bool Usable(const TRepetition& rep) {
-  return rep.length >= 2 && !(rep.length == 2 && rep.distance >= kFarForTwo);
+  return rep.length >= 2 && !(rep.length == 2 && rep.distance >= dcl::kFarForTwo);
 }
 
 // Whether writing one literal and taking the next position's repetition pays off.

@@ -45,12 +45,13 @@ struct TImplodeWork {
   };
   TChain chains[3];
   uint32_t indexBase = 0;
-  uint32_t indexedTo = 0;  // positions below this are in the chains
+  uint32_t indexedTo = 0;     // positions below this are in the chains
+  uint32_t firstIndexed = 0;  // and from this one on: the buffer before the input is not
   // Absolute positions are taken back once indexBase reaches this, long before they could run
   // out of 32 bits (tests lower it to see it happen).
   uint32_t indexRebaseFrom = 1u << 30;
 
-  uint8_t out[kOutSize + 2];
+  uint8_t out[kOutSize + 2];  // a block, and the bytes of one write begun behind it
   uint32_t outBytes = 0;  // complete bytes
   uint32_t outBits = 0;   // bits used in the current byte
 };

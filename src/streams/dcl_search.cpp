@@ -34,6 +34,12 @@ uint32_t MatchLength(const uint8_t* a, const uint8_t* b, uint32_t limit) {
   return n;
 }
 
+uint32_t Load32(const uint8_t* at) {
+  uint32_t value;
+  std::memcpy(&value, at, 4);
+  return value;
+}
+
 // The first KeyLength bytes at `at`, spread over 32 bits by a multiplicative hash.
 template <uint32_t KeyLength>
 uint32_t KeyHash(const uint8_t* at) {
@@ -43,24 +49,28 @@ uint32_t KeyHash(const uint8_t* at) {
   return (key * 2654435761u) >> (32 - W::kChainHashBits);
 }
 
-// Enters the positions [from, to) of the chain of keys of KeyLength bytes.
+// Enters position pos in the chain of keys of KeyLength bytes.
 template <uint32_t KeyLength>
-void Enter(W& w, W::TChain& chain, uint32_t from, uint32_t to) {
-  for (uint32_t pos = from; pos < to; ++pos) {
-    uint32_t& head = chain.head[KeyHash<KeyLength>(w.buf + pos)];
-    const uint32_t absolute = w.indexBase + pos;
-    const uint32_t back = head != 0 ? absolute - head : 0;
-    chain.link[pos] = static_cast<uint16_t>(back < W::kMaxDict ? back : 0);
-    head = absolute;
-  }
+void Enter(W& w, W::TChain& chain, uint32_t pos) {
+  uint32_t& head = chain.head[KeyHash<KeyLength>(w.buf + pos)];
+  const uint32_t absolute = w.indexBase + pos;
+  const uint32_t back = head != 0 ? absolute - head : 0;
+  chain.link[pos] = static_cast<uint16_t>(back < W::kMaxDict ? back : 0);
+  head = absolute;
 }
 
-// Enters the positions from w.indexedTo up to `to` whose first KeyLength bytes lie before
-// dataEnd.
+// The first position whose first KeyLength bytes do not all lie before dataEnd.
 template <uint32_t KeyLength>
-void EnterUpTo(W& w, W::TChain& chain, uint32_t to, uint32_t dataEnd) {
-  const uint32_t lastStart = dataEnd >= KeyLength ? dataEnd - KeyLength + 1 : 0;
-  Enter<KeyLength>(w, chain, w.indexedTo, std::min(to, lastStart));
+uint32_t LastStart(uint32_t dataEnd) {
+  return dataEnd >= KeyLength ? dataEnd - KeyLength + 1 : 0;
+}
+
+// Enters the positions [from, up to `to`) whose first KeyLength bytes lie before dataEnd.
+template <uint32_t KeyLength>
+void EnterUpTo(W& w, W::TChain& chain, uint32_t from, uint32_t to, uint32_t dataEnd) {
+  for (uint32_t pos = from; pos < std::min(to, LastStart<KeyLength>(dataEnd)); ++pos) {
+    Enter<KeyLength>(w, chain, pos);
+  }
 }
 
 constexpr uint32_t kChainEnd = 0xFFFFFFFF;
@@ -71,17 +81,89 @@ uint32_t Older(const W::TChain& chain, uint32_t at, uint32_t oldest) {
   return back != 0 && back <= at - oldest ? at - back : kChainEnd;
 }
 
+// How many of the first limit bytes at `at` are `value`.
+uint32_t RunLength(const uint8_t* at, uint8_t value, uint32_t limit) {
+  uint32_t n = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    const uint64_t spread = value * 0x0101010101010101u;
+    for (; n + 8 <= limit; n += 8) {
+      uint64_t x;
+      std::memcpy(&x, at + n, 8);
+      if (x != spread) return n + static_cast<uint32_t>(std::countr_zero(x ^ spread)) / 8;
+    }
+  }
+  while (n < limit && at[n] == value) ++n;
+  return n;
+}
+
+// How many of the limit bytes before `end` are `value`, counted back from end.
+uint32_t RunLengthBack(const uint8_t* end, uint8_t value, uint32_t limit) {
+  uint32_t n = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    const uint64_t spread = value * 0x0101010101010101u;
+    for (; n + 8 <= limit; n += 8) {
+      uint64_t x;
+      std::memcpy(&x, end - n - 8, 8);
+      if (x != spread) return n + static_cast<uint32_t>(std::countl_zero(x ^ spread)) / 8;
+    }
+  }
+  while (n < limit && end[-1 - static_cast<int64_t>(n)] == value) ++n;
+  return n;
+}
+
+// The best repetition among the positions of one run of a byte, found as a whole: in runs of
+// one byte (the zeros of machine code above all) every position's chain holds every position
+// of every run of that byte in the window, and a walk position by position dominated the time.
+struct TRunRepetition {
+  uint32_t length;
+  uint32_t at;      // the nearest position of the run with that length
+  uint32_t lowest;  // the run's oldest position on the chain, where the walk goes on
+};
+
+// `at` is the newest position of a run on the chain of `pos`, whose bytes start with `run` (4
+// or more, at most limit) repetitions of the same byte. A position x of the run, with r(x)
+// such bytes from x on, repeats min(r(x), run) bytes of pos, and more only where r(x) equals
+// run and the bytes behind both runs agree; so the run's best is that position, or else the
+// nearest with the most.
+TRunRepetition BestOfRun(const W& w, uint32_t at, uint32_t pos, uint32_t run, uint32_t limit,
+                         uint32_t oldest) {
+  const uint8_t value = w.buf[pos];
+  // Every position from the first indexed one up to pos is on its chains, so the run's
+  // positions follow each other on the chain down to its first byte.
+  const uint32_t bottom = std::max(oldest, w.firstIndexed);
+  const uint32_t lowest = at - RunLengthBack(w.buf + at, value, at - bottom);
+  const uint32_t fromAt = RunLength(w.buf + at, value, limit + 1);
+  if (fromAt > run) return {run, at, lowest};
+  const uint32_t end = at + fromAt;
+  if (end < lowest + run) return {end - lowest, lowest, lowest};
+  const uint32_t x = end - run;
+  const uint32_t behind = run < limit ? MatchLength(w.buf + end, w.buf + pos + run, limit - run) : 0;
+  return {run + behind, x, lowest};
+}
+
 // The longest repetition of at least 4 bytes, nearest first so that a farther one must be
 // strictly longer to win; length 0 when there is none.
 TRepetition SearchLong(const W& w, uint32_t pos, uint32_t limit, uint32_t oldest) {
   const W::TChain& chain = w.chains[kChain4];
   const uint8_t* here = w.buf + pos;
+  const uint32_t key = Load32(here);
+  const bool isRun = key == (key & 0xFF) * 0x01010101u;
+  const uint32_t run = isRun ? RunLength(here, here[0], limit) : 0;
   uint32_t best = kKeyLength[kChain4] - 1;
   uint32_t bestPos = 0;
   for (uint32_t at = Older(chain, pos, oldest); at != kChainEnd && best < limit;
        at = Older(chain, at, oldest)) {
     const uint8_t* there = w.buf + at;
-    if (there[best] != here[best]) continue;  // cannot be longer
+    if (isRun && Load32(there) == key) {
+      const TRunRepetition inRun = BestOfRun(w, at, pos, run, limit, oldest);
+      if (inRun.length > best) {
+        best = inRun.length;
+        bestPos = inRun.at;
+      }
+      at = inRun.lowest;
+      continue;
+    }
+    if (Load32(there + best - 3) != Load32(here + best - 3)) continue;  // cannot be longer
     const uint32_t length = MatchLength(there, here, limit);
     if (length > best) {
       best = length;
@@ -109,13 +191,21 @@ void StartIndex(TImplodeWork& w, uint32_t from) {
   for (W::TChain& chain : w.chains) std::fill(std::begin(chain.head), std::end(chain.head), 0u);
   w.indexBase = 1;
   w.indexedTo = from;
+  w.firstIndexed = from;
 }
 
 void ExtendIndex(TImplodeWork& w, uint32_t to, uint32_t dataEnd) {
   if (to <= w.indexedTo) return;
-  EnterUpTo<4>(w, w.chains[kChain4], to, dataEnd);
-  EnterUpTo<3>(w, w.chains[kChain3], to, dataEnd);
-  EnterUpTo<2>(w, w.chains[kChain2], to, dataEnd);
+  // All three chains in one pass where all three keys are there, then the shorter keys' last
+  // positions.
+  const uint32_t whole = std::max(w.indexedTo, std::min(to, LastStart<4>(dataEnd)));
+  for (uint32_t pos = w.indexedTo; pos < whole; ++pos) {
+    Enter<4>(w, w.chains[kChain4], pos);
+    Enter<3>(w, w.chains[kChain3], pos);
+    Enter<2>(w, w.chains[kChain2], pos);
+  }
+  EnterUpTo<3>(w, w.chains[kChain3], whole, to, dataEnd);
+  EnterUpTo<2>(w, w.chains[kChain2], whole, to, dataEnd);
   w.indexedTo = to;
 }
 
@@ -125,6 +215,7 @@ void SlideIndex(TImplodeWork& w, uint32_t by) {
   }
   w.indexBase += by;
   w.indexedTo -= by;
+  w.firstIndexed = w.firstIndexed > by ? w.firstIndexed - by : 0;
   if (w.indexBase < w.indexRebaseFrom) return;
   // Heads older than the buffer are out of reach: they become none.
   const uint32_t drop = w.indexBase - 1;
@@ -149,7 +240,7 @@ TRepetition FindRepetition(const TImplodeWork& w, uint32_t pos, uint32_t dataEnd
     const TRepetition three = SearchShort(w, kChain3, pos, oldest);
     if (three.length != 0) return three;
   }
-  return SearchShort(w, kChain2, pos, oldest);
+  return SearchShort(w, kChain2, pos, std::max(oldest, pos >= kFarForTwo ? pos - kFarForTwo : 0));
 }
 
 }  // namespace cd::dcl

@@ -9,6 +9,9 @@
 
 namespace cd::dcl {
 
+// Length-2 repetitions with a stored distance from here on cost more than two literals.
+inline constexpr uint32_t kFarForTwo = 256;
+
 struct TRepetition {
   uint32_t length = 0;    // 0: none
   uint32_t distance = 0;  // bytes back minus 1
@@ -26,7 +29,8 @@ void SlideIndex(TImplodeWork& w, uint32_t by);
 
 // The longest earlier repetition of the bytes at pos, looking no further than dataEnd and at
 // most 516 bytes, and at most dictionary size - 1 bytes back; among equal lengths the nearest
-// wins. Every position before pos must be in the index.
+// wins; one of 2 bytes only with a stored distance below kFarForTwo, since a farther one is
+// never written. Every position before pos must be in the index.
 TRepetition FindRepetition(const TImplodeWork& w, uint32_t pos, uint32_t dataEnd);
 
 }  // namespace cd::dcl

@@ -196,15 +196,45 @@ TEST(ImplodeEncoding, MatchesTheRulesWrittenOutByBruteForce) {
   }
 }
 
+// Runs of one byte, as machine code has its zeros: lengths around the look-ahead too, followed
+// by bytes that often agree, so that repetitions reach past the runs.
+std::string RunsOfBytes(size_t size, uint32_t seed) {
+  const std::string values("\0\xFF\0a", 4);
+  const std::string noise = RandomBytes(size, seed);
+  std::string out;
+  for (size_t i = 0; out.size() < size; ++i) {
+    const auto x = static_cast<uint8_t>(noise[i]);
+    const size_t length = x % 29 == 0 ? 510 + x % 12 : 1 + x % 24;
+    out.append(length, values[(x >> 3) % 4]);
+    out += static_cast<char>('0' + (x >> 5) % 3);
+  }
+  out.resize(size);
+  return out;
+}
+
+TEST(ImplodeEncoding, RunsOfOneByteMatchTheRulesWrittenOutByBruteForce) {
+  for (const size_t size : {3000u, 9000u}) {
+    const std::string data = RunsOfBytes(size, static_cast<uint32_t>(size));
+    for (const uint32_t dict : {1024u, 4096u}) {
+      ASSERT_EQ(ImplodeString(data, kDclBinary, dict),
+                TReferenceEncoder(data, kDclBinary, dict).Encode())
+          << size << " window " << dict;
+    }
+  }
+}
+
 TEST(ImplodeEncoding, NeverCopiesFromBeforeTheFirstByte) {
-  // The second block of a 4096-byte window starts with buffer bytes that no input filled; a
-  // run of a byte found there must not be copied from them, whatever the work area held.
-  const std::string data = RandomBytes(3580, 9) + std::string(3000, '\xEE');
+  // The buffer before the first byte, and in the second block of a 4096-byte window the bytes
+  // that no input filled there, hold whatever the work area held: a run of that byte at the
+  // start or found there must not be copied from them.
   const auto dirty = [](TImplodeWork& w) { std::memset(w.buf, 0xEE, sizeof w.buf); };
-  const std::string packed = ImplodeString(data, kDclBinary, 4096, nullptr, nullptr, dirty);
-  EXPECT_EQ(packed, TReferenceEncoder(data, kDclBinary, 4096).Encode());
-  EXPECT_EQ(packed, ImplodeString(data));
-  EXPECT_EQ(ExplodeString(packed).output, data);
+  for (const std::string& data : {RandomBytes(3580, 9) + std::string(3000, '\xEE'),
+                                  std::string(30, '\xEE') + 'x' + std::string(3000, '\xEE')}) {
+    const std::string packed = ImplodeString(data, kDclBinary, 4096, nullptr, nullptr, dirty);
+    EXPECT_EQ(packed, TReferenceEncoder(data, kDclBinary, 4096).Encode());
+    EXPECT_EQ(packed, ImplodeString(data));
+    EXPECT_EQ(ExplodeString(packed).output, data);
+  }
 }
 
 TEST(ImplodeEncoding, RebasingTheIndexChangesNothing) {

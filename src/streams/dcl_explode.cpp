@@ -45,7 +45,18 @@ void BuildLengthLookup(TExplodeWork& w) {
     codes[i] = kLengthCodes[i].code;
     bits[i] = kLengthCodes[i].bits;
   }
-  BuildLookup(w.lengthLookup, codes, bits, dcl::kLengthCodeCount);
+  uint8_t index[256];
+  BuildLookup(index, codes, bits, dcl::kLengthCodeCount);
+  for (int at = 0; at < 256; ++at) {
+    const dcl::TLengthCode& length = kLengthCodes[index[at]];
+    w.lengthLookup[at] = {length.bits, length.extraBits, length.baseLength};
+  }
+}
+
+void BuildDistanceLookup(TExplodeWork& w) {
+  uint8_t index[256];
+  BuildLookup(index, kDistanceCodes, kDistanceBits, dcl::kDistanceCodeCount);
+  for (int at = 0; at < 256; ++at) w.distanceLookup[at] = {kDistanceBits[index[at]], 0, index[at]};
 }
 
 // Codes of up to 8 bits are found by the next 8 bits; a longer code by its first byte, which
@@ -98,21 +109,25 @@ static_assert(kSymbolBits + 8 <= kRefillTo);
   return std::min(w.readBuf(w.in, size, w.param), TExplodeWork::kInSize);
 }
 
+// With at least 8 bytes left in the block one load tops the bit buffer up to kRefillTo bits or
+// more, and the symbol that follows cannot run short of input.
+bool HasWholeSymbol(const TBits& b) {
+  return std::endian::native == std::endian::little && b.bytes - b.pos >= 8;
+}
+
+void LoadEightBytes(TBits& b, const TExplodeWork& w) {
+  uint64_t next;
+  std::memcpy(&next, w.in + b.pos, 8);
+  b.buf |= next << b.count;
+  const uint32_t taken = (63 - b.count) >> 3;
+  b.pos += taken;
+  b.count += taken * 8;
+}
+
 // Tops the bit buffer up to at least kRefillTo bits from the input, reading the next block
-// whenever the current one is used up, until the input ends. With 8 bytes left in the block
-// one load does it.
+// whenever the current one is used up, until the input ends.
 void Refill(TBits& b, const TExplodeWork& w) {
-  if constexpr (std::endian::native == std::endian::little) {
-    if (b.bytes - b.pos >= 8) {
-      uint64_t next;
-      std::memcpy(&next, w.in + b.pos, 8);
-      b.buf |= next << b.count;
-      const uint32_t taken = (63 - b.count) >> 3;
-      b.pos += taken;
-      b.count += taken * 8;
-      return;
-    }
-  }
+  if (HasWholeSymbol(b)) return LoadEightBytes(b, w);
   while (b.count < kRefillTo) {
     if (b.pos == b.bytes) {
       if (b.ended) return;
@@ -130,9 +145,10 @@ void Refill(TBits& b, const TExplodeWork& w) {
 
 // Removes n (at most 9) bits from the low end of the bit buffer. The next 8 bits must stay
 // readable for the following code: false, dropping nothing, when fewer would remain, which
-// after a refill means the input has ended.
+// after a refill means the input has ended. Unchecked, the caller knows the bits are there.
+template <bool kChecked>
 bool DropBits(TBits& b, uint32_t n) {
-  if (b.count < n + 8) return false;
+  if (kChecked && b.count < n + 8) return false;
   b.buf >>= n;
   b.count -= n;
   return true;
@@ -147,51 +163,59 @@ struct THeader {
   uint32_t dictMask;
 };
 
+template <bool kChecked>
 int DecodeAsciiLiteral(TBits& b, const TExplodeWork& w) {
   const Entry first = w.asciiLookup[b.buf & 0xFF];
-  if (first.bits != 0) return DropBits(b, first.bits) ? first.symbol : kErrorSymbol;
-  if (first.symbol == kNoGroup || !DropBits(b, 8)) return kErrorSymbol;
+  if (first.bits != 0) return DropBits<kChecked>(b, first.bits) ? first.symbol : kErrorSymbol;
+  if (first.symbol == kNoGroup || !DropBits<kChecked>(b, 8)) return kErrorSymbol;
   const Entry second = w.asciiLong[first.symbol][b.buf & 0x1F];
-  if (second.bits == 0 || !DropBits(b, second.bits)) return kErrorSymbol;
+  if (second.bits == 0 || !DropBits<kChecked>(b, second.bits)) return kErrorSymbol;
   return second.symbol;
 }
 
 // The end marker's extra bits may run past the end of the input; for any other length that
 // is damage.
+template <bool kChecked>
 int DecodeLength(TBits& b, const TExplodeWork& w) {
-  const int index = w.lengthLookup[b.buf & 0xFF];
-  const dcl::TLengthCode& length = kLengthCodes[index];
-  if (!DropBits(b, length.bits)) return kErrorSymbol;
+  const TExplodeWork::TCodeEntry length = w.lengthLookup[b.buf & 0xFF];
+  if (!DropBits<kChecked>(b, length.bits)) return kErrorSymbol;
   int extra = 0;
   if (length.extraBits != 0) {
     extra = static_cast<int>(b.buf & ((1u << length.extraBits) - 1));
-    const int symbol = length.baseLength - 2 + extra + 256;
-    if (!DropBits(b, length.extraBits) && symbol != kEndSymbol) return kErrorSymbol;
+    const int symbol = length.value - 2 + extra + 256;
+    if (!DropBits<kChecked>(b, length.extraBits) && symbol != kEndSymbol) return kErrorSymbol;
   }
-  return length.baseLength - 2 + extra + 256;
+  return length.value - 2 + extra + 256;
 }
 
 // Literals 0..255, lengths 256..772, the end marker 773, the error symbol 774.
 // A binary literal is its flag bit and the 8 bits of the byte, taken in one step.
+template <bool kChecked>
 int DecodeSymbol(TBits& b, const TExplodeWork& w, const THeader& h) {
-  Refill(b, w);
+  if (kChecked) {
+    Refill(b, w);
+  } else {
+    LoadEightBytes(b, w);
+  }
   if ((b.buf & 1) == 0 && h.literalMode == kDclBinary) {
     const int literal = static_cast<int>((b.buf >> 1) & 0xFF);
-    return DropBits(b, 9) ? literal : kErrorSymbol;
+    return DropBits<kChecked>(b, 9) ? literal : kErrorSymbol;
   }
   const bool isLength = (b.buf & 1) != 0;
-  if (!DropBits(b, 1)) return kErrorSymbol;
-  return isLength ? DecodeLength(b, w) : DecodeAsciiLiteral(b, w);
+  if (!DropBits<kChecked>(b, 1)) return kErrorSymbol;
+  return isLength ? DecodeLength<kChecked>(b, w) : DecodeAsciiLiteral<kChecked>(b, w);
 }
 
 // The distance back to the copy's source, 1 to the window size; 0 when the input ended.
+template <bool kChecked>
 uint32_t DecodeDistance(TBits& b, const TExplodeWork& w, const THeader& h, uint32_t length) {
-  const uint32_t upper = w.distanceLookup[b.buf & 0xFF];
-  if (!DropBits(b, kDistanceBits[upper])) return 0;
+  const TExplodeWork::TCodeEntry code = w.distanceLookup[b.buf & 0xFF];
+  const uint32_t upper = code.value;
+  if (!DropBits<kChecked>(b, code.bits)) return 0;
   const uint32_t lowBits = length == 2 ? 2 : h.dictBits;
   const uint32_t lowMask = length == 2 ? 3 : h.dictMask;
   const uint32_t distance = (upper << lowBits) | (b.buf & lowMask);
-  if (!DropBits(b, lowBits)) return 0;
+  if (!DropBits<kChecked>(b, lowBits)) return 0;
   return distance + 1;
 }
 
@@ -212,32 +236,40 @@ void CopyMatch(uint8_t* to, uint32_t length, uint32_t distance) {
   }
 }
 
+// Decodes one symbol and writes its bytes at outPos. Returns the symbol; the end marker or
+// the error symbol writes nothing.
+template <bool kChecked>
+int DecodeStep(TBits& b, const TExplodeWork& w, const THeader& h, uint8_t* out, uint32_t& outPos) {
+  const int symbol = DecodeSymbol<kChecked>(b, w, h);
+  if (symbol < 256) {
+    out[outPos++] = static_cast<uint8_t>(symbol);
+  } else if (symbol < kEndSymbol) {
+    const uint32_t length = static_cast<uint32_t>(symbol) - 254;
+    const uint32_t distance = DecodeDistance<kChecked>(b, w, h, length);
+    if (distance == 0) return kErrorSymbol;
+    CopyMatch(out + outPos, length, distance);
+    outPos += length;
+  }
+  return symbol;
+}
+
 // Decodes symbols into the window until the end marker or damage; the lower half of the
-// window is the history, which starts as zeros. Returns the last symbol.
+// window is the history, which starts as zeros. While a whole symbol is in the input block,
+// no read can run short and the checks are left out. Returns the last symbol.
 int Expand(TExplodeWork& w, TBits b, const THeader h) {
   uint8_t* const out = w.out;
   std::memset(out, 0, kHistory);
   uint32_t outPos = kHistory;
   int symbol;
-  while ((symbol = DecodeSymbol(b, w, h)) < kEndSymbol) {
-    if (symbol < 256) {
-      out[outPos++] = static_cast<uint8_t>(symbol);
-    } else {
-      const uint32_t length = static_cast<uint32_t>(symbol) - 254;
-      const uint32_t distance = DecodeDistance(b, w, h, length);
-      if (distance == 0) {
-        symbol = kErrorSymbol;
-        break;
-      }
-      CopyMatch(out + outPos, length, distance);
-      outPos += length;
-    }
+  do {
+    symbol = HasWholeSymbol(b) ? DecodeStep<false>(b, w, h, out, outPos)
+                               : DecodeStep<true>(b, w, h, out, outPos);
     if (outPos >= 2 * kHistory) {
       w.writeBuf(out + kHistory, kHistory, w.param);
       std::memmove(out, out + kHistory, outPos - kHistory);
       outPos -= kHistory;
     }
-  }
+  } while (symbol < kEndSymbol);
   if (outPos > kHistory) w.writeBuf(out + kHistory, outPos - kHistory, w.param);
   return symbol;
 }
@@ -264,7 +296,7 @@ int Explode(TDclReadBuf readBuf, TDclWriteBuf writeBuf, TExplodeWork& work, void
     return kDclInvalidMode;
   }
   BuildLengthLookup(work);
-  BuildLookup(work.distanceLookup, kDistanceCodes, kDistanceBits, dcl::kDistanceCodeCount);
+  BuildDistanceLookup(work);
   const THeader header{literalMode, dictBits, 0xFFFFu >> (16 - dictBits)};
   return Expand(work, bits, header) == kErrorSymbol ? kDclAbort : kDclOk;
 }

@@ -25,12 +25,20 @@ struct TExplodeWork {
     uint8_t symbol;  // literal, or the group of a long code
   };
 
+  // A length or distance code found by the next 8 bits: its length, the extra bits that follow
+  // (lengths only) and the base length or the upper part of the distance.
+  struct TCodeEntry {
+    uint8_t bits;
+    uint8_t extraBits;
+    uint16_t value;
+  };
+
   TDclReadBuf readBuf = nullptr;
   TDclWriteBuf writeBuf = nullptr;
   void* param = nullptr;
 
-  uint8_t lengthLookup[256];
-  uint8_t distanceLookup[256];
+  TCodeEntry lengthLookup[256];
+  TCodeEntry distanceLookup[256];
   TLookupEntry asciiLookup[256];
   TLookupEntry asciiLong[kLongGroups][32];
 

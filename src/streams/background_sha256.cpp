@@ -15,7 +15,7 @@ TBackgroundSha256::~TBackgroundSha256() {
 }
 
 char* TBackgroundSha256::Reserve(size_t& room) {
-  if (filling_ && filling_->size == kBlockSize) SubmitFilled();
+  if (filling_ && filling_->size == kBlockSize) Submit();
   if (!filling_) filling_ = THashWorker::Shared().Take(lane_, kBlocksInFlight);
   room = kBlockSize - filling_->size;
   return filling_->data + filling_->size;
@@ -39,13 +39,13 @@ void TBackgroundSha256::Update(const void* data, size_t size) {
 }
 
 os::Sha256Digest TBackgroundSha256::Finish() {
-  SubmitFilled();
+  Submit();
   if (std::exception_ptr failure = THashWorker::Shared().WaitHashed(lane_))
     std::rethrow_exception(failure);
   return lane_.hasher.Finish();
 }
 
-void TBackgroundSha256::SubmitFilled() {
+void TBackgroundSha256::Submit() {
   if (filling_ && filling_->size > 0) THashWorker::Shared().Submit(std::move(filling_));
 }
 

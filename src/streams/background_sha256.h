@@ -31,14 +31,14 @@ class TBackgroundSha256 {
   void Commit(size_t count);
   // Copies size bytes into the digest.
   void Update(const void* data, size_t size);
+  // Hands the bytes given so far to the worker now instead of once their block is full, so
+  // that they are hashed while the caller works on them.
+  void Submit();
   // The digest of every byte given, after the worker has hashed them all. A failure of the
   // system's hasher on the worker is raised here.
   os::Sha256Digest Finish();
 
  private:
-  // Hands the block being filled to the worker, when it holds any bytes.
-  void SubmitFilled();
-
   THashLane lane_;
   std::unique_ptr<THashBlock> filling_;  // the block being filled, if any
 };

@@ -12,6 +12,8 @@ THashingStream::THashingStream(std::unique_ptr<TStream> inner, bool inBackground
     : inner_(std::move(inner)), inBackground_(inBackground), position_(inner_->Position()) {}
 
 int64_t THashingStream::Read(void* buffer, int64_t count) {
+  // An unpacking works on its input block long after reading it, so even one block gains.
+  if (count >= kLargeRead) StartBackground(kLargeRead);
   // A seek may have skipped bytes: they are read once to keep the digest in order.
   if (position_ > hashed_) HashUpTo(position_);
   const int64_t n = inner_->Read(buffer, count);
@@ -21,16 +23,22 @@ int64_t THashingStream::Read(void* buffer, int64_t count) {
     const int64_t skip = hashed_ - position_;
     Hash(static_cast<const char*>(buffer) + skip, static_cast<size_t>(n - skip));
     hashed_ = end;
+    // A large read is worked on for a while (an unpacking's input block): its bytes are
+    // hashed meanwhile.
+    if (background_ && count >= kLargeRead) background_->Submit();
   }
   position_ = end;
   return n;
 }
 
-int64_t THashingStream::CopyInto(os::File& target, int64_t count) {
-  // A stream of one block would wait for the worker about as long as hashing it takes.
-  if (inBackground_ && !background_ && hashed_ == 0 && position_ == 0 &&
-      inner_->Size() > static_cast<int64_t>(TBackgroundSha256::kBlockSize))
+void THashingStream::StartBackground(int64_t minimumSize) {
+  if (inBackground_ && !background_ && hashed_ == 0 && inner_->Size() > minimumSize)
     background_ = std::make_unique<TBackgroundSha256>();
+}
+
+int64_t THashingStream::CopyInto(os::File& target, int64_t count) {
+  // A copy of one block would wait for the worker about as long as hashing it takes.
+  StartBackground(static_cast<int64_t>(TBackgroundSha256::kBlockSize));
   if (!background_ || position_ != hashed_) return TStream::CopyInto(target, count);
   int64_t done = 0;
   while (done < count) {

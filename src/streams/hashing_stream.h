@@ -1,11 +1,12 @@
 // THashingStream: reads another stream and takes every byte into a SHA-256 digest once and in
 // order, the first time a read passes it, so that a copy or an unpacking through it hashes
 // the bytes as it reads them and a file is not read a second time for its digest. Where the
-// background is allowed, a stream larger than a block that is copied into a file from its
-// start is hashed on the hash worker thread while the copy goes on: each block is read
-// straight into the worker's memory and written from there. Other readings hash on the
-// caller's thread: an unpacking's blocks are small and would wait for the worker as long as
-// they take to hash.
+// background is allowed, the hash worker thread hashes while the caller goes on: a stream
+// larger than a block that is copied into a file from its start is read block by block
+// straight into the worker's memory and written from there, and the large blocks that an
+// unpacking reads are handed over as they are read, to be hashed while they are unpacked.
+// Other readings hash on the caller's thread: small pieces would wait for the worker as long
+// as they take to hash.
 #pragma once
 
 #include <cstdint>
@@ -20,7 +21,7 @@ namespace cd {
 class THashingStream : public TStream {
  public:
   // Takes over inner at its position; its bytes are hashed from its start (those before the
-  // position when the first read comes); inBackground allows the hash worker for copies.
+  // position when the first read comes); inBackground allows the hash worker.
   explicit THashingStream(std::unique_ptr<TStream> inner, bool inBackground = false);
 
   int64_t Read(void* buffer, int64_t count) override;
@@ -34,6 +35,12 @@ class THashingStream : public TStream {
   os::Sha256Digest Digest();
 
  private:
+  // Reads of this many bytes or more are hashed in the background where it is allowed.
+  static constexpr int64_t kLargeRead = 16 * 1024;
+
+  // Hashes on the worker from here on, where allowed, the stream is larger than minimumSize and
+  // nothing is hashed yet.
+  void StartBackground(int64_t minimumSize);
   // Hashes the bytes from hashed_ up to end (to the end of the stream when end is negative),
   // reading them and going back to position_ afterwards.
   void HashUpTo(int64_t end);

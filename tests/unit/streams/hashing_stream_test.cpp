@@ -1,6 +1,7 @@
 // The hashing stream gives the digest of the whole stream however it was read: in odd pieces,
-// with peeks and seeks back, with bytes skipped by a seek, copied into a file, or not read to
-// the end; hashed on the caller's thread or in the background.
+// with peeks and seeks back, with bytes skipped by a seek, in an unpacking's large blocks,
+// copied into a file, or not read to the end; hashed on the caller's thread or in the
+// background.
 #include "streams/hashing_stream.h"
 
 #include <gtest/gtest.h>
@@ -48,6 +49,18 @@ TEST(HashingStreamTest, DigestOfTheWholeStreamWhateverTheReading) {
         s.Read(buffer, 10);
         s.SetPosition(150000);
         s.Read(buffer, 100);
+      },
+      [](THashingStream& s) {  // an unpacking's: past a signature, then in large blocks
+        std::vector<char> buffer(65536);
+        s.SetPosition(4);
+        while (s.Read(buffer.data(), 65536) > 0) {
+        }
+      },
+      [](THashingStream& s) {  // a small read hashed first, then large blocks
+        std::vector<char> buffer(65536);
+        s.Read(buffer.data(), 4);
+        while (s.Read(buffer.data(), 65536) > 0) {
+        }
       },
       [&](THashingStream& s) {  // a read, then copies into a file in pieces to the end
         char buffer[333];

@@ -52,8 +52,8 @@ struct TImplodeWork {
   uint32_t indexRebaseFrom = 1u << 30;
 
   uint8_t out[kOutSize + 2];  // a block, and the bytes of one write begun behind it
-  uint32_t outBytes = 0;  // complete bytes
-  uint32_t outBits = 0;   // bits used in the current byte
+  uint32_t outBytes = 0;      // complete bytes
+  uint32_t outBits = 0;       // bits used in the current byte
 };
 
 // Encodes everything readBuf delivers and hands the result to writeBuf. Returns

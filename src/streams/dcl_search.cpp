@@ -137,7 +137,8 @@ TRunRepetition BestOfRun(const W& w, uint32_t at, uint32_t pos, uint32_t run, ui
   const uint32_t end = at + fromAt;
   if (end < lowest + run) return {end - lowest, lowest, lowest};
   const uint32_t x = end - run;
-  const uint32_t behind = run < limit ? MatchLength(w.buf + end, w.buf + pos + run, limit - run) : 0;
+  const uint32_t behind =
+      run < limit ? MatchLength(w.buf + end, w.buf + pos + run, limit - run) : 0;
   return {run + behind, x, lowest};
 }
 

@@ -81,33 +81,24 @@ uint32_t Older(const W::TChain& chain, uint32_t at, uint32_t oldest) {
   return back != 0 && back <= at - oldest ? at - back : kChainEnd;
 }
 
-// How many of the first limit bytes at `at` are `value`.
-uint32_t RunLength(const uint8_t* at, uint8_t value, uint32_t limit) {
+// How many of the limit bytes from `from` on, or with kBack of those before it counted back
+// from it, are `value`; eight at a time where the byte order allows it.
+template <bool kBack>
+uint32_t RunLength(const uint8_t* from, uint8_t value, uint32_t limit) {
   uint32_t n = 0;
   if constexpr (std::endian::native == std::endian::little) {
     const uint64_t spread = value * 0x0101010101010101u;
     for (; n + 8 <= limit; n += 8) {
       uint64_t x;
-      std::memcpy(&x, at + n, 8);
-      if (x != spread) return n + static_cast<uint32_t>(std::countr_zero(x ^ spread)) / 8;
+      std::memcpy(&x, kBack ? from - n - 8 : from + n, 8);
+      const uint64_t differ = x ^ spread;
+      if (differ != 0)
+        return n +
+               static_cast<uint32_t>(kBack ? std::countl_zero(differ) : std::countr_zero(differ)) /
+                   8;
     }
   }
-  while (n < limit && at[n] == value) ++n;
-  return n;
-}
-
-// How many of the limit bytes before `end` are `value`, counted back from end.
-uint32_t RunLengthBack(const uint8_t* end, uint8_t value, uint32_t limit) {
-  uint32_t n = 0;
-  if constexpr (std::endian::native == std::endian::little) {
-    const uint64_t spread = value * 0x0101010101010101u;
-    for (; n + 8 <= limit; n += 8) {
-      uint64_t x;
-      std::memcpy(&x, end - n - 8, 8);
-      if (x != spread) return n + static_cast<uint32_t>(std::countl_zero(x ^ spread)) / 8;
-    }
-  }
-  while (n < limit && end[-1 - static_cast<int64_t>(n)] == value) ++n;
+  while (n < limit && (kBack ? from[-1 - static_cast<int64_t>(n)] : from[n]) == value) ++n;
   return n;
 }
 
@@ -131,8 +122,8 @@ TRunRepetition BestOfRun(const W& w, uint32_t at, uint32_t pos, uint32_t run, ui
   // Every position from the first indexed one up to pos is on its chains, so the run's
   // positions follow each other on the chain down to its first byte.
   const uint32_t bottom = std::max(oldest, w.firstIndexed);
-  const uint32_t lowest = at - RunLengthBack(w.buf + at, value, at - bottom);
-  const uint32_t fromAt = RunLength(w.buf + at, value, limit + 1);
+  const uint32_t lowest = at - RunLength<true>(w.buf + at, value, at - bottom);
+  const uint32_t fromAt = RunLength<false>(w.buf + at, value, limit + 1);
   if (fromAt > run) return {run, at, lowest};
   const uint32_t end = at + fromAt;
   if (end < lowest + run) return {end - lowest, lowest, lowest};
@@ -149,7 +140,7 @@ TRepetition SearchLong(const W& w, uint32_t pos, uint32_t limit, uint32_t oldest
   const uint8_t* here = w.buf + pos;
   const uint32_t key = Load32(here);
   const bool isRun = key == (key & 0xFF) * 0x01010101u;
-  const uint32_t run = isRun ? RunLength(here, here[0], limit) : 0;
+  const uint32_t run = isRun ? RunLength<false>(here, here[0], limit) : 0;
   uint32_t best = kKeyLength[kChain4] - 1;
   uint32_t bestPos = 0;
   for (uint32_t at = Older(chain, pos, oldest); at != kChainEnd && best < limit;

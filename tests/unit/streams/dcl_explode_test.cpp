@@ -81,6 +81,34 @@ TEST(ExplodeBinary, DecodesEveryDistanceCodeForEachWindow) {
   }
 }
 
+// Every length and distance code in the middle of a long stream, where the decoder takes whole
+// symbols without the checks for the input's end, and read 5 bytes at a time, where it never
+// does: both give what the format defines.
+TEST(ExplodeBinary, EveryCodeDecodesAlikeInsideTheInputBlockAndAtItsEnd) {
+  const std::string history = Pattern(4096);
+  for (int dictBits = 4; dictBits <= 6; ++dictBits) {
+    TDclBuilder b = LiteralsOf(history, 0, dictBits);
+    std::string expected = history;
+    const auto copy = [&](uint32_t length, uint32_t distance) {
+      b.Copy(length, distance);
+      for (uint32_t i = 0; i < length; ++i) expected += expected[expected.size() - distance];
+    };
+    for (uint32_t length = 2; length <= dcl::kLongestCopy; ++length) copy(length, 1 + length % 9);
+    for (uint32_t distance = 1; distance <= 256; distance += 5) copy(2, distance);
+    for (uint32_t upper = 0; upper < 64; ++upper) {
+      for (uint32_t low : {0u, (1u << dictBits) - 1}) copy(3, (upper << dictBits) + low + 1);
+    }
+    for (char c : std::string("padding")) b.Literal(static_cast<uint8_t>(c));
+    expected += "padding";
+    const std::string stream = b.End().Bytes();
+    for (const uint32_t chunk : {2048u, 5u}) {
+      const TExplodeResult r = ExplodeString(stream, chunk);
+      ASSERT_EQ(r.code, kDclOk) << "bits " << dictBits << ", reads of " << chunk;
+      ASSERT_EQ(r.output, expected) << "bits " << dictBits << ", reads of " << chunk;
+    }
+  }
+}
+
 TEST(ExplodeBinary, LengthTwoUsesTwoLowDistanceBits) {
   const std::string history = Pattern(300);
   for (uint32_t distance = 1; distance <= 256; ++distance) {

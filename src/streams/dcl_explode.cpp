@@ -30,33 +30,24 @@ static_assert(2 * kHistory - 1 + dcl::kLongestCopy + 7 <= TExplodeWork::kOutSize
 
 // --- construct -------------------------------------------------------------------------------
 
-// Entry C + k * 2^L of the table gets the index of the code (value C, length L); codes are
-// entered from the last to the first.
-void BuildLookup(uint8_t (&table)[256], const uint8_t* codes, const uint8_t* bits, int count) {
-  for (int i = count - 1; i >= 0; --i) {
-    for (uint32_t at = codes[i]; at < 256; at += 1u << bits[i]) table[at] = static_cast<uint8_t>(i);
-  }
+// Entries C + k * 2^L of the table get the code of value C and length L; codes are entered
+// from the last to the first.
+void EnterCode(TExplodeWork::TCodeEntry (&table)[256], uint32_t code,
+               TExplodeWork::TCodeEntry entry) {
+  for (uint32_t at = code; at < 256; at += 1u << entry.bits) table[at] = entry;
 }
 
 void BuildLengthLookup(TExplodeWork& w) {
-  uint8_t codes[dcl::kLengthCodeCount];
-  uint8_t bits[dcl::kLengthCodeCount];
-  for (int i = 0; i < dcl::kLengthCodeCount; ++i) {
-    codes[i] = kLengthCodes[i].code;
-    bits[i] = kLengthCodes[i].bits;
-  }
-  uint8_t index[256];
-  BuildLookup(index, codes, bits, dcl::kLengthCodeCount);
-  for (int at = 0; at < 256; ++at) {
-    const dcl::TLengthCode& length = kLengthCodes[index[at]];
-    w.lengthLookup[at] = {length.bits, length.extraBits, length.baseLength};
+  for (int i = dcl::kLengthCodeCount - 1; i >= 0; --i) {
+    const dcl::TLengthCode& length = kLengthCodes[i];
+    EnterCode(w.lengthLookup, length.code, {length.bits, length.extraBits, length.baseLength});
   }
 }
 
 void BuildDistanceLookup(TExplodeWork& w) {
-  uint8_t index[256];
-  BuildLookup(index, kDistanceCodes, kDistanceBits, dcl::kDistanceCodeCount);
-  for (int at = 0; at < 256; ++at) w.distanceLookup[at] = {kDistanceBits[index[at]], 0, index[at]};
+  for (int i = dcl::kDistanceCodeCount - 1; i >= 0; --i) {
+    EnterCode(w.distanceLookup, kDistanceCodes[i], {kDistanceBits[i], 0, uint16_t(i)});
+  }
 }
 
 // Codes of up to 8 bits are found by the next 8 bits; a longer code by its first byte, which

@@ -8,54 +8,81 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "streams/dcl_explode.h"
-#include "streams/memory_stream.h"
 #include "streams/packed_stream.h"
 #include "tool_io.h"
 
 namespace cd::cdpack {
 namespace {
 
+constexpr int64_t kBlock = 64 * 1024;
+
 int Fail(const std::string& name, const std::exception& e) {
   std::fprintf(stderr, "cdpack: %s: %s\n", name.c_str(), e.what());
   return 1;
 }
 
-// Explode straight from the input stream, counting the output; for reporting the decoder's
+// Reads the input to its end in blocks, handing each to use (when given); returns the count.
+// Neither a file nor a pipe needs a size or a seek for this.
+uint64_t ReadToEnd(TStream& input, const std::function<void(const char*, int64_t)>& use) {
+  std::vector<char> block(kBlock);
+  uint64_t total = 0;
+  while (const int64_t got = input.Read(block.data(), kBlock)) {
+    if (got < 0) break;
+    if (use) use(block.data(), got);
+    total += static_cast<uint64_t>(got);
+  }
+  return total;
+}
+
+// Explode straight from the input stream, counting both sides; for reporting the decoder's
 // own error name. Neither side is held in memory.
 struct TCountingInput {
   TStream& stream;
+  uint64_t consumed = 0;
   uint64_t produced = 0;
 };
 
 uint32_t ReadCounted(uint8_t* buffer, uint32_t& size, void* param) {
-  const int64_t got = static_cast<TCountingInput*>(param)->stream.Read(buffer, size);
-  return got > 0 ? static_cast<uint32_t>(got) : 0;
+  auto& counting = *static_cast<TCountingInput*>(param);
+  const int64_t got = counting.stream.Read(buffer, size);
+  if (got <= 0) return 0;
+  counting.consumed += static_cast<uint64_t>(got);
+  return static_cast<uint32_t>(got);
 }
 
 void CountOutput(const uint8_t*, uint32_t size, void* param) {
   static_cast<TCountingInput*>(param)->produced += size;
 }
 
-// Checks one file; prints "NAME: OK ..." or "NAME: <error name>".
+// Checks one file, read once to its end (its size is the count of what was read, so that
+// standard input works alike); prints "NAME: OK ..." or "NAME: <error name>".
 bool TestOne(const std::string& name) {
   const std::unique_ptr<TStream> input = OpenInput(name);
-  const auto size = static_cast<long long>(input->Size());
   if (!IsPacked(*input)) {
-    std::printf("%s: OK (not packed, %lld bytes)\n", InputName(name).c_str(), size);
+    std::printf("%s: OK (not packed, %llu bytes)\n", InputName(name).c_str(),
+                static_cast<unsigned long long>(ReadToEnd(*input, nullptr)));
     return true;
   }
-  TCountingInput counting{*input};
+  TCountingInput counting{*input, sizeof kPackedSignature};
   auto work = std::make_unique<TExplodeWork>();
   const int code = Explode(ReadCounted, CountOutput, *work, &counting);
   if (code != kDclOk) {
     std::printf("%s: %s\n", InputName(name).c_str(), DclErrorName(code));
     return false;
   }
-  std::printf("%s: OK (packed, %lld -> %llu bytes)\n", InputName(name).c_str(), size,
+  const uint64_t size = counting.consumed + ReadToEnd(*input, nullptr);
+  std::printf("%s: OK (packed, %llu -> %llu bytes)\n", InputName(name).c_str(),
+              static_cast<unsigned long long>(size),
               static_cast<unsigned long long>(counting.produced));
   return true;
+}
+
+// Writes the rest of the input to the output unchanged.
+void CopyToEnd(TStream& input, TStream& output) {
+  ReadToEnd(input, [&](const char* block, int64_t count) { output.WriteBuffer(block, count); });
 }
 
 // Runs convert from the input args[0] into the output args[1]; failures name the file at fault.
@@ -80,7 +107,16 @@ int Convert(const std::vector<std::string>& args,
 }  // namespace
 
 int RunPack(const std::vector<std::string>& args) {
-  return Convert(args, [](TStream& input, TStream& output) { PackStream(input, output); });
+  return Convert(args, [](TStream& input, TStream& output) {
+    // Whether the input is longer than what is stored unchanged, told by looking ahead, since
+    // standard input has no size.
+    char head[kLargestStoredSize + 1];
+    if (input.Peek(head, sizeof head) <= kLargestStoredSize) {
+      CopyToEnd(input, output);
+    } else {
+      PackStreamAlways(input, output);
+    }
+  });
 }
 
 int RunUnpack(const std::vector<std::string>& args) {
@@ -88,7 +124,7 @@ int RunUnpack(const std::vector<std::string>& args) {
     if (IsPacked(input)) {
       UnpackStream(input, output);
     } else {
-      output.CopyFrom(input, input.Size() - input.Position());
+      CopyToEnd(input, output);
     }
   });
 }

@@ -3,9 +3,9 @@
 
 #include "platform/files.h"
 #include "platform/replace_file.h"
-#include "platform/std_streams.h"
+#include "standard_input_stream.h"
+#include "standard_output_stream.h"
 #include "streams/file_stream.h"
-#include "streams/memory_stream.h"
 
 namespace cd::cdpack {
 namespace {
@@ -43,15 +43,14 @@ std::string OutputName(const std::string& name) {
 }
 
 std::unique_ptr<TStream> OpenInput(const std::string& name) {
-  if (name == "-") return std::make_unique<TMemoryStream>(os::ReadStandardInput());
+  if (name == "-") return std::make_unique<TStandardInputStream>();
   return std::make_unique<TFileStream>(name, os::OpenMode::Read, os::ShareMode::DenyWrite);
 }
 
 void WriteOutput(const std::string& name, const std::function<void(TStream&)>& write) {
   if (name == "-") {
-    TMemoryStream output;
+    TStandardOutputStream output;
     write(output);
-    os::WriteStandardOutput(output.Data());
     return;
   }
   std::unique_ptr<os::ReplacementFile> file;

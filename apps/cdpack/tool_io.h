@@ -1,5 +1,6 @@
-// Input and output of cdpack, with "-" for standard input and output. Files are streamed; an
-// output file is replaced only once the whole output is there.
+// Input and output of cdpack, with "-" for standard input and output. Both are streamed; an
+// output file is replaced only once the whole output is there, while standard output gets each
+// block as it is made.
 #pragma once
 
 #include <functional>
@@ -17,10 +18,11 @@ class EOutputFailure : public Exception {
   using Exception::Exception;
 };
 
-// The named file opened for reading, or standard input read whole.
+// The named file opened for reading, or standard input, read forward only.
 std::unique_ptr<TStream> OpenInput(const std::string& name);
 // Calls write with the output stream: a new file beside name that replaces it when write has
-// finished (nothing is left behind when it fails), or standard output.
+// finished (nothing is left behind when it fails), or standard output (which keeps what was
+// written before a failure, as a pipe cannot take it back).
 void WriteOutput(const std::string& name, const std::function<void(TStream&)>& write);
 // The name shown in messages ("<stdin>" and "<stdout>" for "-").
 std::string InputName(const std::string& name);

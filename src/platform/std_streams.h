@@ -2,11 +2,18 @@
 // that read or write "-".
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace cd::os {
 
-// Reads standard input to its end. Failures raise cd::Exception with the system's reason.
+// Reads up to count bytes of standard input; returns how many, 0 only at its end. Failures
+// raise cd::Exception with the system's reason.
+size_t ReadStandardInput(void* buffer, size_t count);
+// Writes all count bytes to standard output.
+void WriteStandardOutput(const void* data, size_t count);
+
+// Reads standard input to its end.
 std::string ReadStandardInput();
 // Writes all of data to standard output.
 void WriteStandardOutput(const std::string& data);

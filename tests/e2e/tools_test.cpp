@@ -75,6 +75,12 @@ TEST_F(ToolsTest, CdpackRoundTripsEveryKindOfInputToIdenticalBytes) {
       EXPECT_EQ(ReadHost(packed).substr(0, 4), "\x2C\x91\x4A\xE3") << name;
     ASSERT_EQ(Cdpack("unpack " + Q(packed) + " " + Q(back)).status, 0) << name;
     EXPECT_EQ(ReadHost(back), content) << name;
+    // Through standard input and output, which cannot seek: the same packed bytes, and a pipe
+    // into unpack gives the input back.
+    ASSERT_EQ(Cdpack("pack - -", plain).status, 0) << name;
+    EXPECT_EQ(RawOutput("cdpack"), ReadHost(packed)) << name;
+    ASSERT_EQ(Cdpack("pack - - < " + Q(plain) + " | " + Q(CD_CDPACK) + " unpack - -").status, 0);
+    EXPECT_EQ(RawOutput("cdpack"), content) << name;
   }
   EXPECT_LT(fs::file_size(dir_.Path() / "prose.pak"), 300000u / 2);
 }
@@ -94,6 +100,13 @@ TEST_F(ToolsTest, CdpackTestReportsEveryFileAndFailsOnDamage) {
   EXPECT_NE(run.output.find(plain.string() + ": OK (not packed, 10 bytes)"), std::string::npos);
   EXPECT_NE(run.output.find(bad.string() + ": ABORT"), std::string::npos) << run.output;
   EXPECT_EQ(Cdpack("test " + Q(good)).status, 0);
+  const std::string size = std::to_string(fs::file_size(good));
+  EXPECT_NE(run.output.find(": OK (packed, " + size + " -> 5000 bytes)"), std::string::npos);
+  const ToolRun piped = Cdpack("test -", good);
+  EXPECT_EQ(piped.status, 0);
+  EXPECT_NE(piped.output.find("<stdin>: OK (packed, " + size + " -> 5000 bytes)"),
+            std::string::npos)
+      << piped.output;
 
   // Unpacking the damaged file fails naming it and writes nothing.
   const fs::path out = dir_.Path() / "bad.out";

@@ -10,24 +10,20 @@
 
 namespace cd::os {
 
-std::string ReadStandardInput() {
-  std::string data;
-  char buffer[65536];
+size_t ReadStandardInput(void* buffer, size_t count) {
   for (;;) {
-    const ssize_t got = read(STDIN_FILENO, buffer, sizeof buffer);
-    if (got == 0) return data;
-    if (got < 0) {
-      if (errno == EINTR) continue;
+    const ssize_t got = read(STDIN_FILENO, buffer, count);
+    if (got >= 0) return static_cast<size_t>(got);
+    if (errno != EINTR)
       throw Exception("Cannot read standard input: " + posix::SystemReason(errno));
-    }
-    data.append(buffer, static_cast<size_t>(got));
   }
 }
 
-void WriteStandardOutput(const std::string& data) {
+void WriteStandardOutput(const void* data, size_t count) {
+  const auto* bytes = static_cast<const char*>(data);
   size_t done = 0;
-  while (done < data.size()) {
-    const ssize_t put = write(STDOUT_FILENO, data.data() + done, data.size() - done);
+  while (done < count) {
+    const ssize_t put = write(STDOUT_FILENO, bytes + done, count - done);
     if (put < 0) {
       if (errno == EINTR) continue;
       throw Exception("Cannot write standard output: " + posix::SystemReason(errno));

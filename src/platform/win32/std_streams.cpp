@@ -10,29 +10,31 @@
 #include "platform/win32/win_error.h"
 
 namespace cd::os {
+namespace {
 
-std::string ReadStandardInput() {
-  const HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
-  std::string data;
-  char buffer[65536];
-  for (;;) {
-    DWORD got = 0;
-    if (!ReadFile(in, buffer, sizeof buffer, &got, nullptr)) {
-      if (GetLastError() == ERROR_BROKEN_PIPE) return data;
-      throw Exception("Cannot read standard input: " + win32::LastErrorText());
-    }
-    if (got == 0) return data;
-    data.append(buffer, got);
+constexpr size_t kLargestCall = 1u << 20;
+
+}  // namespace
+
+size_t ReadStandardInput(void* buffer, size_t count) {
+  DWORD got = 0;
+  if (!ReadFile(GetStdHandle(STD_INPUT_HANDLE), buffer,
+                static_cast<DWORD>(std::min(count, kLargestCall)), &got, nullptr)) {
+    // The writer of a pipe closing its end is the end of the input.
+    if (GetLastError() == ERROR_BROKEN_PIPE) return 0;
+    throw Exception("Cannot read standard input: " + win32::LastErrorText());
   }
+  return got;
 }
 
-void WriteStandardOutput(const std::string& data) {
+void WriteStandardOutput(const void* data, size_t count) {
   const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+  const auto* bytes = static_cast<const char*>(data);
   size_t done = 0;
-  while (done < data.size()) {
-    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(data.size() - done, 1u << 20));
+  while (done < count) {
+    const DWORD chunk = static_cast<DWORD>(std::min(count - done, kLargestCall));
     DWORD put = 0;
-    if (!WriteFile(out, data.data() + done, chunk, &put, nullptr) || put == 0)
+    if (!WriteFile(out, bytes + done, chunk, &put, nullptr) || put == 0)
       throw Exception("Cannot write standard output: " + win32::LastErrorText());
     done += put;
   }

@@ -14,11 +14,11 @@ namespace cd {
 namespace {
 
 // A link to a folder outside the tree is removed itself, never followed. A file, the usual
-// entry, costs one question before it is deleted.
+// entry, is deleted without a question first; only what cannot be deleted as a file is looked
+// at as a folder.
 void DeleteEntry(const std::string& path) {
-  if (!os::DirectoryExists(path))
-    os::DeleteFile(path);
-  else if (os::IsLink(path))
+  if (os::DeleteFile(path) || !os::DirectoryExists(path)) return;
+  if (os::IsLink(path))
     os::RemoveDir(path);
   else
     DeleteDirectoryTree(path + "\\");

@@ -56,9 +56,13 @@ bool Refuse(std::string reason) {
   return false;
 }
 
-bool IsProtected(const std::string& host) {
+// entry is the look at host (not following a link) when the caller has one.
+bool IsProtected(const std::string& host, const std::optional<struct stat>& entry = {}) {
   struct stat st {};
-  if (lstat(host.c_str(), &st) != 0) return false;
+  if (entry)
+    st = *entry;
+  else if (lstat(host.c_str(), &st) != 0)
+    return false;
   if (posix::IsFileOpen(st.st_dev, st.st_ino)) return !Refuse(kFileInUse);
   if (S_ISLNK(st.st_mode) && stat(host.c_str(), &st) != 0) return false;
   return S_ISREG(st.st_mode) && (st.st_mode & 0222) == 0 && !Refuse(kFileReadOnly);
@@ -110,7 +114,8 @@ std::unique_ptr<File> OpenFile(const std::string& path, OpenMode mode, ShareMode
   // An existing file is usually named as it is written: opened straight away, it needs no
   // search for names in other letter case.
   std::string exact;
-  if (mode != OpenMode::Create && mode != OpenMode::CreateNew && posix::ExactHostPath(path, &exact)) {
+  if (mode != OpenMode::Create && mode != OpenMode::CreateNew &&
+      posix::ExactHostPath(path, &exact)) {
     if (auto file = posix::PosixFile::OpenIfThere(path, exact, mode, share)) return file;
   }
   return posix::PosixFile::Open(path, HostPath(path), mode, share);
@@ -134,9 +139,15 @@ bool DirectoryExists(const std::string& path) {
 
 void ForceDirectories(const std::string& path) {
   if (path.empty()) throw Exception("Unable to create directory");
-  std::string host = HostPath(path);
+  std::string host;
+  bool absent = false;
+  std::optional<struct stat> entry;
+  // HostPath names a drive that is not mapped.
+  if (!posix::ResolveHostPath(path, &host, &absent, &entry)) host = HostPath(path);
   while (host.size() > 1 && host.back() == '/') host.pop_back();
-  if (IsDirectory(host)) return;
+  // The look that found the folder answers for it, unless it is a link to be followed.
+  if (entry && S_ISDIR(entry->st_mode)) return;
+  if (!absent && IsDirectory(host)) return;
   std::vector<std::string> missing;
   for (std::string level = host; level != "/" && !posix::EntryExists(level);
        level = posix::ParentFolder(level))
@@ -155,8 +166,10 @@ void ForceDirectories(const std::string& path) {
 
 bool DeleteFile(const std::string& path) {
   std::string host;
-  if (!posix::ResolveHostPath(path, &host)) return Refuse(kNoSuchDrive);
-  if (IsProtected(host)) return false;
+  bool absent = false;
+  std::optional<struct stat> entry;
+  if (!posix::ResolveHostPath(path, &host, &absent, &entry)) return Refuse(kNoSuchDrive);
+  if (IsProtected(host, entry)) return false;
   if (unlink(host.c_str()) != 0) return FailedCall();
   posix::NoteEntryRemoved(host);
   return true;

@@ -28,7 +28,8 @@ std::string Descend(std::string host, const std::vector<std::string>& parts, siz
                     bool* missing) {
   for (size_t i = from; i < parts.size(); ++i) {
     std::string name = parts[i];
-    if (!*missing && !EntryExists(host + "/" + name)) *missing = !FindCaseVariant(host, name, &name);
+    if (!*missing && !EntryExists(host + "/" + name))
+      *missing = !FindCaseVariant(host, name, &name);
     host += "/" + name;
   }
   return host;
@@ -79,8 +80,8 @@ std::string ResolveUnder(std::string base, const std::vector<std::string>& parts
   // usually goes into a folder that is there.
   size_t level = stack.size() - 1;
   struct stat folder {};
-  while (level > 0 && !(stat(Joined(root, stack, level).c_str(), &folder) == 0 &&
-                        S_ISDIR(folder.st_mode))) {
+  while (level > 0 &&
+         !(stat(Joined(root, stack, level).c_str(), &folder) == 0 && S_ISDIR(folder.st_mode))) {
     --level;
   }
   const std::string host = Joined(root, stack, level);
@@ -161,7 +162,14 @@ bool ExactHostPath(const std::string& path, std::string* host) {
     return true;
   }
   std::string base, rest;
-  if (!DrivePart(path, &base, &rest) || base.empty()) return false;
+  if (DrivePart(path, &base, &rest)) {
+    if (base.empty()) return false;
+  } else if (path.empty() || IsUncPath(path)) {
+    return false;
+  } else {
+    base = CurrentDirectory();
+    rest = path;
+  }
   const std::vector<std::string> parts = SplitPathComponents(rest);
   for (const std::string& part : parts) {
     if (part == "." || part == "..") return false;

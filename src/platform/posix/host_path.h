@@ -23,9 +23,9 @@ bool EntryExists(const std::string& path);
 // The folder above a host path, without a trailing "/"; "/" for the root and its entries.
 std::string ParentFolder(const std::string& folder);
 
-// The host path a drive path or host path names when every component exists as written, found
-// without asking the system; false for other paths (relative, UNC, with "." or "..", on an
-// unmapped drive).
+// The host path a drive path, a relative path or a host path names when every component
+// exists as written, found without asking the system for more than the current folder; false
+// for other paths (UNC, with "." or "..", on an unmapped drive).
 bool ExactHostPath(const std::string& path, std::string* host);
 
 }  // namespace cd::os::posix

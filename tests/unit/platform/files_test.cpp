@@ -150,7 +150,12 @@ TEST(Files, RelativeNamesUseTheCurrentDirectory) {
   ForceDirectories("xy");
   ForceDirectories("ab\\cd\\");
   WriteWholeFile("ab\\cd\\f.txt", "x");
+  // Read back as written, in other letter case and through "..".
+  const std::string asWritten = ReadWholeFile("ab\\cd\\f.txt");
+  const std::string otherCase = ReadWholeFile("AB\\Cd\\F.TXT");
+  const std::string climbed = ReadWholeFile("xy\\..\\ab\\cd\\f.txt");
   std::filesystem::current_path(saved);
+  EXPECT_EQ(asWritten + otherCase + climbed, "xxx");
   EXPECT_TRUE(DirectoryExists(t.Name("xy")));
   EXPECT_EQ(ReadWholeFile(t.Name("ab\\cd\\f.txt")), "x");
 }

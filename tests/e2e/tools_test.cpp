@@ -116,6 +116,10 @@ TEST_F(ToolsTest, CdpackTestReportsEveryFileAndFailsOnDamage) {
             std::string::npos)
       << unpack.output;
   EXPECT_FALSE(fs::exists(out));
+  // Onto standard output, which keeps what came before the damage, the run fails the same way.
+  const ToolRun toOutput = Cdpack("unpack " + Q(bad) + " -");
+  EXPECT_EQ(toOutput.status, 1);
+  EXPECT_NE(toOutput.output.find(bad.string() + ": PKWareError \"ABORT\""), std::string::npos);
   // An output that was there before stays as it was, and nothing is left beside it.
   Write("bad.out", "previous");
   EXPECT_EQ(Cdpack("unpack " + Q(bad) + " " + Q(out)).status, 1);

@@ -142,7 +142,7 @@ void ForceDirectories(const std::string& path) {
   std::string host;
   bool absent = false;
   std::optional<struct stat> entry;
-  // HostPath names a drive that is not mapped.
+  // On a drive that is not mapped, HostPath raises the error that names it.
   if (!posix::ResolveHostPath(path, &host, &absent, &entry)) host = HostPath(path);
   while (host.size() > 1 && host.back() == '/') host.pop_back();
   // The look that found the folder answers for it, unless it is a link to be followed.
@@ -166,9 +166,8 @@ void ForceDirectories(const std::string& path) {
 
 bool DeleteFile(const std::string& path) {
   std::string host;
-  bool absent = false;
   std::optional<struct stat> entry;
-  if (!posix::ResolveHostPath(path, &host, &absent, &entry)) return Refuse(kNoSuchDrive);
+  if (!posix::ResolveHostPath(path, &host, nullptr, &entry)) return Refuse(kNoSuchDrive);
   if (IsProtected(host, entry)) return false;
   if (unlink(host.c_str()) != 0) return FailedCall();
   posix::NoteEntryRemoved(host);

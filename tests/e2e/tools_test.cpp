@@ -81,6 +81,9 @@ TEST_F(ToolsTest, CdpackRoundTripsEveryKindOfInputToIdenticalBytes) {
     EXPECT_EQ(RawOutput("cdpack"), ReadHost(packed)) << name;
     ASSERT_EQ(Cdpack("pack - - < " + Q(plain) + " | " + Q(CD_CDPACK) + " unpack - -").status, 0);
     EXPECT_EQ(RawOutput("cdpack"), content) << name;
+    // What is not packed comes through unpack unchanged.
+    ASSERT_EQ(Cdpack("unpack - -", plain).status, 0) << name;
+    EXPECT_EQ(RawOutput("cdpack"), content) << name;
   }
   EXPECT_LT(fs::file_size(dir_.Path() / "prose.pak"), 300000u / 2);
 }
@@ -107,6 +110,8 @@ TEST_F(ToolsTest, CdpackTestReportsEveryFileAndFailsOnDamage) {
   EXPECT_NE(piped.output.find("<stdin>: OK (packed, " + size + " -> 5000 bytes)"),
             std::string::npos)
       << piped.output;
+  EXPECT_NE(Cdpack("test -", plain).output.find("<stdin>: OK (not packed, 10 bytes)"),
+            std::string::npos);
 
   // Unpacking the damaged file fails naming it and writes nothing.
   const fs::path out = dir_.Path() / "bad.out";

@@ -139,6 +139,17 @@ TEST_F(ToolsTest, CdpackStandardStreamsUsageAndMissingFiles) {
   ASSERT_EQ(Cdpack("pack - " + Q(packed), Write("in.txt", content)).status, 0);
   ASSERT_EQ(Cdpack("unpack " + Q(packed) + " -").status, 0);
   EXPECT_EQ(RawOutput("cdpack"), content);
+#ifndef _WIN32
+  // A pipe that delivers its bytes in pieces, the first shorter than the look ahead that tells
+  // a stored input from a packed one: the input is packed as a file's would be.
+  const std::string in = "'" + (dir_.Path() / "in.txt").string() + "'";
+  const ToolRun slow = RunTool("/bin/sh",
+                               "-c \"(head -c 500 " + in + "; sleep 0.2; tail -c +501 " + in +
+                                   ") | '" + CD_CDPACK + "' pack - -\"",
+                               dir_.Path() / "cdpack.log");
+  ASSERT_EQ(slow.status, 0) << slow.output;
+  EXPECT_EQ(RawOutput("cdpack"), ReadHost(packed));
+#endif
 
   EXPECT_EQ(Cdpack("--help").status, 0);
   EXPECT_EQ(Cdpack("").status, 2);

@@ -136,8 +136,9 @@ TEST(Files, DirectoriesAreNotFiles) {
   ForceDirectories(dir);  // existing: nothing to do
   EXPECT_EQ(cd::test::MessageOf([] { ForceDirectories(""); }), "Unable to create directory");
   WriteWholeFile(t.Name("file"), "x");
-  EXPECT_EQ(cd::test::MessageOf([&] { ForceDirectories(t.Name("file\\sub")); })
-                .rfind("Unable to create directory \"" + t.Name("file\\sub") + "\": ", 0),
+  EXPECT_EQ(cd::test::MessageOf([&] {
+              ForceDirectories(t.Name("file\\sub"));
+            }).rfind("Unable to create directory \"" + t.Name("file\\sub") + "\": ", 0),
             0u);
   ForceDirectories("C:");  // a bare drive: nothing to do
   ForceDirectories("C:\\");
@@ -189,6 +190,18 @@ TEST(Files, LinksAreFollowed) {
   EXPECT_FALSE(FileExists(t.Name("to-folder")));
   EXPECT_FALSE(FileExists(t.Name("dangling")));
   EXPECT_EQ(FileSize(t.Name("dangling")), -1);
+  // A folder is made through a link to one; a dangling link is no folder.
+  ForceDirectories(t.Name("to-folder"));
+  ForceDirectories(t.Name("to-folder\\new\\"));
+  EXPECT_TRUE(fs::is_directory(host / "Folder" / "new"));
+  EXPECT_THROW(ForceDirectories(t.Name("dangling")), Exception);
+  // Deleting a link deletes the link alone.
+  for (const char* link : {"to-file", "to-folder", "dangling"}) {
+    EXPECT_TRUE(DeleteFile(t.Name(link))) << link;
+    EXPECT_FALSE(fs::exists(fs::symlink_status(host / link))) << link;
+  }
+  EXPECT_EQ(ReadWholeFile(t.Name("file.txt")), "four");
+  EXPECT_TRUE(fs::is_directory(host / "Folder" / "new"));
 }
 #endif
 

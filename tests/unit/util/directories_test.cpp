@@ -57,6 +57,21 @@ TEST_F(Directories, DeleteDirectoryTreeFailsWhenAFileInsideIsHeldOpen) {
   EXPECT_TRUE(fs::exists(dir_.Path() / "T" / "held.txt"));
 }
 
+// A read-only file refuses its deletion as a file; it is not then taken for a folder.
+TEST_F(Directories, DeleteDirectoryTreeFailsWhenAFileInsideIsReadOnly) {
+  os::ForceDirectories(Base() + "T\\sub\\");
+  StringToFile("1", Base() + "T\\sub\\kept.txt");
+  StringToFile("2", Base() + "T\\gone.txt");
+  const fs::path kept = dir_.Path() / "T" / "sub" / "kept.txt";
+  fs::permissions(kept, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  const std::string message = test::MessageOf([&] { DeleteDirectoryTree(Base() + "T\\"); });
+  fs::permissions(kept, fs::perms::owner_write, fs::perm_options::add);
+  EXPECT_EQ(message.rfind("Cannot remove directory \"" + Base() + "T\\sub\": ", 0), 0u) << message;
+  EXPECT_EQ(FileToString(Base() + "T\\sub\\kept.txt"), "1");
+  EXPECT_FALSE(fs::exists(dir_.Path() / "T" / "gone.txt"));
+}
+
 #ifndef _WIN32
 // A link inside the tree to a folder outside it is removed, and the folder keeps its files.
 TEST_F(Directories, DeletingATreeNeverFollowsLinks) {

@@ -125,6 +125,9 @@ TEST_F(ToolsTest, CdpackTestReportsEveryFileAndFailsOnDamage) {
   const ToolRun toOutput = Cdpack("unpack " + Q(bad) + " -");
   EXPECT_EQ(toOutput.status, 1);
   EXPECT_NE(toOutput.output.find(bad.string() + ": PKWareError \"ABORT\""), std::string::npos);
+  const ToolRun fromInput = Cdpack("unpack - -", bad);
+  EXPECT_EQ(fromInput.status, 1);
+  EXPECT_NE(fromInput.output.find("cdpack: <stdin>: PKWareError \"ABORT\""), std::string::npos);
   // An output that was there before stays as it was, and nothing is left beside it.
   Write("bad.out", "previous");
   EXPECT_EQ(Cdpack("unpack " + Q(bad) + " " + Q(out)).status, 1);

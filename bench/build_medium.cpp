@@ -151,8 +151,7 @@ int main(int argc, char** argv) {
                  "usage: %s\nBuilds a medium of %d files (%.0f MB) with %s on one thread and on "
                  "%u, and packs the same bytes joined into one file and into %u files at once "
                  "with %s, and times the file-system work of the build alone and of one file; "
-                 "prints the times "
-                 "(best of %d rounds).\n",
+                 "prints the times (best of %d rounds).\n",
                  argv[0], kFiles, Megabytes(kFiles * kFileSize), CD_CDBUILD, cores, cores,
                  CD_CDPACK, kRounds);
     return std::strcmp(argv[1], "--help") == 0 ? 0 : 2;

@@ -17,11 +17,11 @@ const char kHelp[] =
     "  pack IN OUT     pack IN into OUT (1000 bytes or less are stored unchanged)\n"
     "  unpack IN OUT   unpack IN into OUT (a file that is not packed is copied)\n"
     "  test FILE...    decode each FILE and report OK or the decoder's error name\n"
+    "  --help          show this text\n"
     "\n"
     "A file name \"-\" stands for standard input or standard output, which are read and\n"
     "written in blocks as they come. A named output is replaced only once the whole output\n"
     "is there; standard output keeps what was written before a failure.\n"
-    "  --help          show this text\n"
     "The exit status is 0 on success, 1 when a file failed, 2 on a usage error.\n";
 
 int Usage(const char* detail) {

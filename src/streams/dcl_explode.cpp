@@ -37,10 +37,19 @@ void EnterCode(TExplodeWork::TCodeEntry (&table)[256], uint32_t code,
   for (uint32_t at = code; at < 256; at += 1u << entry.bits) table[at] = entry;
 }
 
+// A code whose extra bits also fit in the 8 bits looked up is entered whole: the entry takes
+// both and gives the length itself, so most lengths take one step.
 void BuildLengthLookup(TExplodeWork& w) {
   for (int i = dcl::kLengthCodeCount - 1; i >= 0; --i) {
     const dcl::TLengthCode& length = kLengthCodes[i];
     EnterCode(w.lengthLookup, length.code, {length.bits, length.extraBits, length.baseLength});
+  }
+  for (uint32_t at = 0; at < 256; ++at) {
+    TExplodeWork::TCodeEntry& entry = w.lengthLookup[at];
+    const uint32_t whole = entry.bits + entry.extraBits;
+    if (entry.extraBits == 0 || whole > 8) continue;
+    const uint32_t extra = (at >> entry.bits) & ((1u << entry.extraBits) - 1);
+    entry = {uint8_t(whole), 0, uint16_t(entry.value + extra)};
   }
 }
 
@@ -234,6 +243,16 @@ int DecodeStep(TBits& b, const TExplodeWork& w, const THeader& h, uint8_t* out, 
   const int symbol = DecodeSymbol<kChecked>(b, w, h);
   if (symbol < 256) {
     out[outPos++] = static_cast<uint8_t>(symbol);
+    // Further binary literals come from the bits already in the buffer (a refill leaves at
+    // least 47 after one literal): at most 5 more bytes before the window's test, well
+    // within the room behind the window that the longest copy needs.
+    if (!kChecked && h.literalMode == kDclBinary) {
+      while (b.count >= 9 && (b.buf & 1) == 0) {
+        out[outPos++] = static_cast<uint8_t>(b.buf >> 1);
+        b.buf >>= 9;
+        b.count -= 9;
+      }
+    }
   } else if (symbol < kEndSymbol) {
     const uint32_t length = static_cast<uint32_t>(symbol) - 254;
     const uint32_t distance = DecodeDistance<kChecked>(b, w, h, length);

@@ -166,11 +166,14 @@ void TDatumValue::DoUserInstall(TInstallPhase phase) {
           check.Verify();  // a file changed on the medium is named as such
           throw;
         }
+        written = out.Seek(0, 1);
       } else {
-        while (source->CopyInto(out, kCopyBlock) == kCopyBlock) {
-        }
+        int64_t copied;
+        do {
+          copied = source->CopyInto(out, kCopyBlock);
+          written += copied;
+        } while (copied == kCopyBlock);
       }
-      written = out.Seek(0, 1);
       check.Verify();
     });
   } catch (const EPKWareError& failure) {

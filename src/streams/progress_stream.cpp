@@ -1,6 +1,8 @@
 // TProgressStream: reports reading progress at most once per 2000 bytes.
 #include "streams/progress_stream.h"
 
+#include <algorithm>
+
 #include "streams/file_stream.h"
 
 namespace cd {
@@ -36,8 +38,13 @@ int64_t TProgressStream::Read(void* buffer, int64_t count) {
   return n;
 }
 
+// A copy takes what the stream held when the progress stream was made: it asks for no more
+// than that size leaves, so the last block of a file ends the copy without one more call to
+// the system that would only find the end.
 int64_t TProgressStream::CopyInto(os::File& target, int64_t count) {
-  const int64_t n = inner_->CopyInto(target, count);
+  const int64_t rest = size_ - Position();
+  if (rest <= 0) return 0;
+  const int64_t n = inner_->CopyInto(target, std::min(count, rest));
   Report();
   return n;
 }

@@ -1,4 +1,5 @@
-// TProgressStream: one report per 2000 bytes read, the callback's arguments, file opening.
+// TProgressStream: one report per 2000 bytes read, the callback's arguments, file opening,
+// copies.
 #include "streams/progress_stream.h"
 
 #include <gtest/gtest.h>
@@ -85,6 +86,28 @@ TEST(ProgressStream, CreateFromFileOwnsTheFileAndSharesIt) {
   ASSERT_FALSE(rec.reports.empty());
   EXPECT_EQ(rec.reports[0].second, 4500);
   EXPECT_THROW(TProgressStream::CreateFromFile(dir.File("none"), nullptr, nullptr), Exception);
+}
+
+// Copies in blocks end with the last short block, and take what the file held when opened.
+TEST(ProgressStream, CopiesTheFileAsOpenedInBlocks) {
+  TempDir dir;
+  const std::string name = dir.File("data.bin");
+  os::WriteWholeFile(name, std::string(5000, 'd'));
+  TRecorder rec;
+  auto p = TProgressStream::CreateFromFile(name, nullptr, rec.Proc());
+  {
+    auto other = os::OpenFile(name, os::OpenMode::Write, os::ShareMode::DenyNone);
+    other->Seek(0, 2);
+    other->Write("grown", 5);
+  }
+  auto target = os::OpenFile(dir.File("copy.bin"), os::OpenMode::Create, os::ShareMode::Exclusive);
+  EXPECT_EQ(p->CopyInto(*target, 3000), 3000);
+  EXPECT_EQ(p->CopyInto(*target, 3000), 2000);
+  EXPECT_EQ(p->CopyInto(*target, 3000), 0);
+  target.reset();
+  EXPECT_EQ(os::ReadWholeFile(dir.File("copy.bin")), std::string(5000, 'd'));
+  ASSERT_EQ(rec.reports.size(), 2u);
+  EXPECT_EQ(rec.reports[1], std::make_pair(int64_t{5000}, int64_t{5000}));
 }
 
 // A sparse file of 3 GiB: positions and the size are reported past 2 GB without wrapping.

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -75,13 +76,17 @@ TEST(ProgressStream, WithoutCallbackBehavesAsTheInnerStream) {
   EXPECT_EQ(inner.Data(), "abcdXY");
 }
 
+// A file "data.bin" of size bytes 'd' in dir, opened through a progress stream.
+std::unique_ptr<TProgressStream> OpenFileOf(const TempDir& dir, size_t size, TRecorder& rec) {
+  os::WriteWholeFile(dir.File("data.bin"), std::string(size, 'd'));
+  return TProgressStream::CreateFromFile(dir.File("data.bin"), nullptr, rec.Proc());
+}
+
 TEST(ProgressStream, CreateFromFileOwnsTheFileAndSharesIt) {
   TempDir dir;
-  const std::string name = dir.File("data.bin");
-  os::WriteWholeFile(name, std::string(4500, 'd'));
   TRecorder rec;
-  auto p = TProgressStream::CreateFromFile(name, nullptr, rec.Proc());
-  EXPECT_EQ(os::ReadWholeFile(name).size(), 4500u);  // others may read meanwhile
+  auto p = OpenFileOf(dir, 4500, rec);
+  EXPECT_EQ(os::ReadWholeFile(dir.File("data.bin")).size(), 4500u);  // others may read meanwhile
   EXPECT_EQ(p->ReadRest().size(), 4500u);
   ASSERT_FALSE(rec.reports.empty());
   EXPECT_EQ(rec.reports[0].second, 4500);
@@ -91,12 +96,10 @@ TEST(ProgressStream, CreateFromFileOwnsTheFileAndSharesIt) {
 // Copies in blocks end with the last short block, and take what the file held when opened.
 TEST(ProgressStream, CopiesTheFileAsOpenedInBlocks) {
   TempDir dir;
-  const std::string name = dir.File("data.bin");
-  os::WriteWholeFile(name, std::string(5000, 'd'));
   TRecorder rec;
-  auto p = TProgressStream::CreateFromFile(name, nullptr, rec.Proc());
+  auto p = OpenFileOf(dir, 5000, rec);
   {
-    auto other = os::OpenFile(name, os::OpenMode::Write, os::ShareMode::DenyNone);
+    auto other = os::OpenFile(dir.File("data.bin"), os::OpenMode::Write, os::ShareMode::DenyNone);
     other->Seek(0, 2);
     other->Write("grown", 5);
   }

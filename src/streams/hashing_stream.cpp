@@ -32,11 +32,13 @@ int64_t THashingStream::Read(void* buffer, int64_t count) {
 }
 
 void THashingStream::StartBackground(int64_t minimumSize) {
-  if (inBackground_ && !background_ && hashed_ == 0 && inner_->Size() > minimumSize)
+  if (inBackground_ && !background_ && hashed_ == 0 && KnownSize() > minimumSize)
     background_ = std::make_unique<TBackgroundSha256>();
 }
 
 int64_t THashingStream::CopyInto(os::File& target, int64_t count) {
+  count = std::min(count, KnownSize() - position_);
+  if (count <= 0) return 0;
   // A copy of one block would wait for the worker about as long as hashing it takes.
   StartBackground(static_cast<int64_t>(TBackgroundSha256::kBlockSize));
   if (!background_ || position_ != hashed_) return TStream::CopyInto(target, count);
@@ -90,8 +92,13 @@ void THashingStream::Hash(const void* data, size_t size) {
 }
 
 os::Sha256Digest THashingStream::Digest() {
-  HashUpTo(-1);
+  if (hashed_ < KnownSize()) HashUpTo(-1);
   return background_ ? background_->Finish() : hasher_.Finish();
+}
+
+int64_t THashingStream::KnownSize() {
+  if (size_ < 0) size_ = inner_->Size();
+  return size_;
 }
 
 }  // namespace cd

@@ -30,8 +30,9 @@ class THashingStream : public TStream {
   int64_t Size() override { return inner_->Size(); }
   int64_t CopyInto(os::File& target, int64_t count) override;
 
-  // The digest of the whole stream: what no read has passed yet is read (and hashed) first;
-  // the position stays where it was. Called once, at the end of the reading.
+  // The digest of the whole stream, as large as it was when its size was first needed: what
+  // no read has passed yet is read (and hashed) first; the position stays where it was.
+  // Called once, at the end of the reading.
   os::Sha256Digest Digest();
 
  private:
@@ -45,6 +46,9 @@ class THashingStream : public TStream {
   // reading them and going back to position_ afterwards.
   void HashUpTo(int64_t end);
   void Hash(const void* data, size_t size);
+  // The inner stream's size, asked once: a copy takes what the stream held then, and the
+  // digest needs no read that would only find the end.
+  int64_t KnownSize();
 
   std::unique_ptr<TStream> inner_;
   os::Sha256 hasher_;
@@ -52,6 +56,7 @@ class THashingStream : public TStream {
   std::unique_ptr<TBackgroundSha256> background_;  // instead of hasher_ when set
   int64_t position_ = 0;
   int64_t hashed_ = 0;  // the bytes before this offset are in the digest
+  int64_t size_ = -1;   // KnownSize's answer, once asked
 };
 
 }  // namespace cd

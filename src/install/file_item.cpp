@@ -159,7 +159,7 @@ void TFileItem::PackFile(unsigned) {
     } else {
       figures_.destPacked = PackStream(in, out);
     }
-    size = file.Size();
+    size = out.PassedOn();
     figures_.destDigest = out.Digest();
     file.Commit();
   }

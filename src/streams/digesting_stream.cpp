@@ -11,7 +11,10 @@ int64_t TDigestingStream::Read(void*, int64_t) {
 
 int64_t TDigestingStream::Write(const void* buffer, int64_t count) {
   const int64_t written = inner_.Write(buffer, count);
-  if (written > 0) hasher_.Update(buffer, static_cast<size_t>(written));
+  if (written > 0) {
+    hasher_.Update(buffer, static_cast<size_t>(written));
+    passedOn_ += written;
+  }
   return written;
 }
 

@@ -23,10 +23,14 @@ class TDigestingStream : public TStream {
 
   // The digest of every byte written so far; called once, when the writing is done.
   os::Sha256Digest Digest() { return hasher_.Finish(); }
+  // How many bytes the inner stream took: a new file written only through this stream is that
+  // large, without asking the system.
+  int64_t PassedOn() const { return passedOn_; }
 
  private:
   TStream& inner_;
   os::Sha256 hasher_;
+  int64_t passedOn_ = 0;
 };
 
 }  // namespace cd

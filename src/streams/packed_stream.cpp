@@ -34,6 +34,7 @@ struct TCodecStreams {
   std::vector<uint8_t> input = std::vector<uint8_t>(kInputBlock);
   size_t inputPos = 0;
   size_t inputEnd = 0;
+  bool inputEnded = false;  // a read found the end: the codec's further asks read nothing
 
   void Flush() {
     if (writeError || pending.empty()) return;
@@ -51,7 +52,7 @@ uint32_t ReadFromSource(uint8_t* buffer, uint32_t& size, void* param) {
   // After a failed write the input ends, so the codec stops soon instead of working through
   // the rest of a stream whose output goes nowhere.
   if (streams.writeError) return 0;
-  if (streams.inputPos == streams.inputEnd) {
+  if (streams.inputPos == streams.inputEnd && !streams.inputEnded) {
     int64_t got = 0;
     try {
       got = streams.source.Read(streams.input.data(), kInputBlock);
@@ -60,6 +61,7 @@ uint32_t ReadFromSource(uint8_t* buffer, uint32_t& size, void* param) {
     }
     streams.inputEnd = got > 0 ? static_cast<size_t>(got) : 0;
     streams.inputPos = 0;
+    streams.inputEnded = got <= 0;
   }
   const size_t n = std::min<size_t>(size, streams.inputEnd - streams.inputPos);
   std::memcpy(buffer, streams.input.data() + streams.inputPos, n);
@@ -104,8 +106,9 @@ void UnpackStream(TStream& source, TStream& dest) {
 }
 
 bool PackStream(TStream& source, TStream& dest) {
-  if (source.Size() <= kLargestStoredSize) {
-    const int64_t rest = source.Size() - source.Position();
+  const int64_t size = source.Size();
+  if (size <= kLargestStoredSize) {
+    const int64_t rest = size - source.Position();
     if (rest > 0) dest.CopyFrom(source, rest);
     return false;
   }
@@ -114,10 +117,13 @@ bool PackStream(TStream& source, TStream& dest) {
 }
 
 void PackStreamAlways(TStream& source, TStream& dest) {
-  dest.WriteBuffer(kPackedSignature, sizeof kPackedSignature);
-  auto work = std::make_unique<TImplodeWork>();
+  // The encoder sets up every part of its work area that it reads; zeroing its 160 KiB
+  // first cost as much as a small file's writing.
+  auto work = std::make_unique_for_overwrite<TImplodeWork>();
   TCodecStreams streams{source, dest};
   streams.pending.reserve(kOutputBlock + 8192);  // a block and the piece that fills it
+  // The signature goes out with the first block instead of in a write of its own.
+  streams.pending.assign(std::begin(kPackedSignature), std::end(kPackedSignature));
   const int code = Implode(ReadFromSource, WriteToDest, *work, &streams, kDclBinary, 4096);
   CheckResult(code, streams);
 }

@@ -13,15 +13,17 @@ namespace {
 TEST(DigestingStreamTest, DigestOfTheBytesWrittenInPiecesAndCopies) {
   std::string data;
   for (int i = 0; i < 150000; ++i) data += static_cast<char>(i * 13 % 251);
-  TMemoryStream inner;
+  TMemoryStream inner("head");
+  inner.SetPosition(4);
   TDigestingStream out(inner);
   out.WriteBuffer(data.data(), 7);
   TMemoryStream source(data.substr(7));
   out.CopyFrom(source, 0);
-  EXPECT_EQ(out.Position(), static_cast<int64_t>(data.size()));
-  EXPECT_EQ(out.Size(), static_cast<int64_t>(data.size()));
+  const auto written = static_cast<int64_t>(data.size());
+  EXPECT_EQ(out.Position(), 4 + written);
+  EXPECT_EQ(out.PassedOn(), written);
   EXPECT_EQ(os::DigestHex(out.Digest()), os::DigestHex(os::Sha256Of(data)));
-  EXPECT_EQ(inner.Data(), data);
+  EXPECT_EQ(inner.Data(), "head" + data);
 }
 
 TEST(DigestingStreamTest, RefusesToReadOrMove) {

@@ -16,8 +16,9 @@
 namespace cd {
 namespace {
 
-// What the buffer callbacks work on. The first failure of dest's write is kept and raised
-// once the codec has returned, so that no exception crosses the codec. Output is gathered
+// What the buffer callbacks work on. The first failure of source's read and of dest's write
+// is kept and raised once the codec has returned, so that no exception crosses the codec and
+// a read that fails midway is not taken for the end of the input. Output is gathered
 // into blocks of kOutputBlock bytes: the decoder hands over 4 KB at a time, and a file that
 // takes each piece as one system call would be written far more slowly. Input is read in
 // blocks of kInputBlock bytes for the same reason (the codecs ask for 2 KB at a time).
@@ -27,6 +28,7 @@ constexpr size_t kInputBlock = 65536;
 struct TCodecStreams {
   TStream& source;
   TStream& dest;
+  std::exception_ptr readError = nullptr;
   std::exception_ptr writeError = nullptr;
   std::vector<uint8_t> pending = {};
   // Sized once: resizing it to each read's count would fill it with zeros again before every
@@ -57,7 +59,8 @@ uint32_t ReadFromSource(uint8_t* buffer, uint32_t& size, void* param) {
     try {
       got = streams.source.Read(streams.input.data(), kInputBlock);
     } catch (const std::exception&) {
-      got = 0;  // a failed read ends the input
+      streams.readError = std::current_exception();
+      got = 0;
     }
     streams.inputEnd = got > 0 ? static_cast<size_t>(got) : 0;
     streams.inputPos = 0;
@@ -78,6 +81,7 @@ void WriteToDest(const uint8_t* buffer, uint32_t size, void* param) {
 
 void CheckResult(int code, TCodecStreams& streams) {
   streams.Flush();
+  if (streams.readError) std::rethrow_exception(streams.readError);
   if (streams.writeError) std::rethrow_exception(streams.writeError);
   if (code >= kDclInvalidDictSize && code <= kDclAbort) {
     throw EPKWareError(Format("PKWareError \"%s\"", {DclErrorName(code)}));

@@ -20,7 +20,7 @@ bool BeginsWithSignature(TStream& stream);
 
 // Decodes the DCL data at source's position into dest at dest's position. Damaged data fails
 // with "PKWareError \"<name>\"" after the bytes decoded so far have been written; a failure
-// of source's read ends the input; a failure of dest's write fails the call.
+// of source's read or of dest's write fails the call with that failure (here and in packing).
 void UnpackStream(TStream& source, TStream& dest);
 
 // Stores source from its position unchanged when its whole size is 1000 bytes or less;

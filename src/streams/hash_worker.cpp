@@ -28,7 +28,10 @@ std::unique_ptr<THashBlock> THashWorker::Take(THashLane& lane, size_t inFlightLi
   std::unique_lock<std::mutex> lock(mutex_);
   hashed_.wait(lock, [&] { return lane.inFlight.load() < inFlightLimit; });
   std::unique_ptr<THashBlock> block;
-  if (spare_.empty()) {
+  if (!lane.done.empty()) {
+    block = std::move(lane.done.back());
+    lane.done.pop_back();
+  } else if (spare_.empty()) {
     block = std::make_unique<THashBlock>();
   } else {
     block = std::move(spare_.back());
@@ -58,6 +61,8 @@ std::exception_ptr THashWorker::WaitHashed(THashLane& lane) {
   PollUntil([&] { return lane.inFlight.load() == 0; });
   std::unique_lock<std::mutex> lock(mutex_);
   hashed_.wait(lock, [&] { return lane.inFlight.load() == 0; });
+  for (auto& block : lane.done) Keep(std::move(block));
+  lane.done.clear();
   return std::exchange(lane.failure, nullptr);
 }
 
@@ -82,8 +87,8 @@ void THashWorker::Run() {
     {
       std::lock_guard<std::mutex> lock(mutex_);
       if (failure && !lane.failure) lane.failure = failure;
+      lane.done.push_back(std::move(block));
       --lane.inFlight;  // from here on the lane may be gone
-      Keep(std::move(block));
     }
     hashed_.notify_all();
   }

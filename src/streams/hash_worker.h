@@ -18,12 +18,18 @@
 
 namespace cd {
 
+struct THashBlock;
+
 // What the worker keeps of one digest: the hasher it alone uses while blocks are in flight,
-// their number, and the first failure of the hasher.
+// their number, the first failure of the hasher, and the blocks hashed since the digest last
+// took one. A hashed block goes back to its own digest rather than to the spare ones, so that
+// the digest's caller may still be reading it (writing it out) after handing it over: nobody
+// else fills it before that caller takes a block again or waits for the digest.
 struct THashLane {
   os::Sha256 hasher;
-  std::atomic<size_t> inFlight{0};  // changed under the worker's lock
-  std::exception_ptr failure;       // under the worker's lock
+  std::atomic<size_t> inFlight{0};                // changed under the worker's lock
+  std::exception_ptr failure;                     // under the worker's lock
+  std::vector<std::unique_ptr<THashBlock>> done;  // under the worker's lock
 };
 
 struct THashBlock {
@@ -37,13 +43,16 @@ class THashWorker {
  public:
   static THashWorker& Shared();
 
-  // An empty block for lane, once fewer than inFlightLimit of its blocks are in flight.
+  // An empty block for lane, once fewer than inFlightLimit of its blocks are in flight; a
+  // block of lane's that is hashed already comes first.
   std::unique_ptr<THashBlock> Take(THashLane& lane, size_t inFlightLimit);
-  // Hands a filled block over; it is hashed after the lane's earlier ones.
+  // Hands a filled block over; it is hashed after the lane's earlier ones. Its bytes stay as
+  // they are until the lane's next Take or WaitHashed.
   void Submit(std::unique_ptr<THashBlock> block);
   // Takes back a block that is not to be hashed.
   void Give(std::unique_ptr<THashBlock> block);
-  // Waits until every block of lane is hashed; returns (and clears) the lane's failure.
+  // Waits until every block of lane is hashed; returns (and clears) the lane's failure. The
+  // lane's blocks become spare ones.
   std::exception_ptr WaitHashed(THashLane& lane);
 
  private:

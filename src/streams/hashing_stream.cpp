@@ -49,12 +49,14 @@ int64_t THashingStream::CopyInto(os::File& target, int64_t count) {
     const int64_t n =
         inner_->Read(block, std::min<int64_t>(static_cast<int64_t>(room), count - done));
     if (n <= 0) break;
-    // The block is the worker's once committed, so it is written first; should the write
-    // fail, the digest reads these bytes again.
-    position_ += n;
-    target.Write(block, n);
+    // Handed over before it is written, so that the worker hashes it meanwhile and the
+    // last block's hash does not wait for its write; the worker leaves it as it is until the
+    // next Reserve. Should the write fail, the copy fails with it.
     background_->Commit(static_cast<size_t>(n));
+    background_->Submit();
+    position_ += n;
     hashed_ = position_;
+    target.Write(block, n);
     done += n;
   }
   return done;

@@ -13,6 +13,7 @@
 
 #include "base/exceptions.h"
 #include "platform/files.h"
+#include "streams/hash_worker.h"
 #include "streams/memory_stream.h"
 #include "support/temp_dir.h"
 
@@ -115,6 +116,24 @@ TEST(HashingStreamTest, BackgroundDigestsOnManyThreadsAtOnce) {
   }
   for (std::thread& thread : threads) thread.join();
   EXPECT_EQ(digests, std::vector<std::string>(8, expected));
+}
+
+// A block handed to the worker stays its digest's after it is hashed, until that digest takes
+// a block again: the copy writes a block out after handing it over, and another digest must
+// not fill it meanwhile.
+TEST(HashingStreamTest, HashedBlockIsNotGivenToAnotherDigest) {
+  THashWorker& worker = THashWorker::Shared();
+  THashLane first, second;
+  std::unique_ptr<THashBlock> block = worker.Take(first, 2);
+  const THashBlock* handedOver = block.get();
+  block->size = 100;
+  worker.Submit(std::move(block));
+  while (first.inFlight.load() > 0) std::this_thread::yield();
+  std::unique_ptr<THashBlock> other = worker.Take(second, 2);
+  EXPECT_NE(other.get(), handedOver);
+  worker.Give(std::move(other));
+  EXPECT_EQ(worker.Take(first, 2).get(), handedOver);
+  EXPECT_EQ(worker.WaitHashed(first), nullptr);
 }
 
 TEST(HashingStreamTest, StartsWhereTheStreamStandsAndIsReadOnly) {

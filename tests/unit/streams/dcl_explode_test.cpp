@@ -129,16 +129,24 @@ TEST(ExplodeBinary, DistanceBeforeTheFirstByteReadsZeros) {
   EXPECT_EQ(r.output, "q" + std::string(518, '\0'));
 }
 
+// Output goes out in blocks of 4096 bytes while copies from the farthest distance go on finding
+// their bytes after each move of the window; a literal before each copy keeps the output from
+// repeating, so a byte taken from the wrong place shows.
 TEST(ExplodeBinary, HandsOutputOverIn4096ByteBlocks) {
-  TDclBuilder b = LiteralsOf("z");
-  for (int i = 0; i < 20; ++i) b.Copy(518, 1);
+  std::string expected = Pattern(4096);
+  TDclBuilder b = LiteralsOf(expected);
+  for (int i = 0; i < 300; ++i) {
+    const char literal = static_cast<char>(i * 13);
+    b.Literal(static_cast<uint8_t>(literal)).Copy(517, 4096);
+    expected += literal;
+    expected += Copied(expected, 517, 4096);
+  }
   const TExplodeResult r = ExplodeString(b.End().Bytes(), 7);
   ASSERT_EQ(r.code, kDclOk);
-  EXPECT_EQ(r.output, std::string(1 + 20 * 518, 'z'));
-  ASSERT_EQ(r.writeSizes.size(), 3u);
-  EXPECT_EQ(r.writeSizes[0], 4096u);
-  EXPECT_EQ(r.writeSizes[1], 4096u);
-  EXPECT_EQ(r.writeSizes[2], 1u + 20 * 518 - 8192);
+  EXPECT_EQ(r.output, expected);
+  ASSERT_EQ(r.writeSizes.size(), expected.size() / 4096 + 1);
+  for (size_t i = 0; i + 1 < r.writeSizes.size(); ++i) EXPECT_EQ(r.writeSizes[i], 4096u) << i;
+  EXPECT_EQ(r.writeSizes.back(), expected.size() % 4096);
 }
 
 TEST(ExplodeDamage, TruncatedStreamWritesWhatItDecodedThenAborts) {
